@@ -1,0 +1,42 @@
+#include "dialogue/run_flow.h"
+
+#include "dialogue/console.h"
+#include "dialogue/yes_no.h"
+#include "runtime/termination.h"
+#include "split/files/file_system.h"
+#include "split/fragment_plan.h"
+#include "split/input_selection.h"
+#include "script/recombination_script.h"
+
+namespace {
+
+constexpr std::string_view kDisclaimer =
+    "('floppysplit (c) 2026 the floppysplit authors'"
+    "/'This freeware comes with no guaratees or warranties of suitability'"
+    "/'for any purpose.  There is no support for this freeware.  Although'"
+    "/'used on Windows 2000 SP2 and XP SP 2, it is not guaranteed to run on'"
+    "/'any platform or to produce any specific result.'"
+    "//'I agree to hold Tolvaran and all other entities harmless'"
+    "/'in the downloading and use of this program.')";
+
+constexpr std::string_view kCompletion =
+    "('File split and recombination script completed successfully.'/'Normal exit.')";
+
+}  // namespace
+
+void askOrStop(std::string_view question) {
+  if (!askYesNo(question)) stopRun();
+}
+
+void stopRun() { endRun(0); }
+
+void runFlow() {
+  osPrepareProcess();
+  writeFormatted(kDisclaimer);
+  askOrStop("Agree?");
+  selectInputFile();
+  splitInputFile();
+  writeRecombinationScript();
+  writeFormatted(kCompletion);
+  endRun(0);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The order of one run: disclaimer and consent, then input selection, the splitting stage
+// and the recombination script, then the completion text. Any stage may end the run
+// early with the silent stop.
+
+#include <string_view>
+
+// The program's whole run; ends the process.
+[[noreturn]] void runFlow();
+
+// Asks `question`; returns on yes, ends the run silently on no.
+void askOrStop(std::string_view question);
+
+// The silent stop: prints nothing, closes every open file keeping it, exits with 0.
+[[noreturn]] void stopRun();

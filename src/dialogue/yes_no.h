@@ -1,0 +1,13 @@
+#pragma once
+// The one way the program asks a yes-or-no question. The question is shown up to its
+// first "?", "%", backslash or NUL, followed by " (Y for yes, N for no)?", and asked again,
+// without any other message, until the answer starts with a yes or a no. End of input
+// while the answer is read ends the run with the error report.
+
+#include <string>
+#include <string_view>
+
+// What the question line shows after the blank that starts every list line.
+std::string questionPrompt(std::string_view question);
+
+bool askYesNo(std::string_view question);

@@ -1,0 +1,3 @@
+#include "dialogue/run_flow.h"
+
+int main() { runFlow(); }

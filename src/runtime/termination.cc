@@ -1,0 +1,83 @@
+#include "runtime/termination.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "split/files/file_system.h"
+#include "split/files/record_file.h"
+
+namespace {
+
+// Texts of the program's own error numbers that its operations can bring up.
+const char* ownErrorText(Status error) {
+  switch (error) {
+    case kBufferAllocationFailed:
+      return "Buffer allocation failed";
+    case kReadPastEndOfFile:
+      return "Attempt to read past end of file";
+    case kBadFileSpecification:
+      return "Bad file specification";
+    case kIllegalNumericCharacter:
+      return "Illegal character in numeric input";
+    case kIllegalRecordNumber:
+      return "Illegal direct access record number";
+    case kUnitNotConnected:
+      return "Cannot implicitly open for direct access -- record length unknown";
+    default:
+      return "Unknown runtime error";
+  }
+}
+
+const char* statementName(Statement statement) {
+  switch (statement) {
+    case Statement::open:
+      return "OPEN";
+    case Statement::close:
+      return "CLOSE";
+    case Statement::inquire:
+      return "INQUIRE";
+    case Statement::read:
+      return "READ";
+    case Statement::write:
+      return "WRITE";
+  }
+  return "?";
+}
+
+std::string unitText(Unit unit) {
+  if (unit == kConsoleUnit) return "*";
+  if (unit == kInternalUnit) return "INTERNAL";
+  return std::to_string(unit);
+}
+
+void closeEverything() {
+  closeAllUnits();
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+void endRun(int exitStatus) {
+  closeEverything();
+  std::exit(exitStatus);
+}
+
+void reportAndExit(Status error, Statement statement, Unit unit) {
+  closeEverything();
+  // A report that arrives while the end-of-run close itself fails must not recurse, so the
+  // units are already closed (and freed) before any text is written.
+  const bool own = error >= kFirstOwnError && error <= kLastOwnError;
+  std::string report = own ? "? QUILLAN Runtime Error:\n" : "? System Error:\n";
+  report += "? ";
+  report += own ? std::string(ownErrorText(error)) : osErrorText(error);
+  report += "\n";
+  if (unit != kNoUnit) {
+    report += "? ";
+    report += statementName(statement);
+    report += "(UNIT=" + unitText(unit) + ",...\n";
+  }
+  std::fwrite(report.data(), 1, report.size(), stderr);
+  std::fflush(stderr);
+  std::exit(-1);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The only two ways the process ends. Both close every connected file first, writing out
+// what is still buffered, so that nothing already produced is lost.
+
+#include <cstdint>
+
+#include "runtime/status.h"
+
+// The kind of statement whose failure is reported.
+enum class Statement { open, close, inquire, read, write };
+
+// Unit numbers as they appear in the report's third line. Files use their own positive
+// numbers; these stand for the console, a text field in memory, and "no file at all".
+using Unit = int32_t;
+inline constexpr Unit kConsoleUnit = -1;
+inline constexpr Unit kInternalUnit = -2;
+inline constexpr Unit kNoUnit = -3;
+
+// Orderly end: closes everything, prints nothing, exits with `exitStatus`.
+[[noreturn]] void endRun(int exitStatus);
+
+// Error report: closes everything, writes "? " + heading, "? " + text and (unless `unit` is
+// kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with -1.
+[[noreturn]] void reportAndExit(Status error, Statement statement, Unit unit);

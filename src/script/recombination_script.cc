@@ -1,0 +1,3 @@
+#include "script/recombination_script.h"
+
+void writeRecombinationScript() {}

@@ -1,0 +1,52 @@
+#pragma once
+// What the program needs from the operating system's file system, and nothing more.
+// One implementation per platform sits behind this header (file_system_posix.cc,
+// file_system_win32.cc). Every function returns 0 or the operating system's own error
+// code, unchanged, so that the error report can show the system's own message for it.
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/status.h"
+
+// An open file; `handle` is a descriptor on POSIX and a HANDLE on Windows.
+struct OsFile {
+  intptr_t handle = -1;
+};
+
+enum class OsExistence { mustExist, openOrCreate };
+enum class OsAccess { read, write, readWrite };
+
+// Opens `name` shared for reading and writing with other processes. `mustExist` fails on
+// a missing file; `openOrCreate` creates it empty. An existing file is never emptied.
+Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
+
+// True when `name` names something that can be opened for reading.
+bool osCanOpenForReading(const std::string& name);
+
+// Reads up to `length` bytes at `offset`; `*got` is less than `length` only at end of file.
+Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got);
+
+// Writes all `length` bytes at `offset`, growing the file as needed.
+Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
+
+// Cuts (or extends) the file to exactly `length` bytes.
+Status osSetLength(OsFile file, int64_t length);
+
+Status osLength(OsFile file, int64_t* length);
+
+Status osClose(OsFile file);
+
+// True when both open files are the same file on disk (links and other spellings of the
+// name included).
+bool osSameFile(OsFile a, OsFile b);
+
+// True when `name` exists and is the same file on disk as `file`.
+bool osIsFileNamed(OsFile file, const std::string& name);
+
+// The operating system's message text for one of its error codes.
+std::string osErrorText(Status code);
+
+// Process set-up before the first console or file operation: a failed write must come
+// back as a status, and console streams must pass bytes through unchanged.
+void osPrepareProcess();

@@ -1,0 +1,120 @@
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "split/files/file_system.h"
+
+namespace {
+
+Status lastError() { return errno == 0 ? EIO : errno; }
+
+int descriptor(OsFile file) { return static_cast<int>(file.handle); }
+
+}  // namespace
+
+Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
+  int flags = O_CLOEXEC;
+  switch (access) {
+    case OsAccess::read:
+      flags |= O_RDONLY;
+      break;
+    case OsAccess::write:
+      flags |= O_WRONLY;
+      break;
+    case OsAccess::readWrite:
+      flags |= O_RDWR;
+      break;
+  }
+  if (existence == OsExistence::openOrCreate) flags |= O_CREAT;
+  int fd;
+  do {
+    fd = ::open(name.c_str(), flags, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return lastError();
+  file->handle = fd;
+  return kOk;
+}
+
+bool osCanOpenForReading(const std::string& name) {
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  ::close(fd);
+  return true;
+}
+
+Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
+  auto* bytes = static_cast<char*>(data);
+  int64_t done = 0;
+  while (done < length) {
+    const ssize_t n = ::pread(descriptor(file), bytes + done, static_cast<size_t>(length - done),
+                              static_cast<off_t>(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *got = done;
+      return lastError();
+    }
+    if (n == 0) break;
+    done += n;
+  }
+  *got = done;
+  return kOk;
+}
+
+Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) {
+  const auto* bytes = static_cast<const char*>(data);
+  int64_t done = 0;
+  while (done < length) {
+    const ssize_t n = ::pwrite(descriptor(file), bytes + done, static_cast<size_t>(length - done),
+                               static_cast<off_t>(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return lastError();
+    }
+    if (n == 0) return ENOSPC;
+    done += n;
+  }
+  return kOk;
+}
+
+Status osSetLength(OsFile file, int64_t length) {
+  while (::ftruncate(descriptor(file), static_cast<off_t>(length)) != 0) {
+    if (errno != EINTR) return lastError();
+  }
+  return kOk;
+}
+
+Status osLength(OsFile file, int64_t* length) {
+  struct stat info;
+  if (::fstat(descriptor(file), &info) != 0) return lastError();
+  *length = info.st_size;
+  return kOk;
+}
+
+Status osClose(OsFile file) { return ::close(descriptor(file)) == 0 ? kOk : lastError(); }
+
+bool osSameFile(OsFile a, OsFile b) {
+  struct stat infoA, infoB;
+  if (::fstat(descriptor(a), &infoA) != 0 || ::fstat(descriptor(b), &infoB) != 0) return false;
+  return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+}
+
+bool osIsFileNamed(OsFile file, const std::string& name) {
+  struct stat infoFile, infoName;
+  if (::fstat(descriptor(file), &infoFile) != 0 || ::stat(name.c_str(), &infoName) != 0) {
+    return false;
+  }
+  return infoFile.st_dev == infoName.st_dev && infoFile.st_ino == infoName.st_ino;
+}
+
+std::string osErrorText(Status code) { return std::strerror(code); }
+
+void osPrepareProcess() {
+  // A write past a file size limit, or into a closed pipe, must fail with a status
+  // (EFBIG, EPIPE) instead of killing the process with fragments half written.
+  ::signal(SIGXFSZ, SIG_IGN);
+  ::signal(SIGPIPE, SIG_IGN);
+}

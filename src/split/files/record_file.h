@@ -1,0 +1,74 @@
+#pragma once
+// Numbered connections to files. A caller connects a file to a unit number, transfers data
+// through that number and closes it again. Two kinds of connection exist: fixed-length
+// records addressed by number (record r, counted from 1, occupies the bytes from
+// (r - 1) * length on), and a text file written line by line.
+//
+// Names are blank-padded fields: blanks at either end are not part of the name, and a
+// name that is empty without them gives 10014. Every operation returns a status (see
+// runtime/status.h); with OnFailure::report a nonzero status ends the run with the error
+// report instead. Record numbers, offsets and sizes are 64-bit throughout.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "dialogue/item.h"
+#include "runtime/status.h"
+#include "runtime/termination.h"
+
+// `mustExist` opens the existing file and fails with the system's "not found" code when
+// there is none; `openOrCreate` opens an existing file with its contents unchanged (never
+// emptied or shortened) and creates a missing one empty.
+enum class ExistenceRule { mustExist, openOrCreate };
+
+// `read` opens for reading only; `write` opens a record file for reading and writing.
+enum class Action { read, write };
+
+Status openRecordFile(Unit unit, std::string_view name, ExistenceRule existence,
+                      int64_t recordLength, Action action, OnFailure onFailure);
+
+// A text file for sequential writing under `openOrCreate`. Its old contents do not
+// survive: the first time the 8192-byte line buffer is written out, the file is cut just
+// after the new text.
+Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure);
+
+// Sequential reading and writing under `openOrCreate`; used to connect a file so that its
+// size can be asked for.
+Status openFile(Unit unit, std::string_view name, OnFailure onFailure);
+
+// Fills `target` (one record long) with record `record`. A record that does not lie wholly
+// within the file gives -1 and leaves `target` as it was. Record numbers below 1 give
+// 10023; a unit that is not connected gives 10031.
+Status readRecord(Unit unit, int64_t record, void* target, OnFailure onFailure);
+
+// Stores `source` (one record long) as record `record`; the file grows as needed and other
+// records are not touched.
+Status writeRecord(Unit unit, int64_t record, const void* source, OnFailure onFailure);
+
+// Cuts the file connected to `unit` to exactly `length` bytes.
+Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
+
+// Appends one formatted output (see layout.h) to a text file, each line ended by CR LF.
+Status writeTextLines(Unit unit, std::string_view layout, std::initializer_list<Item> items,
+                      OnFailure onFailure);
+
+// Writes out what is still buffered and closes the file, keeping it. Closing a unit that
+// is not connected does nothing and succeeds.
+Status closeFile(Unit unit, OnFailure onFailure);
+
+// Whether `name` exists (connected to some unit, or can be opened for reading). For a
+// file that is connected, `*size` is set to its current length on disk; for a missing
+// file to 0; otherwise it is left as it was. A failed size query ends the run with the
+// error report.
+bool queryFile(std::string_view name, int64_t* size);
+
+// True when the two connected units hold the same file on disk.
+bool unitsShareFile(Unit a, Unit b);
+
+// True when the file connected to `unit` is the file that `name` names.
+bool unitHoldsFile(Unit unit, std::string_view name);
+
+// Closes every connected unit, writing out buffers first; failures are passed over, since
+// this runs as the process ends.
+void closeAllUnits();

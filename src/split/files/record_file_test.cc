@@ -1,0 +1,156 @@
+#include "split/files/record_file.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+
+#include "support/scratch_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr Unit kUnit = 10;
+constexpr OnFailure kStatus = OnFailure::returnStatus;
+
+// Runs each test inside a fresh folder, as the program runs in the user's current folder.
+class RecordFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    fs::current_path(folder_.path());
+  }
+  void TearDown() override {
+    closeAllUnits();
+    fs::current_path(previous_);
+  }
+
+  ScratchFolder folder_;
+  fs::path previous_;
+};
+
+TEST_F(RecordFile, PartialOrMissingRecordsAreEndOfFileAndLeaveTheTarget) {
+  const std::string bytes = patternBytes(1000);
+  folder_.write("data", bytes);
+  ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::mustExist, 512, Action::read, kStatus),
+            kOk);
+  std::array<char, 512> target{};
+  ASSERT_EQ(readRecord(kUnit, 1, target.data(), kStatus), kOk);
+  EXPECT_EQ(std::string(target.data(), 512), bytes.substr(0, 512));
+  target.fill('z');
+  EXPECT_EQ(readRecord(kUnit, 2, target.data(), kStatus), kEndOfFile);
+  EXPECT_EQ(readRecord(kUnit, 3, target.data(), kStatus), kEndOfFile);
+  EXPECT_EQ(std::string(target.data(), 512), std::string(512, 'z'));
+  EXPECT_EQ(readRecord(kUnit, 0, target.data(), kStatus), kIllegalRecordNumber);
+}
+
+TEST_F(RecordFile, ByteRecordsReachTheLastByteExactly) {
+  const std::string bytes = patternBytes(1000);
+  folder_.write("data", bytes);
+  ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::mustExist, 1, Action::read, kStatus), kOk);
+  char byte = 0;
+  ASSERT_EQ(readRecord(kUnit, 1000, &byte, kStatus), kOk);
+  EXPECT_EQ(byte, bytes[999]);
+  EXPECT_EQ(readRecord(kUnit, 1001, &byte, kStatus), kEndOfFile);
+}
+
+TEST_F(RecordFile, OpenOrCreateKeepsWhatIsNotWrittenOver) {
+  const std::string old = patternBytes(2000, 7);
+  folder_.write("data", old);
+  ASSERT_EQ(
+      openRecordFile(kUnit, "data", ExistenceRule::openOrCreate, 512, Action::write, kStatus), kOk);
+  const std::string fresh = patternBytes(1024, 8);
+  ASSERT_EQ(writeRecord(kUnit, 1, fresh.data(), kStatus), kOk);
+  ASSERT_EQ(writeRecord(kUnit, 2, fresh.data() + 512, kStatus), kOk);
+  ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
+  EXPECT_EQ(folder_.read("data"), fresh + old.substr(1024));
+}
+
+TEST_F(RecordFile, TextFileReplacesLongerOldContents) {
+  folder_.write("text", std::string(20000, 'o'));
+  ASSERT_EQ(openTextFile(12, "text", kStatus), kOk);
+  ASSERT_EQ(writeTextLines(12, "(a)", {"first"}, kStatus), kOk);
+  ASSERT_EQ(writeTextLines(12, "(a)", {"second"}, kStatus), kOk);
+  ASSERT_EQ(closeFile(12, kStatus), kOk);
+  EXPECT_EQ(folder_.read("text"), "first\r\nsecond\r\n");
+}
+
+TEST_F(RecordFile, TextFileLargerThanItsBufferIsWrittenWhole) {
+  folder_.write("text", std::string(100000, 'o'));
+  ASSERT_EQ(openTextFile(12, "text", kStatus), kOk);
+  std::string expected;
+  for (int i = 0; i < 3000; ++i) {
+    ASSERT_EQ(writeTextLines(12, "('line ',i5)", {int32_t{i}}, kStatus), kOk);
+    expected += "line " + std::string(i < 10 ? 4 : i < 100 ? 3 : i < 1000 ? 2 : 1, ' ') +
+                std::to_string(i) + "\r\n";
+  }
+  ASSERT_EQ(closeFile(12, kStatus), kOk);
+  EXPECT_EQ(folder_.read("text"), expected);
+}
+
+TEST_F(RecordFile, MissingFileUnderMustExistIsNotFoundAndNotCreated) {
+  EXPECT_EQ(openRecordFile(kUnit, "absent", ExistenceRule::mustExist, 512, Action::read, kStatus),
+            ENOENT);
+  EXPECT_EQ(folder_.listing(), "");
+}
+
+TEST_F(RecordFile, NamesLoseTheirBlanksAndEmptyNamesAreRefused) {
+  folder_.write("big.bin", "x");
+  EXPECT_EQ(
+      openRecordFile(kUnit, "  big.bin   ", ExistenceRule::mustExist, 1, Action::read, kStatus),
+      kOk);
+  EXPECT_EQ(openRecordFile(11, "      ", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
+            kBadFileSpecification);
+}
+
+TEST_F(RecordFile, UnconnectedUnitsCloseQuietlyAndRefuseTransfers) {
+  EXPECT_EQ(closeFile(kUnit, kStatus), kOk);
+  char byte = 0;
+  EXPECT_EQ(readRecord(kUnit, 1, &byte, kStatus), kUnitNotConnected);
+  EXPECT_EQ(writeRecord(kUnit, 1, &byte, kStatus), kUnitNotConnected);
+  EXPECT_EQ(folder_.listing(), "");
+}
+
+TEST_F(RecordFile, QueryReportsTheSizeOnlyOfConnectedFiles) {
+  folder_.write("five", "12345");
+  int64_t size = -7;
+  EXPECT_TRUE(queryFile("five", &size));
+  EXPECT_EQ(size, -7);
+  ASSERT_EQ(openFile(kUnit, "five", kStatus), kOk);
+  EXPECT_TRUE(queryFile("five", &size));
+  EXPECT_EQ(size, 5);
+  EXPECT_FALSE(queryFile("absent", &size));
+  EXPECT_EQ(size, 0);
+  // openFile creates a missing file, empty.
+  ASSERT_EQ(openFile(11, "created", kStatus), kOk);
+  EXPECT_TRUE(queryFile("created", &size));
+  EXPECT_EQ(size, 0);
+}
+
+TEST_F(RecordFile, RecordsBeyondFourGibibytesInASparseFile) {
+  ASSERT_EQ(
+      openRecordFile(kUnit, "sparse", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+      kOk);
+  const int64_t record = (int64_t{5} << 30) / 512 + 3;  // starts past 5 GiB
+  const std::string bytes = patternBytes(512, 3);
+  ASSERT_EQ(writeRecord(kUnit, record, bytes.data(), kStatus), kOk);
+  std::array<char, 512> target{};
+  ASSERT_EQ(readRecord(kUnit, record, target.data(), kStatus), kOk);
+  EXPECT_EQ(std::string(target.data(), 512), bytes);
+  EXPECT_EQ(readRecord(kUnit, record + 1, target.data(), kStatus), kEndOfFile);
+  ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
+  EXPECT_EQ(fs::file_size(folder_ / "sparse"), static_cast<uintmax_t>(record * 512));
+}
+
+TEST_F(RecordFile, SameFileIsRecognisedThroughOtherNames) {
+  folder_.write("one", "1");
+  fs::create_hard_link(folder_ / "one", folder_ / "link");
+  ASSERT_EQ(openRecordFile(10, "one", ExistenceRule::mustExist, 1, Action::read, kStatus), kOk);
+  ASSERT_EQ(openRecordFile(11, "./link", ExistenceRule::mustExist, 1, Action::read, kStatus), kOk);
+  EXPECT_TRUE(unitsShareFile(10, 11));
+  EXPECT_TRUE(unitHoldsFile(10, "link"));
+  EXPECT_FALSE(unitHoldsFile(10, "absent"));
+}
+
+}  // namespace

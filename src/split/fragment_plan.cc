@@ -1,0 +1,3 @@
+#include "split/fragment_plan.h"
+
+void splitInputFile() {}

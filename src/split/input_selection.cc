@@ -1,0 +1,3 @@
+#include "split/input_selection.h"
+
+void selectInputFile() {}

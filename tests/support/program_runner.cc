@@ -1,0 +1,97 @@
+#include "support/program_runner.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/scratch_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> programCommand() {
+  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
+  if (command == nullptr || *command == '\0') return {FLOPPYSPLIT_BINARY};
+  std::vector<std::string> words;
+  std::istringstream in(command);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+std::string slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace
+
+bool testingWindowsBuild() {
+  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
+  return command != nullptr && std::string_view(command).find(".exe") != std::string_view::npos;
+}
+
+RunResult runProgram(const fs::path& folder, std::string_view input,
+                     const Environment& extraEnvironment) {
+  // Standard input and the captured streams live in a folder of their own, so that the
+  // folder under test holds only what the program writes.
+  ScratchFolder streams;
+  streams.write("stdin", input);
+  const fs::path inPath = streams / "stdin";
+  const fs::path outPath = streams / "stdout";
+  const fs::path errPath = streams / "stderr";
+
+  std::vector<std::string> command = programCommand();
+  const pid_t child = fork();
+  if (child == 0) {
+    const int in = ::open(inPath.c_str(), O_RDONLY);
+    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 ||
+        ::dup2(err, 2) < 0 || ::chdir(folder.c_str()) != 0) {
+      _exit(121);
+    }
+    for (const auto& [name, value] : extraEnvironment) ::setenv(name.c_str(), value.c_str(), 1);
+    std::vector<char*> argv;
+    for (std::string& word : command) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execvp(argv[0], argv.data());
+    _exit(122);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  RunResult result;
+  result.out = slurp(outPath);
+  result.err = slurp(errPath);
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return result;
+}
+
+std::string consoleLines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+std::string disclaimerAndConsent() {
+  return consoleLines({
+      "floppysplit (c) 2026 the floppysplit authors",
+      "This freeware comes with no guaratees or warranties of suitability",
+      "for any purpose.  There is no support for this freeware.  Although",
+      "used on Windows 2000 SP2 and XP SP 2, it is not guaranteed to run on",
+      "any platform or to produce any specific result.",
+      "",
+      "I agree to hold Tolvaran and all other entities harmless",
+      "in the downloading and use of this program.",
+      " Agree (Y for yes, N for no)?",
+  });
+}

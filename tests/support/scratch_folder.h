@@ -1,0 +1,30 @@
+#pragma once
+// A fresh temporary folder for one test, removed with everything in it when the test ends,
+// also when an assertion fails.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+  void write(std::string_view name, std::string_view bytes) const;
+  std::string read(std::string_view name) const;
+  // Names of the files and folders directly inside, sorted.
+  std::string listing() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Deterministic pseudo-random bytes, different for every seed.
+std::string patternBytes(int64_t length, uint32_t seed = 1);
