@@ -139,14 +139,18 @@ std::string formatRealIn(double value, std::optional<int> width, int decimals) {
   // The exact decimal expansion of a double ends within 1074 places after the point, so
   // asking for 1100 places gives every digit exactly and the rounding below sees them all.
   static char buffer[1500];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100);
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                          std::chars_format::fixed, 1100);
   if (error != std::errc()) return stars(width.value_or(1));
   const std::string_view expansion(buffer, static_cast<size_t>(end - buffer));
   const size_t point = expansion.find('.');
-  std::string kept(expansion.substr(0, point + 1 + static_cast<size_t>(decimals)));
+  const size_t keptLength = point + 1 + static_cast<size_t>(decimals);
+  // More decimals than the expansion holds: the digits after its end are all zeros.
+  std::string kept(expansion.substr(0, keptLength));
+  kept.resize(keptLength, '0');
+  const char firstDropped = keptLength < expansion.size() ? expansion[keptLength] : '0';
   if (decimals == 0) kept.pop_back();  // no point when no decimals are shown
-  if (expansion[point + 1 + static_cast<size_t>(decimals)] >= '5') {
+  if (firstDropped >= '5') {
     // Round half up on the decimal digits: carry from the last kept digit leftwards.
     size_t i = kept.size();
     while (i > 0) {

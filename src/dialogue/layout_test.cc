@@ -29,6 +29,12 @@ TEST(Layout, RealsRoundHalfUpOnTheirExactDecimalExpansion) {
   EXPECT_EQ(formatReal(12345.0, 6, 1), "******");
 }
 
+TEST(Layout, RealsWithMoreDecimalsThanTheirExpansionGetZeros) {
+  // A double's exact expansion ends within 1074 places; further decimals are zeros.
+  EXPECT_EQ(formatReal(0.5, 2002, 2000), "0.5" + std::string(1999, '0'));
+  EXPECT_EQ(formatReal(-1.25, 1107, 1104), "-1.25" + std::string(1102, '0'));
+}
+
 TEST(Layout, IntegersRightAlignedPaddedOrStarred) {
   EXPECT_EQ(format("(i5)", {int64_t{123456}}), Lines{"*****"});
   EXPECT_EQ(format("(i3.3)", {int32_t{7}}), Lines{"007"});
