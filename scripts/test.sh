@@ -9,3 +9,9 @@ echo "== native build, warnings as errors =="
 cmake --preset ci
 cmake --build --preset ci -j "$(nproc)"
 ctest --preset ci -j "$(nproc)"
+
+echo "== the same suite under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake --preset asan
+cmake --build --preset asan -j "$(nproc)"
+ctest --preset asan -j "$(nproc)"
+
