@@ -15,3 +15,7 @@ cmake --preset asan
 cmake --build --preset asan -j "$(nproc)"
 ctest --preset asan -j "$(nproc)"
 
+echo "== fuzz targets (clang, libFuzzer), a fixed number of inputs each =="
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$(nproc)"
+ctest --preset fuzz -j "$(nproc)"
