@@ -14,15 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> programCommand() {
-  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
-  if (command == nullptr || *command == '\0') return {FLOPPYSPLIT_BINARY};
-  std::vector<std::string> words;
-  std::istringstream in(command);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
 std::string slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
@@ -31,6 +22,15 @@ std::string slurp(const fs::path& path) {
 }
 
 }  // namespace
+
+std::vector<std::string> programCommand() {
+  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
+  if (command == nullptr || *command == '\0') return {FLOPPYSPLIT_BINARY};
+  std::vector<std::string> words;
+  std::istringstream in(command);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
 
 bool testingWindowsBuild() {
   const char* command = std::getenv("FLOPPYSPLIT_COMMAND");

@@ -24,6 +24,9 @@ using Environment = std::vector<std::pair<std::string, std::string>>;
 RunResult runProgram(const std::filesystem::path& folder, std::string_view input,
                      const Environment& extraEnvironment = {});
 
+// The command line that runs the program under test, as described above.
+std::vector<std::string> programCommand();
+
 // True when the program under test is a Windows build run through an emulator.
 bool testingWindowsBuild();
 

@@ -1,0 +1,69 @@
+#pragma once
+// Runs the built program with its console on pipes, so that a test can answer one question
+// at a time and change the folder while the program waits for an answer: start, then
+// writeInput and waitForOutput in turn, then finish.
+//
+// The program may also be started with a limit on the size of the files it writes
+// (RLIMIT_FSIZE), to make a write fail part-way as a full disk would.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "support/program_runner.h"
+
+struct SessionOptions {
+  Environment environment;
+  // The largest file, in bytes, that the program may write; unlimited when not set.
+  std::optional<uint64_t> fileSizeLimit;
+};
+
+class ProgramSession {
+ public:
+  // Starts the program (see programCommand()) in `folder`.
+  explicit ProgramSession(const std::filesystem::path& folder, const SessionOptions& options = {});
+  // Kills a program that is still running and waits for it.
+  ~ProgramSession();
+  ProgramSession(const ProgramSession&) = delete;
+  ProgramSession& operator=(const ProgramSession&) = delete;
+
+  // Sends `text` to the program's standard input; what it cannot take because it has
+  // ended is dropped.
+  void writeInput(std::string_view text);
+
+  // Waits until standard output holds `text` after the end of the text found by the
+  // previous wait. False when the program ends or `timeout` passes first; the timeout only
+  // guards against a program that hangs.
+  bool waitForOutput(std::string_view text,
+                     std::chrono::milliseconds timeout = std::chrono::seconds(60));
+
+  // Everything written to standard output so far.
+  const std::string& output() const { return out_; }
+
+  // Closes standard input, waits for the program to end and returns what it wrote and its
+  // exit status.
+  RunResult finish();
+
+ private:
+  // Moves what is ready between the pipes and the buffers, waiting at most `timeout`.
+  // False when there is nothing left to read: the program has closed its outputs.
+  bool pump(std::chrono::milliseconds timeout);
+
+  pid_t child_ = -1;
+  int in_ = -1;
+  int out_fd_ = -1;
+  int err_fd_ = -1;
+  std::string pendingInput_;
+  std::string out_;
+  std::string err_;
+  size_t searchFrom_ = 0;
+};
+
+// Runs the program once with the whole of `input` and `options`, like runProgram.
+RunResult runProgramWith(const std::filesystem::path& folder, std::string_view input,
+                         const SessionOptions& options);
