@@ -1,0 +1,267 @@
+// Writes that fail for real: a file size limit, a full disk, a folder in the way of
+// Recomb.cmd, an input that cannot be opened for writing. Every run must report in its
+// own words, keep what it wrote complete and correct as far as it got, and leave the input
+// as it was.
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "support/program_runner.h"
+#include "support/program_session.h"
+#include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A tmpfs of `bytes` (whole 4 KiB pages) mounted on a fresh folder, unmounted at the end.
+class SmallDisk {
+ public:
+  explicit SmallDisk(const fs::path& mountPoint, int64_t bytes) : path_(mountPoint) {
+    fs::create_directory(path_);
+    const std::string size = "size=" + std::to_string(bytes);
+    if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, size.c_str()) == 0) {
+      mounted_ = true;
+    } else {
+      refusal_ = std::strerror(errno);
+    }
+  }
+  ~SmallDisk() {
+    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+
+  bool mounted() const { return mounted_; }
+  const std::string& refusal() const { return refusal_; }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+  bool mounted_ = false;
+  std::string refusal_;
+};
+
+#define MOUNT_SMALL_DISK_OR_SKIP(disk)                                          \
+  if (!(disk).mounted()) {                                                      \
+    GTEST_SKIP() << "cannot mount a small tmpfs here (" << (disk).refusal()     \
+                 << "); the full-disk case needs root with the right to mount"; \
+  }
+
+// A file that this process, even as root, cannot open for writing: read-only permissions
+// for an ordinary user; the immutable attribute or a read-only bind mount for root.
+class UnwritableFile {
+ public:
+  UnwritableFile(const ScratchFolder& home, std::string_view name, std::string_view bytes) {
+    const fs::path folder = home / "readonly-source";
+    fs::create_directory(folder);
+    path_ = folder / name;
+    std::ofstream(path_, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (::geteuid() != 0) {
+      fs::permissions(path_,
+                      fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+      how_ = "read-only permissions";
+    } else if (setImmutable(true)) {
+      immutable_ = true;
+      how_ = "the immutable attribute";
+    } else {
+      const fs::path mountPoint = home / "readonly";
+      fs::create_directory(mountPoint);
+      if (::mount(folder.c_str(), mountPoint.c_str(), nullptr, MS_BIND, nullptr) == 0) {
+        bindMount_ = mountPoint;
+        ::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
+        path_ = mountPoint / name;
+        how_ = "a read-only bind mount";
+      }
+    }
+    const int fd = ::open(path_.c_str(), O_RDWR);
+    if (fd >= 0) {
+      ::close(fd);
+    } else {
+      openError_ = errno;
+    }
+  }
+  ~UnwritableFile() {
+    if (immutable_) setImmutable(false);
+    if (!bindMount_.empty()) ::umount2(bindMount_.c_str(), MNT_DETACH);
+  }
+  UnwritableFile(const UnwritableFile&) = delete;
+  UnwritableFile& operator=(const UnwritableFile&) = delete;
+
+  const fs::path& path() const { return path_; }
+  // The error that opening it for writing gives, or 0 when it could be opened after all.
+  int openError() const { return openError_; }
+  const std::string& how() const { return how_; }
+
+ private:
+  bool setImmutable(bool on) {
+    const int fd = ::open(path_.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+      flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+      done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+  }
+
+  fs::path path_;
+  bool immutable_ = false;
+  fs::path bindMount_;
+  std::string how_;
+  int openError_ = 0;
+};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
+  // A per-process limit bites in the first fragment already: every full fragment has the
+  // same size. What the fragment holds must be the input's first bytes, nothing else.
+  ScratchFolder folder;
+  const std::string input = patternBytes(5000, 11);
+  folder.write("big.bin", input);
+
+  const RunResult run = runProgramWith(folder.path(), answersUpToOk("big.bin", 2) + "y\n",
+                                       {.environment = {}, .fileSizeLimit = 1000});
+
+  EXPECT_EQ(run.out,
+            transcriptUpToOk("big.bin", 5000, 2) +
+                consoleLines({" ###Error  " + std::to_string(EFBIG) + "  writing fragmen1"}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder.listing(), "big.bin\nfragmen1\n");
+  EXPECT_EQ(folder.read("fragmen1"), input.substr(0, 1000));
+  EXPECT_EQ(folder.read("big.bin"), input);
+}
+
+TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
+  ScratchFolder home;
+  SmallDisk disk(home / "disk", 3 * 4096);
+  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  const std::string input = patternBytes(20000, 12);
+  home.write("big.bin", input);
+  const std::string name = (home / "big.bin").string();
+
+  const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
+
+  EXPECT_EQ(run.out,
+            transcriptUpToOk(name, 20000, 8) +
+                consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing fragmen2"}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_FALSE(fs::exists(disk.path() / "fragmen3"));
+  EXPECT_FALSE(fs::exists(disk.path() / "Recomb.cmd"));
+  EXPECT_EQ(readFile(disk.path() / "fragmen1"), input.substr(0, 8192));
+  // As far as the second fragment got, it holds the right bytes.
+  const std::string second = readFile(disk.path() / "fragmen2");
+  EXPECT_LT(second.size(), 8192u);
+  EXPECT_EQ(second, input.substr(8192, second.size()));
+  EXPECT_EQ(home.read("big.bin"), input);
+}
+
+TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
+  // Two full fragments of 8 KiB and the final fragment's one whole page fill the disk; the
+  // first tail byte needs a page more.
+  ScratchFolder home;
+  SmallDisk disk(home / "disk", 5 * 4096);
+  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  const std::string input = patternBytes(20580, 13);
+  home.write("big.bin", input);
+  const std::string name = (home / "big.bin").string();
+
+  const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
+
+  EXPECT_EQ(run.out, transcriptUpToOk(name, 20580, 8) +
+                         consoleLines({" Error  " + std::to_string(ENOSPC) +
+                                       "  in writing last record at byte  1 record:  4097"}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_FALSE(fs::exists(disk.path() / "Recomb.cmd"));
+  EXPECT_EQ(readFile(disk.path() / "fragmen1"), input.substr(0, 8192));
+  EXPECT_EQ(readFile(disk.path() / "fragmen2"), input.substr(8192, 8192));
+  EXPECT_EQ(readFile(disk.path() / "fragmen3"), input.substr(16384, 4096));
+  EXPECT_EQ(home.read("big.bin"), input);
+}
+
+TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
+  // The fragments fill the disk exactly; the script's lines cannot be written out.
+  ScratchFolder home;
+  SmallDisk disk(home / "disk", 4 * 4096);
+  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  const std::string input = patternBytes(16384, 14);
+  home.write("big.bin", input);
+  const std::string name = (home / "big.bin").string();
+
+  const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
+
+  EXPECT_EQ(run.out, transcriptUpToOk(name, 16384, 8));
+  EXPECT_EQ(run.err,
+            "? System Error:\n? " + std::string(std::strerror(ENOSPC)) + "\n? CLOSE(UNIT=12,...\n");
+  EXPECT_EQ(run.exitCode, 255);
+  EXPECT_EQ(joinFiles(disk.path(), {"fragmen1", "fragmen2"}), input);
+  EXPECT_EQ(home.read("big.bin"), input);
+}
+
+TEST(ScriptFailure, FolderNamedRecombCmdKeepsTheFragmentsAndShowsNoCompletion) {
+  ScratchFolder folder;
+  const std::string input = patternBytes(5000, 15);
+  folder.write("big.bin", input);
+  fs::create_directory(folder / "Recomb.cmd");
+
+  const RunResult run = runProgram(folder.path(), answersUpToOk("big.bin", 2) + "y\n");
+
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", 5000, 2) +
+                         consoleLines({" Error opening Recomb.cmd:  " + std::to_string(EISDIR)}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(joinFiles(folder.path(), fragmentNames(3)), input);
+  EXPECT_TRUE(fs::is_directory(folder / "Recomb.cmd"));
+  EXPECT_TRUE(fs::is_empty(folder / "Recomb.cmd"));
+  EXPECT_EQ(folder.read("big.bin"), input);
+}
+
+TEST(ReadOnlyInput, OpeningItForTheLengthEndsWithTheSystemReport) {
+  ScratchFolder home;
+  const std::string input = patternBytes(3000, 16);
+  UnwritableFile file(home, "big.bin", input);
+  if (file.openError() == 0) {
+    GTEST_SKIP() << "cannot make a file that this process may not open for writing "
+                 << "(tried read-only permissions, the immutable attribute, a read-only bind "
+                 << "mount)";
+  }
+  ScratchFolder folder;
+
+  const RunResult run = runProgram(folder.path(), "y\n" + file.path().string() + "\ny\n");
+
+  EXPECT_EQ(run.out, disclaimerAndConsent() + consoleLines({" File name for splitting?"}))
+      << "made unwritable by " << file.how();
+  EXPECT_EQ(run.err, "? System Error:\n? " + std::string(std::strerror(file.openError())) +
+                         "\n? OPEN(UNIT=10,...\n");
+  EXPECT_EQ(run.exitCode, 255);
+  EXPECT_EQ(folder.listing(), "");
+  EXPECT_EQ(readFile(file.path()), input);
+}
+
+}  // namespace
