@@ -1,0 +1,131 @@
+// The input changes while the program waits at "OK?": it was opened and measured, and the
+// user takes a while to answer. A shorter input must stop the run where the copying meets
+// the end (or, inside the last partial record, finish with what is there), a longer one
+// must still give exactly the bytes the user confirmed. Nothing written may hold a wrong
+// byte.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "support/program_runner.h"
+#include "support/program_session.h"
+#include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ChangingInput : public ::testing::Test {
+ protected:
+  // Splits big.bin (`input`) into pieces of `kilobytes`, and when "OK?" is asked makes the
+  // file `changed` before answering yes.
+  RunResult splitAndChange(const std::string& input, int64_t kilobytes,
+                           const std::string& changed) {
+    folder_.write("big.bin", input);
+    ProgramSession session(folder_.path());
+    session.writeInput(answersUpToOk("big.bin", kilobytes));
+    const bool asked = session.waitForOutput(" OK (Y for yes, N for no)?\r\n");
+    EXPECT_TRUE(asked) << session.output();
+    transcript_ = transcriptUpToOk("big.bin", static_cast<int64_t>(input.size()), kilobytes);
+    if (changed.size() < input.size()) {
+      fs::resize_file(folder_ / "big.bin", changed.size());
+    } else {
+      folder_.write("big.bin", changed);
+    }
+    session.writeInput("y\n");
+    return session.finish();
+  }
+
+  ScratchFolder folder_;
+  std::string transcript_;
+};
+
+TEST_F(ChangingInput, ShorterInsideAFullFragmentStopsAtTheMissingRecord) {
+  // 5000 bytes in pieces of 2 KiB: records 5 to 8 go to fragmen2; record 6 is no longer
+  // whole.
+  const std::string input = patternBytes(5000, 21);
+  const RunResult run = splitAndChange(input, 2, input.substr(0, 3000));
+
+  EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  6"}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\n");
+  EXPECT_EQ(folder_.read("fragmen1"), input.substr(0, 2048));
+  EXPECT_EQ(folder_.read("fragmen2"), input.substr(2048, 512));
+  EXPECT_EQ(folder_.read("big.bin"), input.substr(0, 3000));
+}
+
+TEST_F(ChangingInput, ShorterInTheLastFullFragmentWithoutAFinalOne) {
+  // 8192 bytes in pieces of 4 KiB: two full fragments and no final one.
+  const std::string input = patternBytes(8192, 22);
+  const RunResult run = splitAndChange(input, 4, input.substr(0, 6000));
+
+  EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  12"}));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\n");
+  EXPECT_EQ(folder_.read("fragmen1"), input.substr(0, 4096));
+  EXPECT_EQ(folder_.read("fragmen2"), input.substr(4096, 1536));
+  EXPECT_EQ(folder_.read("big.bin"), input.substr(0, 6000));
+}
+
+TEST_F(ChangingInput, ShorterInsideTheFinalFragmentsWholeRecordsStopsLikeAFullFragment) {
+  // 11000 bytes in pieces of 4 KiB: the final fragment takes records 17 to 21 and a tail of
+  // 248 bytes; record 19 is no longer whole.
+  const std::string input = patternBytes(11000, 23);
+  const RunResult run = splitAndChange(input, 4, input.substr(0, 9500));
+
+  EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  19"}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\nfragmen3\n");
+  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input.substr(0, 9216));
+  EXPECT_EQ(folder_.read("big.bin"), input.substr(0, 9500));
+}
+
+TEST_F(ChangingInput, ShorterInsideTheTailReportsItAndFinishesWithWhatIsThere) {
+  // The whole records end at 10752; 48 of the 248 tail bytes are left.
+  const std::string input = patternBytes(11000, 24);
+  const std::string shorter = input.substr(0, 10800);
+  const RunResult run = splitAndChange(input, 4, shorter);
+
+  EXPECT_EQ(run.out, transcript_ +
+                         consoleLines({" EOF at record   10801 , byte   49", "   11000  10752",
+                                       " Index check (i, est. length):  49  248"}) +
+                         completionText());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), shorter);
+  EXPECT_EQ(folder_.read("big.bin"), shorter);
+}
+
+TEST_F(ChangingInput, LongerStillGivesExactlyTheConfirmedBytes) {
+  const std::string input = patternBytes(11000, 25);
+  const std::string longer = input + patternBytes(3000, 26);
+  const RunResult run = splitAndChange(input, 4, longer);
+
+  EXPECT_EQ(run.out, transcript_ + completionText());
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  EXPECT_EQ(folder_.read("fragmen3").size(), 11000u - 8192u);
+  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(folder_.read("big.bin"), longer);
+}
+
+TEST_F(ChangingInput, LongerByLessThanARecordWhenTheLengthIsAWholeNumberOfRecords) {
+  // 10752 bytes are 21 whole records and no tail: the final fragment must end there.
+  const std::string input = patternBytes(10752, 27);
+  const std::string longer = input + patternBytes(100, 28);
+  const RunResult run = splitAndChange(input, 4, longer);
+
+  EXPECT_EQ(run.out, transcript_ + completionText());
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(folder_.read("big.bin"), longer);
+}
+
+}  // namespace
