@@ -280,4 +280,21 @@ TEST(FolderAsInput, OpeningItForTheLengthEndsWithTheSystemReport) {
   EXPECT_TRUE(fs::is_empty(folder / "photos"));
 }
 
+TEST(NameWithANulCharacter, NamesNoFileEvenWhenThePartBeforeItDoes) {
+  ScratchFolder folder;
+  const std::string input = patternBytes(3000, 17);
+  folder.write("a", input);
+  const std::string name("a\0b", 3);
+
+  const RunResult run = runProgram(folder.path(), "y\n" + name + "\n");
+
+  EXPECT_TRUE(run.out.starts_with(disclaimerAndConsent() +
+                                  consoleLines({" File name for splitting?",
+                                                " File " + name + " does not exist in this folder.",
+                                                " File name for splitting?"})))
+      << run.out;
+  EXPECT_EQ(folder.listing(), "a\n");
+  EXPECT_EQ(folder.read("a"), input);
+}
+
 }  // namespace

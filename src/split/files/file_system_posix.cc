@@ -14,6 +14,10 @@ Status lastError() { return errno == 0 ? EIO : errno; }
 
 int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 
+// A name with a NUL character in it names no file: the system would see only the part
+// before it, and the program would work on a file other than the one the user named.
+bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
+
 }  // namespace
 
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
@@ -30,6 +34,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
       break;
   }
   if (existence == OsExistence::openOrCreate) flags |= O_CREAT;
+  if (!isFileName(name)) return EINVAL;
   int fd;
   do {
     fd = ::open(name.c_str(), flags, 0666);
@@ -40,6 +45,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
 }
 
 bool osCanOpenForReading(const std::string& name) {
+  if (!isFileName(name)) return false;
   const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
   ::close(fd);
@@ -104,6 +110,7 @@ bool osSameFile(OsFile a, OsFile b) {
 
 bool osIsFileNamed(OsFile file, const std::string& name) {
   struct stat infoFile, infoName;
+  if (!isFileName(name)) return false;
   if (::fstat(descriptor(file), &infoFile) != 0 || ::stat(name.c_str(), &infoName) != 0) {
     return false;
   }
