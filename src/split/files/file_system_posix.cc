@@ -112,6 +112,8 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
 
 std::string osErrorText(Status code) { return std::strerror(code); }
 
+Status osConsoleError() { return lastError(); }
+
 void osPrepareProcess() {
   // A write past a file size limit, or into a closed pipe, must fail with a status
   // (EFBIG, EPIPE) instead of killing the process with fragments half written.
