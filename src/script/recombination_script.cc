@@ -1,3 +1,128 @@
 #include "script/recombination_script.h"
 
-void writeRecombinationScript() {}
+#include "dialogue/console.h"
+#include "dialogue/run_flow.h"
+#include "split/files/record_file.h"
+
+namespace {
+
+constexpr std::string_view kScriptName = "Recomb.cmd";
+constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
+constexpr size_t kGroupSize = 4;
+
+bool isLiteralInScript(char c) {
+  if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
+  return std::string_view("._-\\:~#$@+{}[]'").find(c) != std::string_view::npos;
+}
+
+// A fragment name as the copy lines show it: its first eight characters.
+std::string_view copyName(const FragmentName& name) { return std::string_view(name.data(), 8); }
+
+std::string deleteName(const FragmentName& name) {
+  return std::string(TextField::withoutTrailingBlanks(std::string_view(name.data(), name.size())));
+}
+
+std::string copyLine(std::string_view firstSource, std::span<const FragmentName> more,
+                     std::string_view target) {
+  std::string line = "copy /b ";
+  line += firstSource;
+  for (const FragmentName& name : more) {
+    line += '+';
+    line += copyName(name);
+  }
+  line += " /v ";
+  line += target;
+  return line;
+}
+
+}  // namespace
+
+std::string scriptFileName(std::string_view name) {
+  bool literal = !name.empty();
+  for (const char c : name) literal = literal && isLiteralInScript(c);
+  if (literal) return std::string(name);
+  std::string quoted = "\"";
+  for (const char c : name) {
+    if (c == '"') continue;
+    quoted += c;
+    if (c == '%') quoted += '%';
+  }
+  quoted += '"';
+  return quoted;
+}
+
+std::vector<std::string> recombinationScriptLines(std::string_view inputName,
+                                                  std::span<const FragmentName> fragments) {
+  const std::string name = scriptFileName(inputName);
+  const size_t count = fragments.size();
+  std::vector<std::string> lines = {"@echo off"};
+  auto addCopy = [&lines](std::string line) {
+    lines.push_back(std::move(line));
+    lines.push_back("if errorlevel 1 goto nocopy");
+  };
+
+  // The temporary that holds the joined data so far: 0 for zzztempa, 1 for zzztempb.
+  size_t current = 0;
+  const size_t groups = count / kGroupSize;
+  const size_t remainder = count % kGroupSize;
+  if (groups == 0) {
+    // One to three fragments join straight into zzztempb.
+    addCopy(copyLine(copyName(fragments[0]), fragments.subspan(1), kTemporaries[1]));
+    current = 1;
+  } else {
+    addCopy(
+        copyLine(copyName(fragments[0]), fragments.subspan(1, kGroupSize - 1), kTemporaries[0]));
+    for (size_t group = 1; group < groups; ++group) {
+      addCopy(copyLine(kTemporaries[current], fragments.subspan(group * kGroupSize, kGroupSize),
+                       kTemporaries[1 - current]));
+      current = 1 - current;
+    }
+    if (remainder > 0) {
+      addCopy(copyLine(kTemporaries[current], fragments.subspan(groups * kGroupSize),
+                       kTemporaries[1 - current]));
+      current = 1 - current;
+    }
+  }
+
+  const std::string result(kTemporaries[current]);
+  const std::string other(kTemporaries[1 - current]);
+  for (std::string line : {
+           "if not exist " + name + " goto do_ren",
+           "echo " + name + " already exists.",
+           "echo Recombined file is " + result,
+           std::string("goto ok"),
+           std::string(":do_ren"),
+           "rename " + result + " " + name,
+           std::string("if errorlevel 1 goto nocopy"),
+           "del " + other,
+           "if exist " + name + " goto ok",
+           "echo " + name + " not created.",
+           std::string("goto end"),
+           std::string(":nocopy"),
+           std::string("echo Recombination of files failed."),
+           std::string("goto end"),
+           std::string(":ok"),
+           std::string("Echo Recombination succeeded."),
+       }) {
+    lines.push_back(std::move(line));
+  }
+  for (const FragmentName& fragment : fragments) lines.push_back("del " + deleteName(fragment));
+  lines.push_back("del recomb.cmd");
+  lines.push_back(":end");
+  lines.push_back("");
+  return lines;
+}
+
+void writeRecombinationScript() {
+  const SplitJob& job = splitJob;
+  const Status status = openTextFile(job.scriptUnit, kScriptName, OnFailure::returnStatus);
+  if (status != kOk) {
+    writeListLine({"Error opening Recomb.cmd:", status});
+    stopRun();
+  }
+  const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
+  for (const std::string& line : recombinationScriptLines(job.inputName.trimmed(), fragments)) {
+    writeTextLines(job.scriptUnit, "(a)", {line}, OnFailure::report);
+  }
+  closeFile(job.scriptUnit, OnFailure::report);
+}

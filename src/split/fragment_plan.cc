@@ -1,3 +1,102 @@
 #include "split/fragment_plan.h"
 
-void splitInputFile() {}
+#include <string>
+
+#include "dialogue/console.h"
+#include "dialogue/run_flow.h"
+#include "dialogue/yes_no.h"
+#include "runtime/termination.h"
+#include "split/files/record_file.h"
+#include "split/fragment_copy.h"
+#include "split/fragment_names.h"
+#include "split/split_job.h"
+#include "split/wrapping.h"
+
+namespace {
+
+constexpr int64_t kKilobyte = 1024;
+constexpr int64_t kFloppyKilobytes = 1423;
+constexpr int64_t kFloppyBytes = kFloppyKilobytes * kKilobyte;
+// Names never grow beyond eight characters.
+constexpr int32_t kMaxNameDigits = 8;
+
+void openInput(SplitJob& job) {
+  const Status status = openRecordFile(job.inputUnit, job.inputName.all(), ExistenceRule::mustExist,
+                                       kRecordLength, Action::read, OnFailure::returnStatus);
+  if (status != kOk) {
+    writeListLine({"Error opening file ", job.inputName.trimmed()});
+    stopRun();
+  }
+}
+
+void showLengthAndFloppies(const SplitJob& job) {
+  writeFormatted(
+      "(a,i13,a,f10.1,a)",
+      {"File length is ", job.inputLength, " bytes or ",
+       static_cast<double>(job.inputLength) / static_cast<double>(kKilobyte), " kilobytes."});
+  // Whole records only: the partial last record does not count towards a floppy.
+  const int64_t floppies = (job.fullRecordBytes + kFloppyBytes - 1) / kFloppyBytes;
+  writeListLine({"Will fit on", low32(floppies), " 1.44 MB 3.5\" floppies --"});
+}
+
+// Leaves the chosen size in kilobytes in job.fragmentSize.
+void chooseFragmentKilobytes(SplitJob& job) {
+  if (askYesNo("Use 1.44 MB size of 3.5\" floppys?")) {
+    job.fragmentSize = kFloppyKilobytes;
+    return;
+  }
+  while (true) {
+    writeListLine({"Input file length for pieces in kilobytes (1K = 1024 bytes):"});
+    const Status status = readListValue(job.fragmentSize, OnFailure::returnStatus);
+    // At end of input every further read fails at once: end the run instead of looping.
+    if (status == kEndOfFile) reportAndExit(kReadPastEndOfFile, Statement::read, kConsoleUnit);
+    if (status == kOk && job.fragmentSize > 0) return;
+    writeListLine({"Error with your input:", job.fragmentSize, " please try again"});
+  }
+}
+
+void stopWithTooManyFragments(int32_t count) {
+  writeListLine({"Too many fragments:", count});
+  stopRun();
+}
+
+// Works out sizes and counts from the chosen size; stops the run when they cannot work.
+void settleFragments(SplitJob& job) {
+  job.fragmentSize = wrappingMultiply(job.fragmentSize, kKilobyte);
+  // A size that wrapped to zero or below, or that exceeds the whole records, fills no
+  // fragment at all.
+  const int64_t fullFragments = job.fragmentSize == 0 ? 0 : job.fullRecordBytes / job.fragmentSize;
+  job.fullFragmentCount = low32(fullFragments);
+  job.fragmentCount = job.fullFragmentCount;
+  job.hasFinalFragment =
+      job.inputLength > wrappingMultiply(job.fullFragmentCount, job.fragmentSize) ? 1 : 0;
+
+  if (fullFragments == 0) {
+    writeListLine({"Fragment size is larger than the file itself."});
+    stopRun();
+  }
+  if (fullFragments < 0 || fullFragments + job.hasFinalFragment > INT32_MAX) {
+    stopWithTooManyFragments(job.fragmentCount);
+  }
+  job.fragmentCount += job.hasFinalFragment;
+  if (fragmentDigitCount(job.fragmentCount) > kMaxNameDigits) {
+    stopWithTooManyFragments(job.fragmentCount);
+  }
+}
+
+}  // namespace
+
+void splitInputFile() {
+  SplitJob& job = splitJob;
+  openInput(job);
+  job.fullRecordCount = job.inputLength / kRecordLength;
+  job.fullRecordBytes = job.fullRecordCount * kRecordLength;
+  showLengthAndFloppies(job);
+  chooseFragmentKilobytes(job);
+  settleFragments(job);
+
+  writeListLine(
+      {"Break " + std::string(job.inputName.trimmed()) + " into", job.fragmentCount, "files?"});
+  askOrStop("OK?");
+  copyFragments();
+}

@@ -1,0 +1,108 @@
+#include "split/fragment_copy.h"
+
+#include <string>
+
+#include "dialogue/console.h"
+#include "dialogue/run_flow.h"
+#include "split/files/record_file.h"
+#include "split/final_fragment.h"
+#include "split/fragment_names.h"
+#include "split/split_job.h"
+#include "split/wrapping.h"
+
+namespace {
+
+constexpr std::string_view kScriptName = "Recomb.cmd";
+
+std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()); }
+
+[[noreturn]] void stopBecauseItWouldOverwriteTheInput(std::string_view name) {
+  writeListLine(
+      {"Cannot split " + trimmedInputName() + ": " + std::string(name) + " would overwrite it."});
+  stopRun();
+}
+
+[[noreturn]] void stopWithWriteError(Status status, std::string_view shownName) {
+  writeListLine({"###Error", status, " writing " + std::string(shownName)});
+  stopRun();
+}
+
+[[noreturn]] void stopWithReadError(Status status, int64_t record) {
+  writeListLine({"Error", status, "reading through " + trimmedInputName() + " at record", record});
+  stopRun();
+}
+
+[[noreturn]] void stopWithEarlyEnd(int64_t record) {
+  writeListLine({"###EOF seen at record number", record});
+  stopRun();
+}
+
+// Opens fragment `index`; `shownName` is how failure lines name it.
+void openFragment(int32_t index, std::string_view shownName) {
+  const SplitJob& job = splitJob;
+  const Status status =
+      openRecordFile(job.fragmentUnit, job.fragmentName(index), ExistenceRule::openOrCreate,
+                     kRecordLength, Action::write, OnFailure::returnStatus);
+  if (status != kOk) stopWithWriteError(status, shownName);
+  // Splitting a file named like one of its own fragments would write over the input
+  // before it is read, and the script's clean-up would later delete the only copy.
+  if (unitsShareFile(job.inputUnit, job.fragmentUnit)) {
+    stopBecauseItWouldOverwriteTheInput(TextField::withoutTrailingBlanks(job.fragmentName(index)));
+  }
+}
+
+// Reads input record `record` into the buffer; stops the run unless it is wholly there.
+void readInputRecord(int64_t record) {
+  SplitJob& job = splitJob;
+  const Status status =
+      readRecord(job.inputUnit, record, job.recordBuffer.data(), OnFailure::returnStatus);
+  if (status == kEndOfFile) stopWithEarlyEnd(record);
+  if (status != kOk) stopWithReadError(status, record);
+}
+
+void writeFragmentRecord(int32_t position, std::string_view shownName) {
+  const SplitJob& job = splitJob;
+  const Status status =
+      writeRecord(job.fragmentUnit, position, job.recordBuffer.data(), OnFailure::returnStatus);
+  if (status != kOk) stopWithWriteError(status, shownName);
+}
+
+}  // namespace
+
+void copyFragments() {
+  buildFragmentNames();
+  SplitJob& job = splitJob;
+  if (unitHoldsFile(job.inputUnit, kScriptName)) stopBecauseItWouldOverwriteTheInput(kScriptName);
+
+  const int64_t recordsPerFragment = job.fragmentSize / kRecordLength;
+  int64_t nextRecord = 1;
+  for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
+    const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
+    openFragment(index, shownName);
+    for (int64_t position = 1; position <= recordsPerFragment; ++position) {
+      readInputRecord(nextRecord++);
+      writeFragmentRecord(static_cast<int32_t>(position), shownName);
+    }
+    // A longer file left from an earlier run must not keep stale bytes after the new ones.
+    const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
+    if (status != kOk) stopWithWriteError(status, shownName);
+    closeFile(job.fragmentUnit, OnFailure::report);
+  }
+  if (job.hasFinalFragment == 0) return;
+
+  // The final fragment: whole records up to the input's last whole record, then the tail.
+  const std::string_view shownName = job.fragmentName(job.fragmentCount);
+  openFragment(job.fragmentCount, shownName);
+  for (int64_t position = 1; position <= recordsPerFragment; ++position) {
+    // The tail starts after the whole records counted when the file was chosen, even if
+    // the file has grown since.
+    if (nextRecord == job.fullRecordCount + 1) {
+      finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
+      break;
+    }
+    job.recordBuffer.fill(std::byte{0});
+    readInputRecord(nextRecord++);
+    writeFragmentRecord(static_cast<int32_t>(position), shownName);
+  }
+  closeFile(job.fragmentUnit, OnFailure::report);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Fragment file names: a leading part of "fragmen" followed by the fragment number padded
+// with zeros, eight characters in all, so that the names of one run sort in order.
+
+#include <cstdint>
+
+#include "split/split_job.h"
+
+// How many digits every number of a run with `count` fragments gets: the integer part of
+// log10(count) + 1.000001 in double precision. The margin lifts counts just below a power
+// of ten (999998 and 999999 get 7 digits).
+int32_t fragmentDigitCount(int32_t count);
+
+// Name of fragment `index` when numbers have `digits` digits.
+FragmentName makeFragmentName(int32_t index, int32_t digits);
+
+// Fills splitJob.fragmentNames for splitJob.fragmentCount fragments.
+void buildFragmentNames();

@@ -1,0 +1,3 @@
+#include "split/split_job.h"
+
+SplitJob splitJob;

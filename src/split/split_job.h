@@ -1,0 +1,51 @@
+#pragma once
+// The whole state of one run, handed from stage to stage. There is exactly one instance,
+// `splitJob`, filled in the order the run goes: input selection sets the name and length,
+// the fragment plan the sizes and counts, the name builder the names, and the copying
+// moves the input through `recordBuffer`.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "dialogue/text_field.h"
+#include "runtime/termination.h"
+
+// Every record transfer of the input and the full fragments moves this many bytes.
+inline constexpr int64_t kRecordLength = 512;
+
+// A fragment file name: eight characters followed by two blanks.
+using FragmentName = std::array<char, 10>;
+
+struct SplitJob {
+  std::array<std::byte, kRecordLength> recordBuffer{};
+  // fullRecordCount * 512: the part of the input that fills whole records.
+  int64_t fullRecordBytes = 0;
+  // Length of the input in bytes; 8 bytes wide so that files of 2 GiB and more split.
+  int64_t inputLength = 0;
+  // Entry i - 1 holds the name of fragment i.
+  std::vector<FragmentName> fragmentNames;
+  // 1 when a shorter final fragment follows the full ones.
+  int32_t hasFinalFragment = 0;
+  const Unit inputUnit = 10;
+  TextField inputName{80};
+  // Fragments that hold exactly fragmentSize bytes.
+  int32_t fullFragmentCount = 0;
+  // fullFragmentCount + hasFinalFragment.
+  int32_t fragmentCount = 0;
+  int64_t fullRecordCount = 0;
+  const Unit fragmentUnit = 11;
+  // Kilobytes while the user chooses it, bytes once the plan accepts it.
+  int64_t fragmentSize = 0;
+  const Unit scriptUnit = 12;
+
+  // Fragment `index` (counted from 1), all ten characters.
+  std::string_view fragmentName(int32_t index) const {
+    const FragmentName& name = fragmentNames[static_cast<size_t>(index) - 1];
+    return std::string_view(name.data(), name.size());
+  }
+};
+
+extern SplitJob splitJob;
