@@ -9,3 +9,6 @@ echo "== native build, warnings as errors =="
 cmake --preset ci
 cmake --build --preset ci -j "$(nproc)"
 ctest --preset ci -j "$(nproc)"
+
+echo "== Windows build under wine =="
+bash scripts/test-windows.sh
