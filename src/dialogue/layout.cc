@@ -139,8 +139,8 @@ std::string formatRealIn(double value, std::optional<int> width, int decimals) {
   // The exact decimal expansion of a double ends within 1074 places after the point, so
   // asking for 1100 places gives every digit exactly and the rounding below sees them all.
   static char buffer[1500];
-  const auto [end, error] =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 1100);
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                          std::chars_format::fixed, 1100);
   if (error != std::errc()) return stars(width.value_or(1));
   const std::string_view expansion(buffer, static_cast<size_t>(end - buffer));
   const size_t point = expansion.find('.');
