@@ -224,18 +224,34 @@ TEST_F(SplitRun, LeftoversFromALongerEarlierRunAreReplacedCompletely) {
   EXPECT_EQ(script.find('r' + std::string("rrr")), std::string::npos);
 }
 
-TEST_F(SplitRun, FolderInTheWayOfAFragmentStopsWithTheWriteError) {
-  makeInput("in", 3000);
-  fs::create_directory(folder_ / "fragmen2");
+struct FolderCase {
+  const char* folder;
+  const char* shownName;  // full fragments trimmed, the final fragment with its blanks
+  const char* leftBehind;
+};
+
+class FolderInTheWay : public SplitRun, public testing::WithParamInterface<FolderCase> {};
+
+TEST_P(FolderInTheWay, StopsWithTheWriteErrorAndKeepsEarlierFragments) {
+  const FolderCase& c = GetParam();
+  const std::string input = makeInput("in", 2600);
+  fs::create_directory(folder_ / c.folder);
   const RunResult run = runProgram(folder_.path(), answers("in", "1"));
   const std::string error = testingWindowsBuild() ? "   5" : "  21";  // access denied / EISDIR
   const std::string tail =
-      " OK (Y for yes, N for no)?\r\n ###Error" + error + "  writing fragmen2\r\n";
+      offer("in", 3) + " ###Error" + error + "  writing " + c.shownName + "\r\n";
   ASSERT_GE(run.out.size(), tail.size());
   EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(folder_.listing(), "fragmen1\nfragmen2\nin\n");
+  EXPECT_EQ(folder_.listing(), c.leftBehind);
+  EXPECT_EQ(folder_.read("in"), input);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Fragments, FolderInTheWay,
+    testing::Values(FolderCase{"fragmen1", "fragmen1", "fragmen1\nin\n"},
+                    FolderCase{"fragmen2", "fragmen2", "fragmen1\nfragmen2\nin\n"},
+                    FolderCase{"fragmen3", "fragmen3  ", "fragmen1\nfragmen2\nfragmen3\nin\n"}));
 
 TEST_F(SplitRun, InputIsNeverWrittenOverByItsOwnFragments) {
   const std::string input = makeInput("fragmen2", 3000);
