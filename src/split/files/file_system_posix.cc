@@ -17,7 +17,9 @@ int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 }  // namespace
 
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
-  int flags = O_CLOEXEC;
+  // Non-blocking, so that naming a pipe cannot hang the dialogue; it changes nothing for
+  // regular files.
+  int flags = O_CLOEXEC | O_NONBLOCK;
   switch (access) {
     case OsAccess::read:
       flags |= O_RDONLY;
@@ -40,7 +42,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
 }
 
 bool osCanOpenForReading(const std::string& name) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   ::close(fd);
   return true;
