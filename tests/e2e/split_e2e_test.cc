@@ -237,7 +237,7 @@ TEST_P(FolderInTheWay, StopsWithTheWriteErrorAndKeepsEarlierFragments) {
   const std::string input = makeInput("in", 2600);
   fs::create_directory(folder_ / c.folder);
   const RunResult run = runProgram(folder_.path(), answers("in", "1"));
-  const std::string error = testingWindowsBuild() ? "   5" : "  21";  // access denied / EISDIR
+  const std::string error = testingWindowsBuild() ? "  5" : "  21";  // access denied / EISDIR
   const std::string tail =
       offer("in", 3) + " ###Error" + error + "  writing " + c.shownName + "\r\n";
   ASSERT_GE(run.out.size(), tail.size());
