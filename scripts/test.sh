@@ -19,3 +19,6 @@ echo "== fuzz targets (clang, libFuzzer), a fixed number of inputs each =="
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$(nproc)"
 ctest --preset fuzz -j "$(nproc)"
+
+echo "== Windows build under wine =="
+bash scripts/test-windows.sh

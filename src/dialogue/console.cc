@@ -7,6 +7,7 @@
 #include "dialogue/layout.h"
 #include "dialogue/list_value.h"
 #include "runtime/termination.h"
+#include "split/files/file_system.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void writeConsoleLines(std::span<const std::string> lines) {
   std::FILE* out = consoleOut();
   errno = 0;
   if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
-    reportAndExit(errno > 0 ? errno : EIO, Statement::write, kConsoleUnit);
+    reportAndExit(osConsoleError(), Statement::write, kConsoleUnit);
   }
 }
 

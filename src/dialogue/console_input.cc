@@ -30,7 +30,8 @@ std::string cleanInputLine(std::string_view raw, int tabWidth) {
   for (const char c : raw) {
     if (c == '\r') continue;
     if (c == '\t' && tabWidth > 0) {
-      const size_t blanks = static_cast<size_t>(tabWidth) - line.size() % static_cast<size_t>(tabWidth);
+      const size_t blanks =
+          static_cast<size_t>(tabWidth) - line.size() % static_cast<size_t>(tabWidth);
       line.append(blanks, ' ');
     } else {
       line += c;

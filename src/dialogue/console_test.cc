@@ -22,7 +22,8 @@ TEST(ListLine, NumbersAreSetOffAndTextsRunTogether) {
   EXPECT_EQ(listLine({int32_t{0}}), "   0");
   EXPECT_EQ(listLine({int64_t{9000000000}, int64_t{-9000000000}}), "   9000000000 -9000000000");
   EXPECT_EQ(listLine({}), " ");
-  EXPECT_EQ(listLine({"Break big.bin into", int32_t{3}, "files?"}), " Break big.bin into  3 files?");
+  EXPECT_EQ(listLine({"Break big.bin into", int32_t{3}, "files?"}),
+            " Break big.bin into  3 files?");
 }
 
 TEST(ConsoleOutput, EveryLineEndsWithCarriageReturnAndLineFeed) {

@@ -169,6 +169,20 @@ std::string formatRealIn(double value, std::optional<int> width, int decimals) {
   return rightAligned(kept, width);
 }
 
+// One data code applied to its item; an item of the wrong kind fills the field with stars.
+std::string formatItem(const Code& code, const Item& item) {
+  if (code.kind == Code::Kind::a && item.kind() == Item::Kind::text) {
+    return formatText(item.text(), code.width);
+  }
+  if (code.kind == Code::Kind::i && item.kind() == Item::Kind::integer) {
+    return formatInteger(item.integer(), code.width, code.detail);
+  }
+  if (code.kind == Code::Kind::f && item.kind() == Item::Kind::real) {
+    return formatRealIn(item.real(), code.width, code.detail.value_or(0));
+  }
+  return stars(code.width.value_or(1));
+}
+
 }  // namespace
 
 std::string formatReal(double value, int width, int decimals) {
@@ -191,33 +205,9 @@ std::vector<std::string> formatLines(std::string_view layout, std::span<const It
         lines.push_back(std::move(line));
         line.clear();
         break;
-      case Code::Kind::a: {
-        const Item& item = items[next++];
-        if (item.kind() == Item::Kind::text) {
-          line += formatText(item.text(), code.width);
-        } else {
-          line += stars(code.width.value_or(1));
-        }
+      default:
+        line += formatItem(code, items[next++]);
         break;
-      }
-      case Code::Kind::i: {
-        const Item& item = items[next++];
-        if (item.kind() == Item::Kind::integer) {
-          line += formatInteger(item.integer(), code.width, code.detail);
-        } else {
-          line += stars(code.width.value_or(1));
-        }
-        break;
-      }
-      case Code::Kind::f: {
-        const Item& item = items[next++];
-        if (item.kind() == Item::Kind::real) {
-          line += formatRealIn(item.real(), code.width, code.detail.value_or(0));
-        } else {
-          line += stars(code.width.value_or(1));
-        }
-        break;
-      }
     }
   }
   lines.push_back(std::move(line));

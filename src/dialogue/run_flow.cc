@@ -3,10 +3,10 @@
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
 #include "runtime/termination.h"
+#include "script/recombination_script.h"
 #include "split/files/file_system.h"
 #include "split/fragment_plan.h"
 #include "split/input_selection.h"
-#include "script/recombination_script.h"
 
 namespace {
 

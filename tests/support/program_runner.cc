@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::vector<std::string> words(std::string_view text) {
+  std::vector<std::string> result;
+  std::istringstream in{std::string(text)};
+  for (std::string word; in >> word;) result.push_back(word);
+  return result;
+}
+
 std::string slurp(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
@@ -21,33 +29,18 @@ std::string slurp(const fs::path& path) {
   return bytes.str();
 }
 
-}  // namespace
-
-std::vector<std::string> programCommand() {
-  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
-  if (command == nullptr || *command == '\0') return {FLOPPYSPLIT_BINARY};
-  std::vector<std::string> words;
-  std::istringstream in(command);
-  for (std::string word; in >> word;) words.push_back(word);
-  return words;
-}
-
-bool testingWindowsBuild() {
-  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
-  return command != nullptr && std::string_view(command).find(".exe") != std::string_view::npos;
-}
-
-RunResult runProgram(const fs::path& folder, std::string_view input,
-                     const Environment& extraEnvironment) {
+// Runs `command` in `folder` with `input` on standard input. Standard output goes to
+// `outputPath` when one is given, otherwise it is captured.
+RunResult run(const fs::path& folder, std::vector<std::string> command, std::string_view input,
+              const Environment& extraEnvironment, const fs::path& outputPath) {
   // Standard input and the captured streams live in a folder of their own, so that the
   // folder under test holds only what the program writes.
   ScratchFolder streams;
   streams.write("stdin", input);
   const fs::path inPath = streams / "stdin";
-  const fs::path outPath = streams / "stdout";
+  const fs::path outPath = outputPath.empty() ? streams / "stdout" : outputPath;
   const fs::path errPath = streams / "stderr";
 
-  std::vector<std::string> command = programCommand();
   const pid_t child = fork();
   if (child == 0) {
     const int in = ::open(inPath.c_str(), O_RDONLY);
@@ -67,10 +60,69 @@ RunResult runProgram(const fs::path& folder, std::string_view input,
   int status = 0;
   ::waitpid(child, &status, 0);
   RunResult result;
-  result.out = slurp(outPath);
+  if (outputPath.empty()) result.out = slurp(outPath);
   result.err = slurp(errPath);
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return result;
+}
+
+}  // namespace
+
+std::vector<std::string> programCommand() {
+  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
+  if (command == nullptr || *command == '\0') return nativeProgramCommand();
+  return words(command);
+}
+
+std::vector<std::string> nativeProgramCommand() { return {FLOPPYSPLIT_BINARY}; }
+
+bool testingWindowsBuild() {
+  const char* command = std::getenv("FLOPPYSPLIT_COMMAND");
+  return command != nullptr && std::string_view(command).find(".exe") != std::string_view::npos;
+}
+
+std::vector<std::string> windowsEmulatorCommand() {
+  std::vector<std::string> command = programCommand();
+  while (!command.empty() && command.back().find(".exe") == std::string::npos) {
+    command.pop_back();
+  }
+  if (!command.empty()) command.pop_back();
+  return command;
+}
+
+std::string systemErrorText(int posixCode, int windowsCode) {
+  if (!testingWindowsBuild()) return std::strerror(posixCode);
+  // Wine's wording of the system messages the tests bring up.
+  switch (windowsCode) {
+    case 2:
+      return "File not found.";
+    case 3:
+      return "Path not found.";
+    case 5:
+      return "Access denied.";
+    case 32:
+      return "Sharing violation.";
+    case 112:
+      return "Disk full.";
+    case 123:
+      return "Invalid name.";
+  }
+  return "(no known text for Windows error " + std::to_string(windowsCode) + ")";
+}
+
+RunResult runProgram(const fs::path& folder, std::string_view input,
+                     const Environment& extraEnvironment) {
+  return run(folder, programCommand(), input, extraEnvironment, {});
+}
+
+RunResult runProgramWithOutputTo(const fs::path& folder, std::string_view input,
+                                 const fs::path& outputPath) {
+  return run(folder, programCommand(), input, {}, outputPath);
+}
+
+RunResult runCommand(const fs::path& folder, std::vector<std::string> command,
+                     std::string_view input) {
+  return run(folder, std::move(command), input, {}, {});
 }
 
 std::string consoleLines(std::initializer_list<std::string_view> lines) {

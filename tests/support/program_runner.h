@@ -24,11 +24,31 @@ using Environment = std::vector<std::pair<std::string, std::string>>;
 RunResult runProgram(const std::filesystem::path& folder, std::string_view input,
                      const Environment& extraEnvironment = {});
 
-// The command line that runs the program under test, as described above.
+// As runProgram, but standard output goes to `outputPath` (a device such as /dev/full, for
+// example) and RunResult::out stays empty.
+RunResult runProgramWithOutputTo(const std::filesystem::path& folder, std::string_view input,
+                                 const std::filesystem::path& outputPath);
+
+// Runs any command line (program and arguments) the same way.
+RunResult runCommand(const std::filesystem::path& folder, std::vector<std::string> command,
+                     std::string_view input);
+
+// The program under test as a command line.
 std::vector<std::string> programCommand();
+
+// The native build of the program, whatever FLOPPYSPLIT_COMMAND says.
+std::vector<std::string> nativeProgramCommand();
 
 // True when the program under test is a Windows build run through an emulator.
 bool testingWindowsBuild();
+
+// For the Windows build: the emulator words of FLOPPYSPLIT_COMMAND, without the program.
+std::vector<std::string> windowsEmulatorCommand();
+
+// The message the program under test shows for a system error: the host's own text for
+// `posixCode`, or, for the Windows build, wine's text for `windowsCode` (a Windows machine
+// words its messages differently).
+std::string systemErrorText(int posixCode, int windowsCode);
 
 // Console lines as the program writes them, each ended by CR LF.
 std::string consoleLines(std::initializer_list<std::string_view> lines);

@@ -47,6 +47,9 @@ bool osIsFileNamed(OsFile file, const std::string& name);
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);
 
+// The operating system's code for the console stream write that just failed.
+Status osConsoleError();
+
 // Process set-up before the first console or file operation: a failed write must come
 // back as a status, and console streams must pass bytes through unchanged.
 void osPrepareProcess();

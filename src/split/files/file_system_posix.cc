@@ -21,7 +21,9 @@ bool isFileName(const std::string& name) { return name.find('\0') == std::string
 }  // namespace
 
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
-  int flags = O_CLOEXEC;
+  // Non-blocking, so that naming a pipe cannot hang the dialogue; it changes nothing for
+  // regular files.
+  int flags = O_CLOEXEC | O_NONBLOCK;
   switch (access) {
     case OsAccess::read:
       flags |= O_RDONLY;
@@ -46,7 +48,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
 
 bool osCanOpenForReading(const std::string& name) {
   if (!isFileName(name)) return false;
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return false;
   ::close(fd);
   return true;
@@ -118,6 +120,8 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
 }
 
 std::string osErrorText(Status code) { return std::strerror(code); }
+
+Status osConsoleError() { return lastError(); }
 
 void osPrepareProcess() {
   // A write past a file size limit, or into a closed pipe, must fail with a status

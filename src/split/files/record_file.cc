@@ -86,9 +86,8 @@ Status flushText(Connection& c) {
 
 Status openRecordFile(Unit unit, std::string_view name, ExistenceRule existence,
                       int64_t recordLength, Action action, OnFailure onFailure) {
-  const OsExistence osExistence = existence == ExistenceRule::mustExist
-                                      ? OsExistence::mustExist
-                                      : OsExistence::openOrCreate;
+  const OsExistence osExistence =
+      existence == ExistenceRule::mustExist ? OsExistence::mustExist : OsExistence::openOrCreate;
   const OsAccess access = action == Action::read ? OsAccess::read : OsAccess::readWrite;
   return finish(connect(unit, name, osExistence, access, ConnectionKind::record, recordLength),
                 onFailure, Statement::open, unit);

@@ -58,8 +58,8 @@ TEST_F(RecordFile, ByteRecordsReachTheLastByteExactly) {
 TEST_F(RecordFile, OpenOrCreateKeepsWhatIsNotWrittenOver) {
   const std::string old = patternBytes(2000, 7);
   folder_.write("data", old);
-  ASSERT_EQ(
-      openRecordFile(kUnit, "data", ExistenceRule::openOrCreate, 512, Action::write, kStatus), kOk);
+  ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+            kOk);
   const std::string fresh = patternBytes(1024, 8);
   ASSERT_EQ(writeRecord(kUnit, 1, fresh.data(), kStatus), kOk);
   ASSERT_EQ(writeRecord(kUnit, 2, fresh.data() + 512, kStatus), kOk);
@@ -82,7 +82,12 @@ TEST_F(RecordFile, TextFileLargerThanItsBufferIsWrittenWhole) {
   std::string expected;
   for (int i = 0; i < 3000; ++i) {
     ASSERT_EQ(writeTextLines(12, "('line ',i5)", {int32_t{i}}, kStatus), kOk);
-    expected += "line " + std::string(i < 10 ? 4 : i < 100 ? 3 : i < 1000 ? 2 : 1, ' ') +
+    expected += "line " +
+                std::string(i < 10     ? 4
+                            : i < 100  ? 3
+                            : i < 1000 ? 2
+                                       : 1,
+                            ' ') +
                 std::to_string(i) + "\r\n";
   }
   ASSERT_EQ(closeFile(12, kStatus), kOk);

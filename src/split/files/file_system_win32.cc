@@ -1,0 +1,187 @@
+// The file system seam on Windows: Win32 handles opened shared for reading and writing,
+// transfers at 64-bit offsets through OVERLAPPED positions, and the system's own error
+// codes (GetLastError) and message texts (FormatMessageA).
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "split/files/file_system.h"
+
+namespace {
+
+constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+// The largest single transfer; longer ones are done in pieces.
+constexpr int64_t kMaxTransfer = std::numeric_limits<int32_t>::max();
+
+HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
+
+// The code of the call that just failed; a failure that left no code still counts as one.
+Status lastError() {
+  const DWORD code = GetLastError();
+  return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
+}
+
+OVERLAPPED at(int64_t offset) {
+  OVERLAPPED position{};
+  const auto unsignedOffset = static_cast<uint64_t>(offset);
+  position.Offset = static_cast<DWORD>(unsignedOffset & 0xffffffffu);
+  position.OffsetHigh = static_cast<DWORD>(unsignedOffset >> 32);
+  return position;
+}
+
+// Opens `name` with no data access at all, for comparing identities; folders included.
+HANDLE openForIdentity(const std::string& name) {
+  return CreateFileA(name.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+bool sameIdentity(HANDLE a, HANDLE b) {
+  BY_HANDLE_FILE_INFORMATION infoA, infoB;
+  if (!GetFileInformationByHandle(a, &infoA) || !GetFileInformationByHandle(b, &infoB)) {
+    return false;
+  }
+  return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
+         infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nFileIndexLow == infoB.nFileIndexLow;
+}
+
+}  // namespace
+
+Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
+  DWORD desired = 0;
+  switch (access) {
+    case OsAccess::read:
+      desired = GENERIC_READ;
+      break;
+    case OsAccess::write:
+      desired = GENERIC_WRITE;
+      break;
+    case OsAccess::readWrite:
+      desired = GENERIC_READ | GENERIC_WRITE;
+      break;
+  }
+  // OPEN_ALWAYS opens an existing file as it is and creates a missing one empty; it never
+  // truncates (the success code ERROR_ALREADY_EXISTS it leaves behind is not a failure).
+  const DWORD disposition = existence == OsExistence::mustExist ? OPEN_EXISTING : OPEN_ALWAYS;
+  const HANDLE handle = CreateFileA(name.c_str(), desired, kShareReadWrite, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  file->handle = reinterpret_cast<intptr_t>(handle);
+  return kOk;
+}
+
+bool osCanOpenForReading(const std::string& name) {
+  // FILE_FLAG_BACKUP_SEMANTICS lets a folder be opened too, so that a folder of that name
+  // counts as existing, as it does where a folder can be opened read-only; opening it for
+  // data transfer afterwards fails with the system's own code.
+  const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(handle);
+  return true;
+}
+
+Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
+  auto* bytes = static_cast<char*>(data);
+  int64_t done = 0;
+  while (done < length) {
+    OVERLAPPED position = at(offset + done);
+    const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
+    DWORD n = 0;
+    if (!ReadFile(handleOf(file), bytes + done, piece, &n, &position)) {
+      // A read that starts at or past the end of the file reports ERROR_HANDLE_EOF.
+      if (GetLastError() == ERROR_HANDLE_EOF) break;
+      *got = done;
+      return lastError();
+    }
+    if (n == 0) break;
+    done += n;
+  }
+  *got = done;
+  return kOk;
+}
+
+Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) {
+  const auto* bytes = static_cast<const char*>(data);
+  int64_t done = 0;
+  while (done < length) {
+    OVERLAPPED position = at(offset + done);
+    const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
+    DWORD n = 0;
+    if (!WriteFile(handleOf(file), bytes + done, piece, &n, &position)) return lastError();
+    if (n == 0) return ERROR_DISK_FULL;
+    done += n;
+  }
+  return kOk;
+}
+
+Status osSetLength(OsFile file, int64_t length) {
+  FILE_END_OF_FILE_INFO end{};
+  end.EndOfFile.QuadPart = length;
+  if (!SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end)) {
+    return lastError();
+  }
+  return kOk;
+}
+
+Status osLength(OsFile file, int64_t* length) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(handleOf(file), &size)) return lastError();
+  *length = size.QuadPart;
+  return kOk;
+}
+
+Status osClose(OsFile file) { return CloseHandle(handleOf(file)) ? kOk : lastError(); }
+
+bool osSameFile(OsFile a, OsFile b) { return sameIdentity(handleOf(a), handleOf(b)); }
+
+bool osIsFileNamed(OsFile file, const std::string& name) {
+  const HANDLE named = openForIdentity(name);
+  if (named == INVALID_HANDLE_VALUE) return false;
+  const bool same = sameIdentity(handleOf(file), named);
+  CloseHandle(named);
+  return same;
+}
+
+std::string osErrorText(Status code) {
+  char* buffer = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  if (length == 0 || buffer == nullptr) return "Unknown error " + std::to_string(code);
+  std::string text(buffer, length);
+  LocalFree(buffer);
+  // The system's messages end with CR LF (sometimes after a blank); the report ends its
+  // lines itself.
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+Status osConsoleError() {
+  // The console streams go through the C runtime, which turns the system's code into
+  // errno and keeps the code itself in _doserrno. The caller clears errno before the
+  // write, so a failure the runtime found on its own, with no system call, leaves errno
+  // set and _doserrno at 0.
+  if (errno != 0 && _doserrno != 0) return static_cast<Status>(_doserrno);
+  return ERROR_WRITE_FAULT;
+}
+
+void osPrepareProcess() {
+  // The console streams pass bytes through unchanged: each line already ends with CR LF,
+  // which text mode would turn into CR CR LF, and a Ctrl-Z in the input is just a byte.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  // A name on an empty floppy or a missing drive must come back as an error code, not as
+  // a dialog box that waits for someone to press a button.
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}

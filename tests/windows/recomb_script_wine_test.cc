@@ -1,0 +1,178 @@
+// Recomb.cmd run by a real command processor: the Windows build splits a file under wine,
+// then wine's cmd runs the script it wrote, in the same folder.
+//
+// These tests need FLOPPYSPLIT_COMMAND to name the Windows build under wine (see
+// scripts/test-windows.sh); without it they are skipped, and say so.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/program_runner.h"
+#include "support/scratch_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCompletion =
+    "File split and recombination script completed successfully.\r\nNormal exit.\r\n";
+
+bool contains(const std::string& text, std::string_view part) {
+  return text.find(part) != std::string::npos;
+}
+
+class RecombScript : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!testingWindowsBuild()) {
+      GTEST_SKIP() << "needs FLOPPYSPLIT_COMMAND=\"wine .../floppysplit.exe\"; "
+                      "run scripts/test-windows.sh";
+    }
+  }
+
+  // Writes `bytes` as `name` and splits it into pieces of `kilobytes`; the run must end
+  // normally.
+  void split(std::string_view name, const std::string& bytes, int kilobytes) {
+    folder_.write(name, bytes);
+    const RunResult run = runProgram(folder_.path(), "y\n" + std::string(name) + "\ny\nn\n" +
+                                                         std::to_string(kilobytes) + "\ny\n");
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    ASSERT_EQ(run.err, "");
+    ASSERT_TRUE(run.out.ends_with(kCompletion)) << run.out;
+    ASSERT_TRUE(fs::exists(folder_ / "Recomb.cmd"));
+  }
+
+  // Runs the script as a user would, in the folder, through the command processor.
+  RunResult recombine() {
+    std::vector<std::string> command = windowsEmulatorCommand();
+    for (const char* word : {"cmd", "/c", "Recomb.cmd"}) command.push_back(word);
+    return runCommand(folder_.path(), command, "");
+  }
+
+  ScratchFolder folder_;
+};
+
+// An input of n * 1024 - 100 bytes in pieces of 1 KB gives n fragments, the last one
+// partial; exactly 1024 bytes gives one.
+std::string inputFor(int fragments) {
+  return patternBytes(fragments == 1 ? 1024 : fragments * 1024 - 100,
+                      static_cast<uint32_t>(fragments));
+}
+
+class RecombScriptJoins : public RecombScript, public testing::WithParamInterface<int> {};
+
+TEST_P(RecombScriptJoins, GivesTheInputBackAndCleansUp) {
+  const int count = GetParam();
+  const std::string bytes = inputFor(count);
+  split("data.bin", bytes, 1);
+  if (HasFatalFailure()) return;
+  fs::remove(folder_ / "data.bin");
+  const std::string name = count < 10 ? "fragmen1" : "fragme01";
+  ASSERT_TRUE(fs::exists(folder_ / name)) << folder_.listing();
+
+  const RunResult run = recombine();
+  EXPECT_TRUE(contains(run.out, "Recombination succeeded.\r\n")) << run.out << run.err;
+  EXPECT_FALSE(contains(run.out, "failed")) << run.out;
+  // Fragments, temporaries and the script are all gone.
+  EXPECT_EQ(folder_.listing(), "data.bin\n");
+  EXPECT_TRUE(folder_.read("data.bin") == bytes) << "the joined file differs from the input";
+}
+
+INSTANTIATE_TEST_SUITE_P(FragmentCounts, RecombScriptJoins, testing::Values(1, 2, 3, 4, 5, 8, 13),
+                         [](const testing::TestParamInfo<int>& param) {
+                           return std::to_string(param.param) + "Fragments";
+                         });
+
+TEST_F(RecombScript, ExistingFileOfTheInputsNameIsKeptAndTheJoinStaysUnderItsTemporary) {
+  const std::string bytes = inputFor(5);
+  split("data.bin", bytes, 1);
+  if (HasFatalFailure()) return;
+  folder_.write("data.bin", "someone else's file");
+
+  const RunResult run = recombine();
+  EXPECT_TRUE(contains(run.out,
+                       "data.bin already exists.\r\nRecombined file is zzztempb\r\n"
+                       "Recombination succeeded.\r\n"))
+      << run.out << run.err;
+  EXPECT_EQ(folder_.read("data.bin"), "someone else's file");
+  EXPECT_TRUE(folder_.read("zzztempb") == bytes) << "zzztempb differs from the input";
+  // Success deletes the fragments and the script; the other temporary stays.
+  EXPECT_EQ(folder_.listing(), "data.bin\nzzztempa\nzzztempb\n");
+}
+
+TEST_F(RecombScript, FailingCopyReportsFailureAndKeepsFragmentsAndScript) {
+  split("data.bin", inputFor(6), 1);
+  if (HasFatalFailure()) return;
+  fs::remove(folder_ / "data.bin");
+  // The first source of the first copy: a missing source further along the + list is
+  // passed over by wine's copy without an error level.
+  fs::remove(folder_ / "fragmen1");
+
+  const RunResult run = recombine();
+  EXPECT_TRUE(contains(run.out, "Recombination of files failed.\r\n")) << run.out << run.err;
+  EXPECT_FALSE(contains(run.out, "succeeded")) << run.out;
+  for (const char* kept :
+       {"Recomb.cmd", "fragmen2", "fragmen3", "fragmen4", "fragmen5", "fragmen6"}) {
+    EXPECT_TRUE(fs::exists(folder_ / kept)) << kept << " is gone; left: " << folder_.listing();
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "data.bin"));
+}
+
+// Names that the command processor would take apart if they stood bare in the script. If
+// "x & del marker.bin" were split at its ampersand, the script would delete marker.bin.
+class RecombScriptNames : public RecombScript, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RecombScriptNames, AreJoinedUnderTheirOwnNameAndRunNothing) {
+  const std::string name = GetParam();
+  const std::string bytes = inputFor(2);
+  folder_.write("marker.bin", "marker");
+  split(name, bytes, 1);
+  if (HasFatalFailure()) return;
+  fs::remove(folder_ / name);
+
+  const RunResult run = recombine();
+  EXPECT_TRUE(contains(run.out, "Recombination succeeded.\r\n")) << run.out << run.err;
+  const std::string marker = "marker.bin";
+  EXPECT_EQ(folder_.listing(), std::min(name, marker) + "\n" + std::max(name, marker) + "\n");
+  EXPECT_TRUE(folder_.read(name) == bytes) << "the joined file differs from the input";
+  EXPECT_EQ(folder_.read("marker.bin"), "marker");
+}
+
+INSTANTIATE_TEST_SUITE_P(Awkward, RecombScriptNames,
+                         testing::Values("a & b.bin", "x & del marker.bin", "50% off.bin",
+                                         "100%%.bin", "(1) a^b;c,d=e!.bin"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                           return "Name" + std::to_string(param.index);
+                         });
+
+TEST_F(RecombScript, FloppySizeRunMatchesTheNativeBuildAndJoinsBack) {
+  const std::string bytes = patternBytes(3000000, 42);
+  const std::string answers = "y\nbig.bin\ny\ny\ny\n";
+  ScratchFolder native;
+  native.write("big.bin", bytes);
+  const RunResult expected = runCommand(native.path(), nativeProgramCommand(), answers);
+  ASSERT_EQ(expected.exitCode, 0) << expected.out << expected.err;
+
+  folder_.write("big.bin", bytes);
+  const RunResult run = runProgram(folder_.path(), answers);
+  EXPECT_EQ(run.out, expected.out);
+  EXPECT_EQ(run.err, expected.err);
+  EXPECT_EQ(run.exitCode, expected.exitCode);
+  ASSERT_EQ(folder_.listing(), "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
+  ASSERT_EQ(native.listing(), folder_.listing());
+  for (const char* name : {"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"}) {
+    EXPECT_TRUE(folder_.read(name) == native.read(name)) << name << " differs";
+  }
+
+  fs::remove(folder_ / "big.bin");
+  const RunResult joined = recombine();
+  EXPECT_TRUE(contains(joined.out, "Recombination succeeded.\r\n")) << joined.out << joined.err;
+  EXPECT_EQ(folder_.listing(), "big.bin\n");
+  EXPECT_TRUE(folder_.read("big.bin") == bytes) << "the joined file differs from the input";
+}
+
+}  // namespace
