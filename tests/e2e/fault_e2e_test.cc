@@ -276,23 +276,6 @@ TEST(ReadOnlyInput, OpeningItForTheLengthEndsWithTheSystemReport) {
   EXPECT_EQ(readFile(file.path()), input);
 }
 
-TEST(FolderAsInput, OpeningItForTheLengthEndsWithTheSystemReport) {
-  SKIP_UNLESS_POSIX_BUILD();
-  // A folder can be opened for reading, so it "exists"; opening it for the length query
-  // then fails like any file that cannot be opened for writing.
-  ScratchFolder folder;
-  fs::create_directory(folder / "photos");
-
-  const RunResult run = runProgram(folder.path(), "y\nphotos\ny\n");
-
-  EXPECT_EQ(run.out, disclaimerAndConsent() + consoleLines({" File name for splitting?"}));
-  EXPECT_EQ(run.err,
-            "? System Error:\n? " + std::string(std::strerror(EISDIR)) + "\n? OPEN(UNIT=10,...\n");
-  EXPECT_EQ(run.exitCode, 255);
-  EXPECT_EQ(folder.listing(), "photos\n");
-  EXPECT_TRUE(fs::is_empty(folder / "photos"));
-}
-
 TEST(NameWithANulCharacter, NamesNoFileEvenWhenThePartBeforeItDoes) {
   ScratchFolder folder;
   const std::string input = patternBytes(3000, 17);
