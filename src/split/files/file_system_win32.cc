@@ -37,8 +37,13 @@ OVERLAPPED at(int64_t offset) {
   return position;
 }
 
+// A name with a NUL character in it names no file: the system would see only the part
+// before it, and the program would work on a file other than the one the user named.
+bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
+
 // Opens `name` with no data access at all, for comparing identities; folders included.
 HANDLE openForIdentity(const std::string& name) {
+  if (!isFileName(name)) return INVALID_HANDLE_VALUE;
   return CreateFileA(name.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
@@ -70,6 +75,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   // OPEN_ALWAYS opens an existing file as it is and creates a missing one empty; it never
   // truncates (the success code ERROR_ALREADY_EXISTS it leaves behind is not a failure).
   const DWORD disposition = existence == OsExistence::mustExist ? OPEN_EXISTING : OPEN_ALWAYS;
+  if (!isFileName(name)) return ERROR_INVALID_NAME;
   const HANDLE handle = CreateFileA(name.c_str(), desired, kShareReadWrite, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
@@ -81,6 +87,7 @@ bool osCanOpenForReading(const std::string& name) {
   // FILE_FLAG_BACKUP_SEMANTICS lets a folder be opened too, so that a folder of that name
   // counts as existing, as it does where a folder can be opened read-only; opening it for
   // data transfer afterwards fails with the system's own code.
+  if (!isFileName(name)) return false;
   const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
