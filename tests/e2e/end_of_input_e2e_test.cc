@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "support/program_runner.h"
@@ -62,6 +63,9 @@ const EndOfInputCase kCases[] = {
      transcriptUpToOk("big.bin", kInputLength, kKilobytes) +
          consoleLines({" OK (Y for yes, N for no)?"})},
 };
+
+// Test names show the case's name, not its bytes.
+void PrintTo(const EndOfInputCase& c, std::ostream* out) { *out << c.name; }
 
 class EndOfInput : public ::testing::TestWithParam<EndOfInputCase> {};
 
