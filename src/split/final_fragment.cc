@@ -12,18 +12,12 @@ void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t posit
   SplitJob& job = splitJob;
   const std::string_view fragmentName = job.fragmentName(fragmentIndex);
 
-  // Both files switch to one-byte records. A failed reopen of the input shows in the first
-  // read below.
-  closeFile(job.inputUnit, OnFailure::report);
-  openRecordFile(job.inputUnit, job.inputName.all(), ExistenceRule::mustExist, 1, Action::read,
-                 OnFailure::returnStatus);
-  closeFile(job.fragmentUnit, OnFailure::report);
-  Status status = openRecordFile(job.fragmentUnit, fragmentName, ExistenceRule::openOrCreate, 1,
-                                 Action::write, OnFailure::returnStatus);
-  if (status != kOk) {
-    writeListLine({"###Error", status, " writing " + std::string(fragmentName)});
-    stopRun();
-  }
+  // Both files switch to one-byte records on the connections they already have. Reopening
+  // the input by name could take the tail from another file, if the input was renamed and
+  // replaced while the dialogue waited.
+  changeRecordLength(job.inputUnit, 1, OnFailure::report);
+  changeRecordLength(job.fragmentUnit, 1, OnFailure::report);
+  Status status = kOk;
 
   const int32_t tailLength = low32(job.inputLength - job.fullRecordBytes);
   const int64_t inputBase = (endRecord - 1) * kRecordLength;

@@ -128,4 +128,24 @@ TEST_F(ChangingInput, LongerByLessThanARecordWhenTheLengthIsAWholeNumberOfRecord
   EXPECT_EQ(folder_.read("big.bin"), longer);
 }
 
+TEST_F(ChangingInput, ReplacedByAnotherFileOfTheSameNameStillGivesTheConfirmedBytes) {
+  // The tail is taken from the file that was opened, not from whatever the name names now.
+  const std::string input = patternBytes(11000, 29);
+  const std::string other = patternBytes(11000, 30);
+  folder_.write("big.bin", input);
+  ProgramSession session(folder_.path());
+  session.writeInput(answersUpToOk("big.bin", 4));
+  ASSERT_TRUE(session.waitForOutput(" OK (Y for yes, N for no)?\r\n")) << session.output();
+  fs::rename(folder_ / "big.bin", folder_ / "old.bin");
+  folder_.write("big.bin", other);
+  session.writeInput("y\n");
+  const RunResult run = session.finish();
+
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", 11000, 4) + completionText());
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(folder_.read("old.bin"), input);
+  EXPECT_EQ(folder_.read("big.bin"), other);
+}
+
 }  // namespace

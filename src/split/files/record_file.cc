@@ -141,6 +141,15 @@ Status writeRecord(Unit unit, int64_t record, const void* source, OnFailure onFa
                 unit);
 }
 
+Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure) {
+  Connection* c = connection(unit);
+  if (c == nullptr || c->kind != ConnectionKind::record) {
+    return finish(kUnitNotConnected, onFailure, Statement::open, unit);
+  }
+  c->recordLength = recordLength;
+  return kOk;
+}
+
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   const Connection* c = connection(unit);
   if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::write, unit);

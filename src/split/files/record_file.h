@@ -46,6 +46,10 @@ Status readRecord(Unit unit, int64_t record, void* target, OnFailure onFailure);
 // records are not touched.
 Status writeRecord(Unit unit, int64_t record, const void* source, OnFailure onFailure);
 
+// Switches a record connection to records of `recordLength` bytes, keeping the file that
+// is open under `unit`: what its name names now does not matter.
+Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
+
 // Cuts the file connected to `unit` to exactly `length` bytes.
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 
