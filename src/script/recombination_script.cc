@@ -51,14 +51,14 @@ std::string scriptFileName(std::string_view name) {
   return quoted;
 }
 
-std::vector<std::string> recombinationScriptLines(std::string_view inputName,
-                                                  std::span<const FragmentName> fragments) {
+void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
+                             const std::function<void(const std::string&)>& emit) {
   const std::string name = scriptFileName(inputName);
   const size_t count = fragments.size();
-  std::vector<std::string> lines = {"@echo off"};
-  auto addCopy = [&lines](std::string line) {
-    lines.push_back(std::move(line));
-    lines.push_back("if errorlevel 1 goto nocopy");
+  emit("@echo off");
+  auto emitCopy = [&emit](const std::string& line) {
+    emit(line);
+    emit("if errorlevel 1 goto nocopy");
   };
 
   // The temporary that holds the joined data so far: 0 for zzztempa, 1 for zzztempb.
@@ -67,26 +67,26 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
   const size_t remainder = count % kGroupSize;
   if (groups == 0) {
     // One to three fragments join straight into zzztempb.
-    addCopy(copyLine(copyName(fragments[0]), fragments.subspan(1), kTemporaries[1]));
+    emitCopy(copyLine(copyName(fragments[0]), fragments.subspan(1), kTemporaries[1]));
     current = 1;
   } else {
-    addCopy(
+    emitCopy(
         copyLine(copyName(fragments[0]), fragments.subspan(1, kGroupSize - 1), kTemporaries[0]));
     for (size_t group = 1; group < groups; ++group) {
-      addCopy(copyLine(kTemporaries[current], fragments.subspan(group * kGroupSize, kGroupSize),
-                       kTemporaries[1 - current]));
+      emitCopy(copyLine(kTemporaries[current], fragments.subspan(group * kGroupSize, kGroupSize),
+                        kTemporaries[1 - current]));
       current = 1 - current;
     }
     if (remainder > 0) {
-      addCopy(copyLine(kTemporaries[current], fragments.subspan(groups * kGroupSize),
-                       kTemporaries[1 - current]));
+      emitCopy(copyLine(kTemporaries[current], fragments.subspan(groups * kGroupSize),
+                        kTemporaries[1 - current]));
       current = 1 - current;
     }
   }
 
   const std::string result(kTemporaries[current]);
   const std::string other(kTemporaries[1 - current]);
-  for (std::string line : {
+  for (const std::string& line : {
            "if not exist " + name + " goto do_ren",
            "echo " + name + " already exists.",
            "echo Recombined file is " + result,
@@ -104,12 +104,19 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
            std::string(":ok"),
            std::string("Echo Recombination succeeded."),
        }) {
-    lines.push_back(std::move(line));
+    emit(line);
   }
-  for (const FragmentName& fragment : fragments) lines.push_back("del " + deleteName(fragment));
-  lines.push_back("del recomb.cmd");
-  lines.push_back(":end");
-  lines.push_back("");
+  for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
+  emit("del recomb.cmd");
+  emit(":end");
+  emit("");
+}
+
+std::vector<std::string> recombinationScriptLines(std::string_view inputName,
+                                                  std::span<const FragmentName> fragments) {
+  std::vector<std::string> lines;
+  emitRecombinationScript(inputName, fragments,
+                          [&lines](const std::string& line) { lines.push_back(line); });
   return lines;
 }
 
@@ -121,8 +128,8 @@ void writeRecombinationScript() {
     stopRun();
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
-  for (const std::string& line : recombinationScriptLines(job.inputName.trimmed(), fragments)) {
+  emitRecombinationScript(job.inputName.trimmed(), fragments, [&job](const std::string& line) {
     writeTextLines(job.scriptUnit, "(a)", {line}, OnFailure::report);
-  }
+  });
   closeFile(job.scriptUnit, OnFailure::report);
 }

@@ -5,6 +5,7 @@
 // the fragments and itself.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,12 @@
 // every % doubled and every " left out, so that no name can run a command of its own.
 std::string scriptFileName(std::string_view name);
 
-// The script's lines, without line ends; the last line is empty.
+// Hands the script's lines, without line ends, to `emit` one at a time, in order; the last
+// line is empty. Only one line is held at a time, however many fragments there are.
+void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
+                             const std::function<void(const std::string&)>& emit);
+
+// All of the script's lines at once.
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,
                                                   std::span<const FragmentName> fragments);
 

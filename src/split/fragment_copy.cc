@@ -67,6 +67,24 @@ void writeFragmentRecord(int32_t position, std::string_view shownName) {
   if (status != kOk) stopWithWriteError(status, shownName);
 }
 
+// Copies input records from `*nextRecord` on into the open fragment as records `*position`
+// to `lastPosition`, in order. Runs of records go many at a time; whatever such a run
+// cannot copy exactly is taken up record by record, so an end of file or a failure shows
+// at the same record, with the same line, as when every record is moved on its own.
+void copyInputRecords(int64_t* nextRecord, int64_t* position, int64_t lastPosition,
+                      std::string_view shownName) {
+  const SplitJob& job = splitJob;
+  while (*position <= lastPosition) {
+    const int64_t copied = copyRecords(job.inputUnit, *nextRecord, job.fragmentUnit, *position,
+                                       lastPosition - *position + 1);
+    *nextRecord += copied;
+    *position += copied;
+    if (*position > lastPosition) return;
+    readInputRecord((*nextRecord)++);
+    writeFragmentRecord(static_cast<int32_t>((*position)++), shownName);
+  }
+}
+
 }  // namespace
 
 void copyFragments() {
@@ -79,10 +97,8 @@ void copyFragments() {
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
     const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
     openFragment(index, shownName);
-    for (int64_t position = 1; position <= recordsPerFragment; ++position) {
-      readInputRecord(nextRecord++);
-      writeFragmentRecord(static_cast<int32_t>(position), shownName);
-    }
+    int64_t position = 1;
+    copyInputRecords(&nextRecord, &position, recordsPerFragment, shownName);
     // A longer file left from an earlier run must not keep stale bytes after the new ones.
     const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
     if (status != kOk) stopWithWriteError(status, shownName);
@@ -93,16 +109,10 @@ void copyFragments() {
   // The final fragment: whole records up to the input's last whole record, then the tail.
   const std::string_view shownName = job.fragmentName(job.fragmentCount);
   openFragment(job.fragmentCount, shownName);
-  for (int64_t position = 1; position <= recordsPerFragment; ++position) {
-    // The tail starts after the whole records counted when the file was chosen, even if
-    // the file has grown since.
-    if (nextRecord == job.fullRecordCount + 1) {
-      finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
-      break;
-    }
-    job.recordBuffer.fill(std::byte{0});
-    readInputRecord(nextRecord++);
-    writeFragmentRecord(static_cast<int32_t>(position), shownName);
-  }
+  // The tail starts after the whole records counted when the file was chosen, even if the
+  // file has grown since. The plan leaves fewer whole records than a full fragment holds.
+  int64_t position = 1;
+  copyInputRecords(&nextRecord, &position, job.fullRecordCount - nextRecord + 1, shownName);
+  finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
   closeFile(job.fragmentUnit, OnFailure::report);
 }

@@ -8,9 +8,8 @@
 
 namespace fs = std::filesystem;
 
-ScratchFolder::ScratchFolder() {
+ScratchFolder::ScratchFolder(const fs::path& base) {
   static std::mt19937_64 random{std::random_device{}()};
-  const fs::path base = fs::temp_directory_path();
   do {
     path_ = base / ("floppysplit-test-" + std::to_string(random()));
   } while (!fs::create_directory(path_));
@@ -18,9 +17,11 @@ ScratchFolder::ScratchFolder() {
 
 ScratchFolder::~ScratchFolder() {
   std::error_code ignored;
-  // Tests may leave read-only folders behind; make them writable so they can go.
+  // Tests may leave read-only folders behind; make them writable so they can go. A link
+  // is left alone: changing its permissions would change those of what it points to.
   for (auto it = fs::recursive_directory_iterator(path_, ignored);
        it != fs::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_symlink(ignored)) continue;
     fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(path_, ignored);

@@ -9,7 +9,9 @@
 
 class ScratchFolder {
  public:
-  ScratchFolder();
+  // A new folder inside `base`, by default the system's temporary folder.
+  explicit ScratchFolder(
+      const std::filesystem::path& base = std::filesystem::temp_directory_path());
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;

@@ -30,6 +30,18 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
 // Writes all `length` bytes at `offset`, growing the file as needed.
 Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
 
+// Returned by osCopyRange when the system cannot copy between these two files by itself.
+// Nothing has been copied then; the caller moves the bytes with osReadAt and osWriteAt.
+inline constexpr Status kOsCopyUnsupported = -2;
+
+// Copies up to `length` bytes from `from` at `fromOffset` to `to` at `toOffset` inside the
+// operating system, without passing them through the program. `*copied` is how many
+// arrived; with status 0 it is less than `length` only at the end of `from`. A failure part
+// way leaves the bytes before `*copied` written and those after it possibly written in part.
+// A platform without such a copy returns kOsCopyUnsupported every time.
+Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
+                   int64_t* copied);
+
 // Cuts (or extends) the file to exactly `length` bytes.
 Status osSetLength(OsFile file, int64_t length);
 

@@ -88,6 +88,34 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) 
   return kOk;
 }
 
+Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
+                   int64_t* copied) {
+  *copied = 0;
+#ifdef __linux__
+  auto fromAt = static_cast<off_t>(fromOffset);
+  auto toAt = static_cast<off_t>(toOffset);
+  while (*copied < length) {
+    const ssize_t n = ::copy_file_range(descriptor(from), &fromAt, descriptor(to), &toAt,
+                                        static_cast<size_t>(length - *copied), 0);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      // An old kernel, two different file systems, or files the kernel will not copy
+      // between: nothing has moved yet, so the caller can copy another way.
+      const bool refused = errno == ENOSYS || errno == EXDEV || errno == EOPNOTSUPP ||
+                           errno == EINVAL || errno == EBADF;
+      if (refused && *copied == 0) return kOsCopyUnsupported;
+      return lastError();
+    }
+    if (n == 0) break;
+    *copied += n;
+  }
+  return kOk;
+#else
+  (void)from, (void)fromOffset, (void)to, (void)toOffset, (void)length;
+  return kOsCopyUnsupported;
+#endif
+}
+
 Status osSetLength(OsFile file, int64_t length) {
   while (::ftruncate(descriptor(file), static_cast<off_t>(length)) != 0) {
     if (errno != EINTR) return lastError();

@@ -145,6 +145,13 @@ Status osLength(OsFile file, int64_t* length) {
   return kOk;
 }
 
+// Windows has no call that copies a range between two open files inside the system; the
+// caller moves the bytes through its own buffer.
+Status osCopyRange(OsFile, int64_t, OsFile, int64_t, int64_t, int64_t* copied) {
+  *copied = 0;
+  return kOsCopyUnsupported;
+}
+
 Status osClose(OsFile file) { return CloseHandle(handleOf(file)) ? kOk : lastError(); }
 
 bool osSameFile(OsFile a, OsFile b) { return sameIdentity(handleOf(a), handleOf(b)); }

@@ -50,6 +50,18 @@ Status writeRecord(Unit unit, int64_t record, const void* source, OnFailure onFa
 // is open under `unit`: what its name names now does not matter.
 Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 
+// Copies up to `count` records of `fromUnit`, from record `firstRecord` on, into `toUnit`
+// as records `firstPosition` on: the bytes readRecord and writeRecord would move one record
+// at a time, but many records per system call and without allocating. It copies only what
+// it can copy exactly so and stops silently before the first record it cannot: one that is
+// not wholly in the source, a read or write that fails, units that are not both record
+// connections of one record length. Returns the number of records copied. The caller takes
+// the next record with readRecord and writeRecord, which then meet that end of file or
+// failure just as a copy record by record would have; bytes a failed step left beyond the
+// copied records are the same ones that copy writes again.
+int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t firstPosition,
+                    int64_t count);
+
 // Cuts the file connected to `unit` to exactly `length` bytes.
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 

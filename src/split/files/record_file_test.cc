@@ -148,6 +148,46 @@ TEST_F(RecordFile, RecordsBeyondFourGibibytesInASparseFile) {
   EXPECT_EQ(fs::file_size(folder_ / "sparse"), static_cast<uintmax_t>(record * 512));
 }
 
+// A short run goes through the program's buffer, a long one (more than 256 records) to the
+// system; both stop before the source's partial last record and touch nothing else.
+TEST_F(RecordFile, CopyRecordsMovesWholeRecordsOnlyAndStopsBeforeAPartialOne) {
+  for (const int64_t records : {int64_t{10}, int64_t{600}}) {
+    SCOPED_TRACE(std::to_string(records) + " whole records in the source");
+    const std::string source = patternBytes(records * 512 + 100, 4);
+    const std::string old = patternBytes(records * 512 + 5000, 5);
+    folder_.write("source", source);
+    folder_.write("target", old);
+    ASSERT_EQ(openRecordFile(10, "source", ExistenceRule::mustExist, 512, Action::read, kStatus),
+              kOk);
+    ASSERT_EQ(
+        openRecordFile(11, "target", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+        kOk);
+    // Records 3 onward go to positions 2 onward; record records + 1 is only 100 bytes long.
+    EXPECT_EQ(copyRecords(10, 3, 11, 2, records + 50), records - 2);
+    ASSERT_EQ(closeFile(11, kStatus), kOk);
+    const std::string copied = source.substr(1024, static_cast<size_t>(records - 2) * 512);
+    EXPECT_EQ(folder_.read("target"),
+              old.substr(0, 512) + copied + old.substr(512 + copied.size()));
+    closeFile(10, kStatus);
+  }
+}
+
+TEST_F(RecordFile, CopyRecordsLeavesWhatItCannotCopyToTheCaller) {
+  folder_.write("source", patternBytes(4096, 4));
+  ASSERT_EQ(openRecordFile(10, "source", ExistenceRule::mustExist, 512, Action::read, kStatus),
+            kOk);
+  ASSERT_EQ(openRecordFile(11, "target", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+            kOk);
+  ASSERT_EQ(openRecordFile(12, "bytes", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
+            kOk);
+  EXPECT_EQ(copyRecords(10, 9, 11, 1, 4), 0);  // record 9 is past the end
+  EXPECT_EQ(copyRecords(10, 1, 12, 1, 4), 0);  // record lengths differ
+  EXPECT_EQ(copyRecords(10, 1, 13, 1, 4), 0);  // nothing connected to 13
+  closeAllUnits();
+  EXPECT_EQ(fs::file_size(folder_ / "target"), 0u);
+  EXPECT_EQ(fs::file_size(folder_ / "bytes"), 0u);
+}
+
 TEST_F(RecordFile, SameFileIsRecognisedThroughOtherNames) {
   folder_.write("one", "1");
   fs::create_hard_link(folder_ / "one", folder_ / "link");

@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Times floppysplit against GNU split on the same work and prints the median wall and CPU
+# times, their ratio and the peak memory of each. The test data is made once under
+# bench/data; every run works in a fresh folder under bench/work, and the two programs take
+# turns, so that both meet the same state of the page cache and of the disk.
+#
+#   bash bench/run.sh            5 runs of each program per case
+#   BENCH_RUNS=9 bash bench/run.sh
+#
+# Cases: (a) 1 GiB in floppy-sized pieces, (b) 100 MB in 100 KB pieces (1,000 files),
+# (c) 20 MB in 1 KB pieces (20,480 files).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${BENCH_RUNS:-5}
+data=bench/data
+work=bench/work
+
+if [ ! -x /usr/bin/time ]; then
+  echo "bench/run.sh measures peak memory with /usr/bin/time (Debian package 'time');" \
+    "installing it." >&2
+  bash scripts/install-deps.sh time || {
+    echo "bench/run.sh: /usr/bin/time is missing; install the Debian package 'time'." >&2
+    exit 1
+  }
+fi
+command -v split >/dev/null || { echo "bench/run.sh: GNU split is missing (coreutils)." >&2; exit 1; }
+
+echo "== building floppysplit (release) =="
+cmake --preset default >/dev/null
+cmake --build --preset default --target floppysplit >/dev/null
+program=$PWD/build/floppysplit
+
+# Writes `size` random bytes to `name` unless it already has that size.
+make_data() {
+  local name=$1 size=$2
+  if [ "$(stat -c %s "$data/$name" 2>/dev/null || echo 0)" != "$size" ]; then
+    echo "making $data/$name ($size bytes)"
+    head -c "$size" /dev/urandom >"$data/$name.part"
+    mv "$data/$name.part" "$data/$name"
+  fi
+}
+mkdir -p "$data"
+make_data big 1073741824
+make_data mid 102400000
+make_data small 20971520
+
+if [ -d "$work" ]; then
+  echo "removing $work left by an earlier run; timings may come out slow (see the note at the end)"
+  rm -rf "$work"
+fi
+mkdir -p "$work"
+
+# One timed run in a fresh folder holding a link to the input. Appends "wall user system rss"
+# (milliseconds, seconds, seconds, KiB) to the case's result file for the program.
+timed_run() {
+  local case=$1 who=$2 round=$3 input=$4 answers=$5 pieces=$6 suffix=$7
+  local folder=$work/$case-$who-$round
+  mkdir "$folder"
+  ln "$data/$input" "$folder/$input"
+  sync
+  local start end
+  start=$(date +%s%N)
+  if [ "$who" = floppysplit ]; then
+    (cd "$folder" && printf '%b' "$answers" | /usr/bin/time -f '%U %S %M' -o ../time.txt \
+      "$program" >../out.txt)
+  else
+    (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+      split -a "$suffix" -b "$pieces" "$input" piece.)
+  fi
+  end=$(date +%s%N)
+  read -r user system rss <"$work/time.txt"
+  echo "$(((end - start) / 1000000)) $user $system $rss" >>"$work/$case-$who.txt"
+  if [ "$who" = floppysplit ] && [ "$round" = 1 ]; then
+    # Once per case, outside the timing: the fragments joined must give the input back.
+    grep -q '^Normal exit' "$work/out.txt" || { echo "floppysplit failed:" >&2; cat "$work/out.txt" >&2; exit 1; }
+    # Every fragment name starts with "fra"; the glob sorts them in order.
+    (cd "$folder" && cat fra* | cmp -s - "$input") ||
+      { echo "floppysplit's fragments do not join to $input" >&2; exit 1; }
+  fi
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+column_of() { awk -v c="$2" '{ print $c }' "$1"; }
+
+run_case() {
+  local case=$1 input=$2 answers=$3 pieces=$4 suffix=$5
+  echo "== case $case: $runs alternating runs of each =="
+  for round in $(seq 1 "$runs"); do
+    # The program that goes first changes every round.
+    local order="floppysplit split"
+    [ $((round % 2)) -eq 0 ] && order="split floppysplit"
+    for who in $order; do
+      timed_run "$case" "$who" "$round" "$input" "$answers" "$pieces" "$suffix"
+      # Big files are emptied to give the space back, but every file is kept until all
+      # timings are done: on a file system without a journal, inodes freed in the last
+      # minutes make every file creation slower.
+      rm "$work/$case-$who-$round/$input"
+      find "$work/$case-$who-$round" -type f -size +1M -exec truncate -s 0 {} +
+    done
+  done
+}
+
+# Many small files first: they suffer most from anything else the disk is still doing.
+run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5
+run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4
+run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3
+
+report() {
+  local case=$1 title=$2
+  local fw fc fm sw sc sm
+  fw=$(column_of "$work/$case-floppysplit.txt" 1 | median)
+  fc=$(awk '{ print $2 + $3 }' "$work/$case-floppysplit.txt" | median)
+  fm=$(column_of "$work/$case-floppysplit.txt" 4 | sort -n | tail -1)
+  sw=$(column_of "$work/$case-split.txt" 1 | median)
+  sc=$(awk '{ print $2 + $3 }' "$work/$case-split.txt" | median)
+  sm=$(column_of "$work/$case-split.txt" 4 | sort -n | tail -1)
+  echo "($case) $title"
+  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
+    floppysplit "$(awk -v v="$fw" 'BEGIN { print v / 1000 }')" "$fc" "$fm"
+  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
+    "GNU split" "$(awk -v v="$sw" 'BEGIN { print v / 1000 }')" "$sc" "$sm"
+  printf '    wall ratio floppysplit / split: %.2f\n' "$(awk -v a="$fw" -v b="$sw" 'BEGIN { print (b > 0 ? a / b : 0) }')"
+}
+
+echo
+echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
+  "kernel $(uname -r), $(stat -f -c %T bench) file system"
+report a "1 GiB, floppy pieces (1,457,152 bytes; 737 files)"
+report b "100 MB, 100 KB pieces (1,000 files)"
+report c "20 MB, 1 KB pieces (20,480 files)"
+
+rm -rf "$work"
+echo "note: $work was just removed. On a file system without a journal, creating files stays"
+echo "slower for about six minutes after many have been removed; wait that long before timing again."
