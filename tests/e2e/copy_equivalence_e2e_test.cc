@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "support/interactive_program.h"
 #include "support/program_runner.h"
+#include "support/program_session.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -70,13 +70,15 @@ struct Work {
   std::function<void(const ScratchFolder&)> prepare;
   std::string answers;
   std::function<void(const ScratchFolder&)> beforeLastAnswer = [](const ScratchFolder&) {};
-  ProgramSetup setup;
+  SessionOptions setup;
 };
 
 Outcome runWork(const std::string& binary, const Work& work) {
   ScratchFolder folder;
   work.prepare(folder);
-  InteractiveProgram program({binary}, folder.path(), work.setup);
+  SessionOptions options = work.setup;
+  options.command = {binary};
+  ProgramSession program(folder.path(), options);
   program.writeInput(work.answers);
   // The answer to "OK?" is held back until the prompt is out, so that the input can be
   // changed after it was chosen and before any of it is copied.

@@ -151,7 +151,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
   folder.write("big.bin", input);
 
   const RunResult run = runProgramWith(folder.path(), answersUpToOk("big.bin", 2) + "y\n",
-                                       {.environment = {}, .fileSizeLimit = 1000});
+                                       {.command = {}, .environment = {}, .fileSizeLimit = 1000});
 
   EXPECT_EQ(run.out,
             transcriptUpToOk("big.bin", 5000, 2) +

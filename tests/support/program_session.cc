@@ -34,7 +34,7 @@ ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& opt
   if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
     throw std::runtime_error("cannot make pipes for the program");
   }
-  std::vector<std::string> command = programCommand();
+  std::vector<std::string> command = options.command.empty() ? programCommand() : options.command;
   std::vector<char*> argv;
   for (std::string& word : command) argv.push_back(word.data());
   argv.push_back(nullptr);

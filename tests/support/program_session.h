@@ -14,10 +14,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/program_runner.h"
 
 struct SessionOptions {
+  // The program and its arguments; the program under test (programCommand()) when empty.
+  std::vector<std::string> command;
   Environment environment;
   // The largest file, in bytes, that the program may write; unlimited when not set.
   std::optional<uint64_t> fileSizeLimit;
