@@ -128,8 +128,9 @@ void writeRecombinationScript() {
     stopRun();
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
-  emitRecombinationScript(job.inputName.trimmed(), fragments, [&job](const std::string& line) {
-    writeTextLines(job.scriptUnit, "(a)", {line}, OnFailure::report);
+  const Unit unit = job.scriptUnit;
+  emitRecombinationScript(job.inputName.trimmed(), fragments, [unit](const std::string& line) {
+    writeTextLines(unit, "(a)", {line}, OnFailure::report);
   });
   closeFile(job.scriptUnit, OnFailure::report);
 }
