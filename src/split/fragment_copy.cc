@@ -45,8 +45,9 @@ void openFragment(int32_t index, std::string_view shownName) {
                      kRecordLength, Action::write, OnFailure::returnStatus);
   if (status != kOk) stopWithWriteError(status, shownName);
   // Splitting a file named like one of its own fragments would write over the input
-  // before it is read, and the script's clean-up would later delete the only copy.
-  if (unitsShareFile(job.inputUnit, job.fragmentUnit)) {
+  // before it is read, and the script's clean-up would later delete the only copy. A
+  // fragment this open created is new, so it cannot be the input, which was open already.
+  if (!unitCreatedFile(job.fragmentUnit) && unitsShareFile(job.inputUnit, job.fragmentUnit)) {
     stopBecauseItWouldOverwriteTheInput(TextField::withoutTrailingBlanks(job.fragmentName(index)));
   }
 }
@@ -100,8 +101,11 @@ void copyFragments() {
     int64_t position = 1;
     copyInputRecords(&nextRecord, &position, recordsPerFragment, shownName);
     // A longer file left from an earlier run must not keep stale bytes after the new ones.
-    const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
-    if (status != kOk) stopWithWriteError(status, shownName);
+    // One this open created holds just the records written, which fill the fragment.
+    if (!unitCreatedFile(job.fragmentUnit)) {
+      const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
+      if (status != kOk) stopWithWriteError(status, shownName);
+    }
     closeFile(job.fragmentUnit, OnFailure::report);
   }
   if (job.hasFinalFragment == 0) return;

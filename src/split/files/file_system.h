@@ -9,9 +9,12 @@
 
 #include "runtime/status.h"
 
-// An open file; `handle` is a descriptor on POSIX and a HANDLE on Windows.
+// An open file; `handle` is a descriptor on POSIX and a HANDLE on Windows. `created` tells
+// whether the open that gave it made the file: such a file is new and empty, and is no
+// other file that was already open.
 struct OsFile {
   intptr_t handle = -1;
+  bool created = false;
 };
 
 enum class OsExistence { mustExist, openOrCreate };

@@ -18,6 +18,15 @@ int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 // before it, and the program would work on a file other than the one the user named.
 bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
 
+// One open() call, repeated when a signal interrupts it.
+int openName(const std::string& name, int flags) {
+  int fd;
+  do {
+    fd = ::open(name.c_str(), flags, 0666);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
 }  // namespace
 
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
@@ -35,12 +44,24 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
       flags |= O_RDWR;
       break;
   }
-  if (existence == OsExistence::openOrCreate) flags |= O_CREAT;
   if (!isFileName(name)) return EINVAL;
-  int fd;
-  do {
-    fd = ::open(name.c_str(), flags, 0666);
-  } while (fd < 0 && errno == EINTR);
+  file->created = false;
+  int fd = -1;
+  if (existence == OsExistence::openOrCreate) {
+    // Creating first tells whether the file is new, which spares the caller asking the
+    // system about it. An existing file (or a name that is a link, which O_EXCL does not
+    // follow) is then opened as before, and a name that vanished in between gets the
+    // plain create, so every outcome and error code is the one a single open gives.
+    fd = openName(name, flags | O_CREAT | O_EXCL);
+    if (fd >= 0) {
+      file->created = true;
+    } else if (errno == EEXIST) {
+      fd = openName(name, flags);
+      if (fd < 0 && errno == ENOENT) fd = openName(name, flags | O_CREAT);
+    }
+  } else {
+    fd = openName(name, flags);
+  }
   if (fd < 0) return lastError();
   file->handle = fd;
   return kOk;

@@ -80,6 +80,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   file->handle = reinterpret_cast<intptr_t>(handle);
+  file->created = existence == OsExistence::openOrCreate && GetLastError() != ERROR_ALREADY_EXISTS;
   return kOk;
 }
 

@@ -274,6 +274,11 @@ bool queryFile(std::string_view nameField, int64_t* size) {
   return false;
 }
 
+bool unitCreatedFile(Unit unit) {
+  const Connection* c = connection(unit);
+  return c != nullptr && c->file.created;
+}
+
 bool unitsShareFile(Unit a, Unit b) {
   const Connection* ca = connection(a);
   const Connection* cb = connection(b);

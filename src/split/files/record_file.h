@@ -79,6 +79,10 @@ Status closeFile(Unit unit, OnFailure onFailure);
 // error report.
 bool queryFile(std::string_view name, int64_t* size);
 
+// True when the open that connected `unit` created its file: the file is new, so it is
+// none of the files that were connected before it.
+bool unitCreatedFile(Unit unit);
+
 // True when the two connected units hold the same file on disk.
 bool unitsShareFile(Unit a, Unit b);
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 
 #include "support/scratch_folder.h"
@@ -65,6 +66,32 @@ TEST_F(RecordFile, OpenOrCreateKeepsWhatIsNotWrittenOver) {
   ASSERT_EQ(writeRecord(kUnit, 2, fresh.data() + 512, kStatus), kOk);
   ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
   EXPECT_EQ(folder_.read("data"), fresh + old.substr(1024));
+}
+
+// Only an open that made a new file counts as creating it; every other name opens (or
+// fails) exactly as a plain open-or-create would.
+TEST_F(RecordFile, OpenTellsWhetherItCreatedTheFile) {
+  folder_.write("old", "kept");
+  ASSERT_EQ(openRecordFile(10, "new", ExistenceRule::openOrCreate, 1, Action::write, kStatus), kOk);
+  ASSERT_EQ(openRecordFile(11, "old", ExistenceRule::openOrCreate, 1, Action::write, kStatus), kOk);
+  ASSERT_EQ(openRecordFile(12, "old", ExistenceRule::mustExist, 1, Action::read, kStatus), kOk);
+  EXPECT_TRUE(unitCreatedFile(10));
+  EXPECT_FALSE(unitCreatedFile(11));
+  EXPECT_FALSE(unitCreatedFile(12));
+  EXPECT_FALSE(unitCreatedFile(13));
+#ifndef _WIN32
+  // A link to a missing file creates that file, as a plain create does.
+  fs::create_symlink("target", "link");
+  ASSERT_EQ(openRecordFile(13, "link", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
+            kOk);
+  EXPECT_FALSE(unitCreatedFile(13));
+  EXPECT_TRUE(fs::exists("target"));
+  fs::create_directory("stuff");
+  EXPECT_EQ(openRecordFile(14, "stuff", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
+            EISDIR);
+#endif
+  closeAllUnits();
+  EXPECT_EQ(folder_.read("old"), "kept");
 }
 
 TEST_F(RecordFile, TextFileReplacesLongerOldContents) {
