@@ -35,6 +35,25 @@ std::string copyLine(std::string_view firstSource, std::span<const FragmentName>
   return line;
 }
 
+// The line that sends the script to its failure path unless `result` holds exactly
+// `joinedLength` bytes. "copy /b" passes over a missing source after the first and copies a
+// short one as it is, without an error level, so only the length shows such a fault. The
+// sizes are compared as quoted strings: a numeric comparison stops at 2^31 - 1, and a bare
+// empty size would be a syntax error after which the command processor carries on. Some
+// command processors show only the low 32 bits of a size of 4 GiB or more, so such a length
+// is accepted in either form.
+std::string lengthCheckLine(std::string_view result, int64_t joinedLength) {
+  const std::string sizeEquals = "\"%%~zF\"==\"";
+  std::string line = "for %%F in (" + std::string(result) + ") do if not " + sizeEquals +
+                     std::to_string(joinedLength) + "\"";
+  constexpr int64_t kLow32Range = int64_t{1} << 32;
+  if (joinedLength >= kLow32Range) {
+    line += " if not " + sizeEquals + std::to_string(joinedLength % kLow32Range) + "\"";
+  }
+  line += " goto nocopy";
+  return line;
+}
+
 }  // namespace
 
 std::string scriptFileName(std::string_view name) {
@@ -52,10 +71,15 @@ std::string scriptFileName(std::string_view name) {
 }
 
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
+                             int64_t joinedLength,
                              const std::function<void(const std::string&)>& emit) {
   const std::string name = scriptFileName(inputName);
   const size_t count = fragments.size();
   emit("@echo off");
+  // A missing fragment fails before any temporary is made.
+  for (const FragmentName& fragment : fragments) {
+    emit("if not exist " + std::string(copyName(fragment)) + " goto nocopy");
+  }
   auto emitCopy = [&emit](const std::string& line) {
     emit(line);
     emit("if errorlevel 1 goto nocopy");
@@ -86,6 +110,7 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
 
   const std::string result(kTemporaries[current]);
   const std::string other(kTemporaries[1 - current]);
+  emit(lengthCheckLine(result, joinedLength));
   for (const std::string& line : {
            "if not exist " + name + " goto do_ren",
            "echo " + name + " already exists.",
@@ -113,9 +138,10 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
 }
 
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,
-                                                  std::span<const FragmentName> fragments) {
+                                                  std::span<const FragmentName> fragments,
+                                                  int64_t joinedLength) {
   std::vector<std::string> lines;
-  emitRecombinationScript(inputName, fragments,
+  emitRecombinationScript(inputName, fragments, joinedLength,
                           [&lines](const std::string& line) { lines.push_back(line); });
   return lines;
 }
@@ -129,8 +155,8 @@ void writeRecombinationScript() {
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const Unit unit = job.scriptUnit;
-  emitRecombinationScript(job.inputName.trimmed(), fragments, [unit](const std::string& line) {
-    writeTextLines(unit, "(a)", {line}, OnFailure::report);
-  });
+  emitRecombinationScript(
+      job.inputName.trimmed(), fragments, job.writtenLength,
+      [unit](const std::string& line) { writeTextLines(unit, "(a)", {line}, OnFailure::report); });
   closeFile(job.scriptUnit, OnFailure::report);
 }

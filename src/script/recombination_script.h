@@ -2,7 +2,8 @@
 // Recomb.cmd: the batch script that joins the fragments back with "copy /b" through the
 // temporaries zzztempa and zzztempb, four fragments a line, gives the result the input's
 // name unless a file of that name exists, reports the outcome and, after success, deletes
-// the fragments and itself.
+// the fragments and itself. It fails, deleting nothing, when a fragment is missing or the
+// joined file does not have the length the fragments had when they were written.
 
 #include <cstdint>
 #include <functional>
@@ -20,12 +21,15 @@ std::string scriptFileName(std::string_view name);
 
 // Hands the script's lines, without line ends, to `emit` one at a time, in order; the last
 // line is empty. Only one line is held at a time, however many fragments there are.
+// `joinedLength` is the number of bytes the fragments hold together.
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
+                             int64_t joinedLength,
                              const std::function<void(const std::string&)>& emit);
 
 // All of the script's lines at once.
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,
-                                                  std::span<const FragmentName> fragments);
+                                                  std::span<const FragmentName> fragments,
+                                                  int64_t joinedLength);
 
 // Writes Recomb.cmd for the fragments of splitJob.
 void writeRecombinationScript();

@@ -9,20 +9,43 @@
 
 namespace {
 
-std::vector<std::string> scriptFor(std::string_view input, int32_t count) {
+std::vector<std::string> scriptFor(std::string_view input, int32_t count,
+                                   int64_t joinedLength = 1000) {
   std::vector<FragmentName> names;
   const int32_t digits = fragmentDigitCount(count);
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, digits));
-  return recombinationScriptLines(input, names);
+  return recombinationScriptLines(input, names, joinedLength);
 }
 
-// The lines from "@echo off" up to the first line of the result block.
+bool startsWith(const std::string& line, std::string_view start) {
+  return line.rfind(start, 0) == 0;
+}
+
+// The copy lines, without the error level checks that follow each of them.
 std::vector<std::string> copyBlock(const std::vector<std::string>& script) {
   std::vector<std::string> block;
-  for (size_t i = 1; i < script.size() && script[i].rfind("if not exist", 0) != 0; ++i) {
-    if (script[i] != "if errorlevel 1 goto nocopy") block.push_back(script[i]);
+  for (const std::string& line : script) {
+    if (startsWith(line, "copy /b ")) block.push_back(line);
   }
   return block;
+}
+
+// The lines between "@echo off" and the first copy line.
+std::vector<std::string> guardLines(const std::vector<std::string>& script) {
+  std::vector<std::string> guards;
+  for (size_t i = 1; i < script.size() && !startsWith(script[i], "copy /b "); ++i) {
+    guards.push_back(script[i]);
+  }
+  return guards;
+}
+
+// The line right after the last copy line's error level check.
+std::string lineAfterCopies(const std::vector<std::string>& script) {
+  size_t last = 0;
+  for (size_t i = 0; i < script.size(); ++i) {
+    if (startsWith(script[i], "copy /b ")) last = i;
+  }
+  return last + 2 < script.size() ? script[last + 2] : "";
 }
 
 // The temporary the result block renames, and the one it deletes.
@@ -37,13 +60,21 @@ std::pair<std::string, std::string> resultAndOther(const std::vector<std::string
 
 using Lines = std::vector<std::string>;
 
-TEST(RecombinationScript, SevenFragmentsGiveTheWholeThirtyOneLines) {
-  EXPECT_EQ(scriptFor("report.dat", 7),
+TEST(RecombinationScript, SevenFragmentsGiveTheWholeThirtyNineLines) {
+  EXPECT_EQ(scriptFor("report.dat", 7, 3500000),
             (Lines{"@echo off",
+                   "if not exist fragmen1 goto nocopy",
+                   "if not exist fragmen2 goto nocopy",
+                   "if not exist fragmen3 goto nocopy",
+                   "if not exist fragmen4 goto nocopy",
+                   "if not exist fragmen5 goto nocopy",
+                   "if not exist fragmen6 goto nocopy",
+                   "if not exist fragmen7 goto nocopy",
                    "copy /b fragmen1+fragmen2+fragmen3+fragmen4 /v zzztempa",
                    "if errorlevel 1 goto nocopy",
                    "copy /b zzztempa+fragmen5+fragmen6+fragmen7 /v zzztempb",
                    "if errorlevel 1 goto nocopy",
+                   "for %%F in (zzztempb) do if not \"%%~zF\"==\"3500000\" goto nocopy",
                    "if not exist report.dat goto do_ren",
                    "echo report.dat already exists.",
                    "echo Recombined file is zzztempb",
@@ -93,6 +124,50 @@ TEST(RecombinationScript, CopyLinesGroupFragmentsByFours) {
                    "copy /b zzztempa+fragme05+fragme06+fragme07+fragme08 /v zzztempb",
                    "copy /b zzztempb+fragme09+fragme10+fragme11+fragme12 /v zzztempa",
                    "copy /b zzztempa+fragme13 /v zzztempb"}));
+}
+
+TEST(RecombinationScript, EveryFragmentIsCheckedBeforeTheFirstCopy) {
+  const std::pair<int32_t, Lines> cases[] = {
+      {1, {"if not exist fragmen1 goto nocopy"}},
+      {3,
+       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
+        "if not exist fragmen3 goto nocopy"}},
+      {4,
+       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
+        "if not exist fragmen3 goto nocopy", "if not exist fragmen4 goto nocopy"}},
+      {5,
+       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
+        "if not exist fragmen3 goto nocopy", "if not exist fragmen4 goto nocopy",
+        "if not exist fragmen5 goto nocopy"}},
+  };
+  for (const auto& [count, expected] : cases) {
+    EXPECT_EQ(guardLines(scriptFor("x", count)), expected) << count;
+  }
+  const Lines thirteen = guardLines(scriptFor("x", 13));
+  ASSERT_EQ(thirteen.size(), 13u);
+  EXPECT_EQ(thirteen.front(), "if not exist fragme01 goto nocopy");
+  EXPECT_EQ(thirteen[9], "if not exist fragme10 goto nocopy");
+  EXPECT_EQ(thirteen.back(), "if not exist fragme13 goto nocopy");
+}
+
+TEST(RecombinationScript, JoinedLengthIsCheckedOnTheResultAfterTheLastCopy) {
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 1, 1024)),
+            "for %%F in (zzztempb) do if not \"%%~zF\"==\"1024\" goto nocopy");
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 3, 3000000)),
+            "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy");
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 4, 4096)),
+            "for %%F in (zzztempa) do if not \"%%~zF\"==\"4096\" goto nocopy");
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 13, 2147483648)),
+            "for %%F in (zzztempb) do if not \"%%~zF\"==\"2147483648\" goto nocopy");
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 5, 4294967295)),
+            "for %%F in (zzztempb) do if not \"%%~zF\"==\"4294967295\" goto nocopy");
+  // From 4 GiB on the low 32 bits are accepted too.
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 10, 4294967296)),
+            "for %%F in (zzztempa) do if not \"%%~zF\"==\"4294967296\" "
+            "if not \"%%~zF\"==\"0\" goto nocopy");
+  EXPECT_EQ(lineAfterCopies(scriptFor("x", 3, 9000000000)),
+            "for %%F in (zzztempb) do if not \"%%~zF\"==\"9000000000\" "
+            "if not \"%%~zF\"==\"410065408\" goto nocopy");
 }
 
 TEST(RecombinationScript, ResultIsTheLastCopyTarget) {

@@ -48,6 +48,7 @@ void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t posit
     }
     copied = m;
   }
+  job.writtenLength += copied;
   // The final fragment ends right after its last byte, whatever an older file held.
   status = cutFile(job.fragmentUnit, fragmentBase + copied, OnFailure::returnStatus);
   if (status != kOk) {

@@ -108,6 +108,9 @@ void copyFragments() {
     }
     closeFile(job.fragmentUnit, OnFailure::report);
   }
+  // The fragments hold every whole record once the copying below is done (a failure stops
+  // the run); the final fragment's tail adds its bytes.
+  job.writtenLength = job.fullRecordBytes;
   if (job.hasFinalFragment == 0) return;
 
   // The final fragment: whole records up to the input's last whole record, then the tail.

@@ -39,6 +39,9 @@ struct SplitJob {
   const Unit fragmentUnit = 11;
   // Kilobytes while the user chooses it, bytes once the plan accepts it.
   int64_t fragmentSize = 0;
+  // Bytes the fragments hold together once the copying is done: inputLength, unless the
+  // input shrank inside its last partial record while it was being split.
+  int64_t writtenLength = 0;
   const Unit scriptUnit = 12;
 
   // Fragment `index` (counted from 1), all ten characters.

@@ -150,6 +150,11 @@ TEST(LargeFiles, SparseInputBeyondFourGibibytesSplitsIntoTwoGibibytePieces) {
   EXPECT_EQ(fs::file_size(folder / "fragmen3"), 12345u);
   EXPECT_TRUE(sameBytes(folder / "sparse",
                         {folder / "fragmen1", folder / "fragmen2", folder / "fragmen3"}));
+  // The script's length check takes the full length and its low 32 bits.
+  EXPECT_NE(folder.read("Recomb.cmd")
+                .find("for %%F in (zzztempb) do if not \"%%~zF\"==\"4294979641\" "
+                      "if not \"%%~zF\"==\"12345\" goto nocopy\r\n"),
+            std::string::npos);
 }
 
 }  // namespace

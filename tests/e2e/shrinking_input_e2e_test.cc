@@ -98,6 +98,9 @@ TEST_F(ChangingInput, ShorterInsideTheTailReportsItAndFinishesWithWhatIsThere) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  // The script checks the join against what was written, not the length first seen.
+  EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"10800\" goto nocopy\r\n"),
+            std::string::npos);
   EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), shorter);
   EXPECT_EQ(folder_.read("big.bin"), shorter);
 }
@@ -111,6 +114,8 @@ TEST_F(ChangingInput, LongerStillGivesExactlyTheConfirmedBytes) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"11000\" goto nocopy\r\n"),
+            std::string::npos);
   EXPECT_EQ(folder_.read("fragmen3").size(), 11000u - 8192u);
   EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
   EXPECT_EQ(folder_.read("big.bin"), longer);

@@ -80,8 +80,12 @@ TEST_F(SplitRun, TypicalFloppyRunGivesTheWholeTranscriptAndThreeFragments) {
   EXPECT_EQ(folder_.read("big.bin"), input);
   EXPECT_EQ(folder_.read("Recomb.cmd"),
             consoleLines({"@echo off",
+                          "if not exist fragmen1 goto nocopy",
+                          "if not exist fragmen2 goto nocopy",
+                          "if not exist fragmen3 goto nocopy",
                           "copy /b fragmen1+fragmen2+fragmen3 /v zzztempb",
                           "if errorlevel 1 goto nocopy",
+                          "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy",
                           "if not exist big.bin goto do_ren",
                           "echo big.bin already exists.",
                           "echo Recombined file is zzztempb",
