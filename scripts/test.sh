@@ -31,6 +31,9 @@ ctest --preset fuzz -j "$(nproc)"
 echo "== Windows build under wine =="
 bash scripts/test-windows.sh
 
+echo "== install, packages and reproducible builds =="
+bash scripts/test-release.sh
+
 left=$(comm -13 <(sort <<<"$untracked_before") <(untracked | sort))
 if [ -n "$left" ]; then
   echo "test.sh: the tests left files in the checkout outside the ignored folders:" >&2
