@@ -1,7 +1,7 @@
 # Packages made by CPack from the install rules (scripts/package.sh runs it): on Linux a
 # .tar.gz and a Debian package, for Windows a .zip, named
-#   floppysplit-1.0.0-Linux-x86_64.tar.gz, floppysplit_1.0.0_amd64.deb,
-#   floppysplit-1.0.0-win64.zip
+#   floppysplit-<version>-Linux-x86_64.tar.gz, floppysplit_<version>_amd64.deb,
+#   floppysplit-<version>-win64.zip
 set(CPACK_PACKAGE_NAME floppysplit)
 set(CPACK_PACKAGE_VENDOR "the floppysplit authors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
