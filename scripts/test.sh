@@ -3,6 +3,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+echo "== the repository's tree =="
+bash scripts/check-tree.sh
+
+# Files outside ignored folders that are not tracked: the tests must add none to the
+# checkout (their scratch goes to the temporary folder or to ignored build folders).
+untracked() { git status --porcelain --untracked-files=all | sed -n 's/^?? //p'; }
+untracked_before=$(untracked)
+
 bash scripts/install-deps.sh
 
 echo "== native build, warnings as errors =="
@@ -22,3 +30,13 @@ ctest --preset fuzz -j "$(nproc)"
 
 echo "== Windows build under wine =="
 bash scripts/test-windows.sh
+
+echo "== install, packages and reproducible builds =="
+bash scripts/test-release.sh
+
+left=$(comm -13 <(sort <<<"$untracked_before") <(untracked | sort))
+if [ -n "$left" ]; then
+  echo "test.sh: the tests left files in the checkout outside the ignored folders:" >&2
+  echo "$left" >&2
+  exit 1
+fi
