@@ -55,6 +55,11 @@ class ConsoleNames : public testing::Test {
       ASSERT_TRUE(terminal.waitForScreen(question))
           << "no \"" << question << "\" on the screen: " << terminal.screen();
       ASSERT_TRUE(terminal.typeLine(answer)) << terminal.screen();
+      // The console shows the name in the letters typed.
+      if (answer == name) {
+        ASSERT_TRUE(terminal.waitForScreen("File to be split up: " + std::string(name)))
+            << terminal.screen();
+      }
     }
     ASSERT_TRUE(terminal.waitForScreen("Normal exit.")) << terminal.screen();
   }

@@ -21,6 +21,9 @@ namespace {
 
 constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
+// The console streams' buffer: a line longer than this reaches the console in pieces.
+constexpr size_t kConsoleBuffer = 1 << 16;
+
 // The largest single transfer; longer ones are done in pieces.
 constexpr int64_t kMaxTransfer = std::numeric_limits<int32_t>::max();
 
@@ -211,6 +214,12 @@ void osPrepareProcess() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  // Each line reaches the console in one write (the console layer flushes after every
+  // line). The runtime leaves a console stream unbuffered and would hand it over a byte at
+  // a time, and a console in code page 65001 shows the bytes of one character written
+  // apart as broken characters.
+  std::setvbuf(stdout, nullptr, _IOFBF, kConsoleBuffer);
+  std::setvbuf(stderr, nullptr, _IOFBF, kConsoleBuffer);
   // A name on an empty floppy or a missing drive must come back as an error code, not as
   // a dialog box that waits for someone to press a button.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
