@@ -24,6 +24,9 @@ cmake --build --preset ci -j "$(nproc)"
 
 export WINEPREFIX="$PWD/build-windows/wineprefix"
 export WINEDEBUG=-all
+# Wine takes its code pages (OEM 437, ANSI 1252) from the locale, and the host's file names
+# in UTF-8 from a UTF-8 locale: the tests of names beyond ASCII rely on both.
+export LC_ALL=C.UTF-8
 # No prompts to install Mono or Gecko; the program and cmd need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Console programs only: no window ever opens, with or without a display.

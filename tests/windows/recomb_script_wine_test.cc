@@ -18,6 +18,7 @@
 #include "split/fragment_names.h"
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
 
 namespace {
 
@@ -231,6 +232,62 @@ INSTANTIATE_TEST_SUITE_P(Awkward, RecombScriptNames,
                          testing::Values("a & b.bin", "x & del marker.bin", "50% off.bin",
                                          "100%%.bin", "(1) a^b;c,d=e!.bin"),
                          [](const testing::TestParamInfo<const char*>& param) {
+                           return "Name" + std::to_string(param.index);
+                         });
+
+// Names beyond ASCII as a console in code page 437 hands them over (wine's OEM code page,
+// which a process with no console, as on these pipes, reads its names in). On the host
+// the file has the same letters in UTF-8.
+struct TypedName {
+  const char* onDisk;
+  const char* typed;
+};
+
+void PrintTo(const TypedName& name, std::ostream* out) { *out << name.onDisk; }
+
+class RecombScriptOemNames : public RecombScript, public testing::WithParamInterface<TypedName> {};
+
+TEST_P(RecombScriptOemNames, AreFoundShownWrittenAsTypedAndJoinedBackUnderTheirName) {
+  const std::string onDisk = GetParam().onDisk;
+  const std::string typed = GetParam().typed;
+  const std::string bytes = inputFor(3);
+  folder_.write(onDisk, bytes);
+  const RunResult run = runProgram(folder_.path(), answersUpToOk(typed, 1) + "y\n");
+  EXPECT_EQ(run.out,
+            transcriptUpToOk(typed, static_cast<int64_t>(bytes.size()), 1) + completionText());
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(run.exitCode, 0);
+
+  // The script names the file with the bytes typed, and holds nothing else beyond ASCII.
+  std::string script = folder_.read("Recomb.cmd");
+  const std::string quoted = "\"" + typed + "\"";
+  size_t names = 0;
+  for (size_t at; (at = script.find(quoted)) != std::string::npos; ++names) {
+    script.erase(at, quoted.size());
+  }
+  EXPECT_GT(names, 0u) << folder_.read("Recomb.cmd");
+  EXPECT_TRUE(std::all_of(script.begin(), script.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80;
+  })) << folder_.read("Recomb.cmd");
+
+  fs::remove(folder_ / onDisk);
+  const RunResult joined = recombine();
+  EXPECT_TRUE(contains(joined.out, "Recombination succeeded.\r\n")) << joined.out << joined.err;
+  EXPECT_EQ(folder_.listing(), onDisk + "\n");
+  EXPECT_TRUE(folder_.read(onDisk) == bytes) << "the joined file differs from the input";
+}
+
+INSTANTIATE_TEST_SUITE_P(CodePage437, RecombScriptOemNames,
+                         testing::Values(TypedName{"caf\u00e9.bin", "caf\x82.bin"},
+                                         TypedName{"na\u00efve r\u00e9sum\u00e9.bin",
+                                                   "na\x8bve r\x82sum\x82.bin"},
+                                         TypedName{"Gr\u00f6\u00dfe.bin",
+                                                   "Gr\x94\xe1"
+                                                   "e.bin"},
+                                         TypedName{"\u00d1and\u00fa.bin",
+                                                   "\xa5"
+                                                   "and\xa3.bin"}),
+                         [](const testing::TestParamInfo<TypedName>& param) {
                            return "Name" + std::to_string(param.index);
                          });
 

@@ -3,6 +3,10 @@
 // One implementation per platform sits behind this header (file_system_posix.cc,
 // file_system_win32.cc). Every function returns 0 or the operating system's own error
 // code, unchanged, so that the error report can show the system's own message for it.
+//
+// A name is the bytes the user typed, used unchanged. On Windows they are read as text in
+// the console's input code page; bytes that are no text there name no file (osOpen gives
+// ERROR_NO_UNICODE_TRANSLATION). Message texts are in the console's output code page.
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,8 @@
 // The file system seam on Windows: Win32 handles opened shared for reading and writing,
 // transfers at 64-bit offsets through OVERLAPPED positions, and the system's own error
-// codes (GetLastError) and message texts (FormatMessageA).
+// codes (GetLastError) and message texts (FormatMessageW). Names arrive as the bytes the
+// user typed in the console's input code page and reach the wide calls as UTF-16; message
+// texts leave in the console's output code page.
 
 #include <fcntl.h>
 #include <io.h>
@@ -12,11 +14,15 @@
 #include <limits>
 #include <string>
 
+#include "split/files/code_page_win32.h"
 #include "split/files/file_system.h"
 
 namespace {
 
 constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+// The console streams' buffer: a line longer than this reaches the console in pieces.
+constexpr size_t kConsoleBuffer = 1 << 16;
 
 // The largest single transfer; longer ones are done in pieces.
 constexpr int64_t kMaxTransfer = std::numeric_limits<int32_t>::max();
@@ -41,10 +47,17 @@ OVERLAPPED at(int64_t offset) {
 // before it, and the program would work on a file other than the one the user named.
 bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
 
+// `name` as the wide calls take it: its bytes read in the code page the user typed them in.
+// False when they are not text in that code page; such a name names no file.
+bool wideName(const std::string& name, std::wstring* wide) {
+  return isFileName(name) && wideFromCodePage(name, consoleInputCodePage(), wide);
+}
+
 // Opens `name` with no data access at all, for comparing identities; folders included.
 HANDLE openForIdentity(const std::string& name) {
-  if (!isFileName(name)) return INVALID_HANDLE_VALUE;
-  return CreateFileA(name.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+  std::wstring wide;
+  if (!wideName(name, &wide)) return INVALID_HANDLE_VALUE;
+  return CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
@@ -76,7 +89,9 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   // truncates (the success code ERROR_ALREADY_EXISTS it leaves behind is not a failure).
   const DWORD disposition = existence == OsExistence::mustExist ? OPEN_EXISTING : OPEN_ALWAYS;
   if (!isFileName(name)) return ERROR_INVALID_NAME;
-  const HANDLE handle = CreateFileA(name.c_str(), desired, kShareReadWrite, nullptr, disposition,
+  std::wstring wide;
+  if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  const HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr, disposition,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   file->handle = reinterpret_cast<intptr_t>(handle);
@@ -88,8 +103,9 @@ bool osCanOpenForReading(const std::string& name) {
   // FILE_FLAG_BACKUP_SEMANTICS lets a folder be opened too, so that a folder of that name
   // counts as existing, as it does where a folder can be opened read-only; opening it for
   // data transfer afterwards fails with the system's own code.
-  if (!isFileName(name)) return false;
-  const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
+  std::wstring wide;
+  if (!wideName(name, &wide)) return false;
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   CloseHandle(handle);
@@ -166,19 +182,21 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
 }
 
 std::string osErrorText(Status code) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   if (length == 0 || buffer == nullptr) return "Unknown error " + std::to_string(code);
-  std::string text(buffer, length);
+  std::wstring text(buffer, length);
   LocalFree(buffer);
   // The system's messages end with CR LF (sometimes after a blank); the report ends its
   // lines itself.
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
     text.pop_back();
   }
-  return text;
+  // A localized system words its messages beyond ASCII; the console shows them readably
+  // only in its own output code page.
+  return codePageFromWide(text, consoleOutputCodePage());
 }
 
 Status osConsoleError() {
@@ -196,6 +214,12 @@ void osPrepareProcess() {
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  // Each line reaches the console in one write (the console layer flushes after every
+  // line). The runtime leaves a console stream unbuffered and would hand it over a byte at
+  // a time, and a console in code page 65001 shows the bytes of one character written
+  // apart as broken characters.
+  std::setvbuf(stdout, nullptr, _IOFBF, kConsoleBuffer);
+  std::setvbuf(stderr, nullptr, _IOFBF, kConsoleBuffer);
   // A name on an empty floppy or a missing drive must come back as an error code, not as
   // a dialog box that waits for someone to press a button.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

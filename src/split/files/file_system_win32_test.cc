@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "split/files/code_page_win32.h"
 #include "split/files/file_system.h"
 #include "support/scratch_folder.h"
 
@@ -114,6 +115,25 @@ TEST_F(FileSystemWin32, SameFileThroughOtherSpellingsOfItsName) {
   EXPECT_FALSE(osIsFileNamed(a, "other"));
   EXPECT_FALSE(osIsFileNamed(a, "absent"));
   for (const OsFile file : {a, b, c}) EXPECT_EQ(osClose(file), kOk);
+}
+
+TEST_F(FileSystemWin32, NamesAreTheBytesTypedInTheConsolesInputCodePage) {
+  const std::wstring name = L"Gr\u00f6\u00dfe.bin";
+  // What a user who types that name at this console hands the program.
+  const std::string typed = codePageFromWide(name, consoleInputCodePage());
+  ASSERT_EQ(typed.find('?'), std::string::npos) << "the console's code page lacks these letters";
+  const OsFile file = open(typed, OsExistence::openOrCreate, OsAccess::readWrite);
+  EXPECT_TRUE(file.created);
+  EXPECT_TRUE(fs::exists(folder_.path() / name)) << folder_.listing();
+  EXPECT_TRUE(osCanOpenForReading(typed));
+  EXPECT_TRUE(osIsFileNamed(file, typed));
+  // The same letters in the ANSI code page are other bytes, and so another name.
+  const std::string ansi = codePageFromWide(name, GetACP());
+  if (ansi != typed) {
+    EXPECT_FALSE(osCanOpenForReading(ansi));
+    EXPECT_FALSE(osIsFileNamed(file, ansi));
+  }
+  EXPECT_EQ(osClose(file), kOk);
 }
 
 TEST_F(FileSystemWin32, ErrorTextsAreTheSystemsWithoutTheLineEnd) {

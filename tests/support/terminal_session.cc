@@ -1,0 +1,141 @@
+#include "support/terminal_session.h"
+
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// `bytes` without terminal control sequences (CSI, OSC and two-byte escapes), blanks and
+// line ends.
+std::string plainText(std::string_view bytes) {
+  std::string text;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const char c = bytes[i];
+    if (c == '\x1b' && i + 1 < bytes.size()) {
+      const char kind = bytes[++i];
+      if (kind == '[') {
+        // Parameters and intermediates up to a final byte from '@' to '~'.
+        while (i + 1 < bytes.size() && !(bytes[i + 1] >= '@' && bytes[i + 1] <= '~')) ++i;
+        ++i;
+      } else if (kind == ']') {
+        // Up to BEL or ESC backslash.
+        while (i + 1 < bytes.size() && bytes[i + 1] != '\a' && bytes[i + 1] != '\x1b') ++i;
+        ++i;
+        if (i < bytes.size() && bytes[i] == '\x1b') ++i;
+      }
+      continue;
+    }
+    if (c == ' ' || c == '\r' || c == '\n' || c == '\a') continue;
+    text += c;
+  }
+  return text;
+}
+
+}  // namespace
+
+TerminalSession::TerminalSession(const fs::path& folder, std::vector<std::string> command,
+                                 const Environment& environment) {
+  std::vector<char*> argv;
+  for (std::string& word : command) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  winsize size{};
+  size.ws_row = 25;
+  size.ws_col = 80;
+  child_ = ::forkpty(&terminal_, nullptr, nullptr, &size);
+  if (child_ == 0) {
+    if (::chdir(folder.c_str()) != 0) _exit(121);
+    for (const auto& [name, value] : environment) ::setenv(name.c_str(), value.c_str(), 1);
+    ::execvp(argv[0], argv.data());
+    _exit(122);
+  }
+  if (child_ < 0) throw std::runtime_error("cannot start a command on a pseudo-terminal");
+}
+
+TerminalSession::~TerminalSession() {
+  if (terminal_ >= 0) ::close(terminal_);
+  if (child_ > 0) {
+    ::kill(child_, SIGKILL);
+    ::waitpid(child_, nullptr, 0);
+  }
+}
+
+bool TerminalSession::pump(std::chrono::milliseconds timeout) {
+  if (terminal_ < 0) return false;
+  pollfd fd{terminal_, POLLIN, 0};
+  const int ready = ::poll(&fd, 1, static_cast<int>(timeout.count()));
+  if (ready < 0 && errno != EINTR) throw std::runtime_error("poll failed");
+  if (ready <= 0) return true;
+  char buffer[4096];
+  const ssize_t n = ::read(terminal_, buffer, sizeof buffer);
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return true;
+  // Once every process has closed the terminal, reading it fails with EIO.
+  if (n <= 0) {
+    ::close(terminal_);
+    terminal_ = -1;
+    return false;
+  }
+  shown_.append(buffer, static_cast<size_t>(n));
+  return true;
+}
+
+bool TerminalSession::typeLine(std::string_view line, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  termios modes{};
+  while (::tcgetattr(terminal_, &modes) == 0 && (modes.c_lflag & ICANON) != 0) {
+    if (std::chrono::steady_clock::now() >= deadline || !pump(std::chrono::milliseconds(20))) {
+      return false;
+    }
+  }
+  if (terminal_ < 0) return false;
+  std::string keys(line);
+  keys += '\r';
+  for (size_t done = 0; done < keys.size() && terminal_ >= 0;) {
+    const ssize_t n = ::write(terminal_, keys.data() + done, keys.size() - done);
+    if (n < 0 && errno != EINTR) throw std::runtime_error("cannot type on the terminal");
+    if (n > 0) done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool TerminalSession::waitForScreen(std::string_view text, std::chrono::milliseconds timeout) {
+  const std::string wanted = plainText(text);
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (true) {
+    const std::string plain = plainText(shown_);
+    const size_t found = plain.find(wanted, searchFrom_);
+    if (found != std::string::npos) {
+      searchFrom_ = found + wanted.size();
+      return true;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0 || !pump(left)) return false;
+  }
+}
+
+std::string TerminalSession::screen() const { return plainText(shown_); }
+
+int TerminalSession::finish(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  int status = 0;
+  // The terminal is read all along, so that the command never waits to write; its end,
+  // not the terminal's, is awaited, since a helper it started may keep the terminal open.
+  pid_t ended = 0;
+  while ((ended = ::waitpid(child_, &status, WNOHANG)) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) ::kill(child_, SIGKILL);
+    if (!pump(std::chrono::milliseconds(100))) ::usleep(100000);
+  }
+  child_ = -1;
+  if (ended < 0) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
