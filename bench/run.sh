@@ -8,7 +8,9 @@
 #   BENCH_RUNS=9 bash bench/run.sh
 #
 # Cases: (a) 1 GiB in floppy-sized pieces, (b) 100 MB in 100 KB pieces (1,000 files),
-# (c) 20 MB in 1 KB pieces (20,480 files).
+# (c) 20 MB in 1 KB pieces (20,480 files); run as root, also (d) to (g): 1 GiB in 4096 KB and
+# in floppy-sized pieces on loop-mounted XFS and btrfs, with the disk space the pieces take
+# (bench/copy_on_write_cases.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -135,6 +137,8 @@ echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -
 report a "1 GiB, floppy pieces (1,457,152 bytes; 737 files)"
 report b "100 MB, 100 KB pieces (1,000 files)"
 report c "20 MB, 1 KB pieces (20,480 files)"
+
+source bench/copy_on_write_cases.sh
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"

@@ -2,7 +2,9 @@
 # Installs the Debian packages that building and testing need, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev "$@")
+# xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
+# mount from image files.
+packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev xfsprogs btrfs-progs "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

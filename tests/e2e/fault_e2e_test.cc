@@ -19,6 +19,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/mounted_disk.h"
 #include "support/program_runner.h"
 #include "support/program_session.h"
 #include "support/scratch_folder.h"
@@ -27,40 +28,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// A tmpfs of `bytes` (whole 4 KiB pages) mounted on a fresh folder, unmounted at the end.
-class SmallDisk {
- public:
-  explicit SmallDisk(const fs::path& mountPoint, int64_t bytes) : path_(mountPoint) {
-    fs::create_directory(path_);
-    const std::string size = "size=" + std::to_string(bytes);
-    if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, size.c_str()) == 0) {
-      mounted_ = true;
-    } else {
-      refusal_ = std::strerror(errno);
-    }
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-  }
-  SmallDisk(const SmallDisk&) = delete;
-  SmallDisk& operator=(const SmallDisk&) = delete;
-
-  bool mounted() const { return mounted_; }
-  const std::string& refusal() const { return refusal_; }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-  bool mounted_ = false;
-  std::string refusal_;
-};
-
-#define MOUNT_SMALL_DISK_OR_SKIP(disk)                                          \
-  if (!(disk).mounted()) {                                                      \
-    GTEST_SKIP() << "cannot mount a small tmpfs here (" << (disk).refusal()     \
-                 << "); the full-disk case needs root with the right to mount"; \
-  }
 
 // A file that this process, even as root, cannot open for writing: read-only permissions
 // for an ordinary user; the immutable attribute or a read-only bind mount for root.
@@ -166,8 +133,8 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
 TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
   SKIP_UNLESS_POSIX_BUILD();
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 3 * 4096);
-  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, 3 * 4096);
+  MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(20000, 12);
   home.write("big.bin", input);
   const std::string name = (home / "big.bin").string();
@@ -194,8 +161,8 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
   // Two full fragments of 8 KiB and the final fragment's one whole page fill the disk; the
   // first tail byte needs a page more.
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 5 * 4096);
-  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, 5 * 4096);
+  MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(20580, 13);
   home.write("big.bin", input);
   const std::string name = (home / "big.bin").string();
@@ -218,8 +185,8 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
   SKIP_UNLESS_POSIX_BUILD();
   // The fragments fill the disk exactly; the script's lines cannot be written out.
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 4 * 4096);
-  MOUNT_SMALL_DISK_OR_SKIP(disk);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, 4 * 4096);
+  MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(16384, 14);
   home.write("big.bin", input);
   const std::string name = (home / "big.bin").string();

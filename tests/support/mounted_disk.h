@@ -1,0 +1,45 @@
+#pragma once
+// A small file system mounted on a fresh folder for one test, unmounted when the test ends,
+// also when an assertion fails. Mounting needs root; where the host will not mount, the
+// disk says why, and the test skips with that reason (see MOUNT_OR_SKIP).
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+enum class DiskKind {
+  // A tmpfs of the given size (whole 4 KiB pages): a disk that fills up early.
+  tmpfs,
+  // XFS with reflink on a sparse image file beside the mount point, loop-mounted: a file
+  // system whose copies can share the source's blocks. mkfs.xfs refuses images smaller
+  // than 300 MiB.
+  xfsWithReflink,
+};
+
+class MountedDisk {
+ public:
+  // Creates `mountPoint` and mounts a new file system of `kind` and `bytes` on it.
+  MountedDisk(const std::filesystem::path& mountPoint, DiskKind kind, int64_t bytes);
+  ~MountedDisk();
+  MountedDisk(const MountedDisk&) = delete;
+  MountedDisk& operator=(const MountedDisk&) = delete;
+
+  bool mounted() const { return mounted_; }
+  // Why the disk could not be made or mounted; empty when it is mounted.
+  const std::string& refusal() const { return refusal_; }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  void mountTmpfs(int64_t bytes);
+  void mountXfsImage(int64_t bytes);
+
+  std::filesystem::path path_;
+  bool mounted_ = false;
+  std::string refusal_;
+};
+
+#define MOUNT_OR_SKIP(disk)                                                               \
+  if (!(disk).mounted()) {                                                                \
+    GTEST_SKIP() << "cannot mount a file system for this test here: " << (disk).refusal() \
+                 << " (needs root with the right to mount)";                              \
+  }
