@@ -13,8 +13,8 @@
 
 #include "dialogue/console.h"
 #include "dialogue/console_input.h"
-#include "dialogue/text_field.h"
 #include "fuzz_check.h"
+#include "runtime/text_field.h"
 
 namespace {
 

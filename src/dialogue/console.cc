@@ -6,8 +6,8 @@
 #include "dialogue/console_input.h"
 #include "dialogue/layout.h"
 #include "dialogue/list_value.h"
+#include "platform/file_system.h"
 #include "runtime/termination.h"
-#include "split/files/file_system.h"
 
 namespace {
 

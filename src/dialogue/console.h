@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "dialogue/item.h"
-#include "dialogue/text_field.h"
 #include "runtime/status.h"
+#include "runtime/text_field.h"
 
 // The text of one list line, without its line end.
 std::string listLineText(std::span<const Item> items);

@@ -2,9 +2,9 @@
 
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
+#include "platform/file_system.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
-#include "split/files/file_system.h"
 #include "split/fragment_plan.h"
 #include "split/input_selection.h"
 

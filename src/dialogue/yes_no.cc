@@ -1,7 +1,7 @@
 #include "dialogue/yes_no.h"
 
 #include "dialogue/console.h"
-#include "dialogue/text_field.h"
+#include "runtime/text_field.h"
 
 namespace {
 

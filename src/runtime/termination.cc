@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
 #include "split/files/record_file.h"
 
 namespace {

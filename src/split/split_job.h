@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogue/text_field.h"
 #include "runtime/termination.h"
+#include "runtime/text_field.h"
 
 // Every record transfer of the input and the full fragments moves this many bytes.
 inline constexpr int64_t kRecordLength = 512;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "dialogue/layout.h"
-#include "dialogue/text_field.h"
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
+#include "runtime/text_field.h"
 
 namespace {
 

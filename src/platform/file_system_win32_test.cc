@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
 #include "support/scratch_folder.h"
 
 namespace {

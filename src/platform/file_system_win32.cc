@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
 
 namespace {
 

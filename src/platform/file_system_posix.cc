@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
 
 namespace {
 
