@@ -1,6 +1,7 @@
 #include "script/recombination_script.h"
 
 #include "dialogue/console.h"
+#include "dialogue/layout.h"
 #include "dialogue/run_flow.h"
 #include "split/files/record_file.h"
 
@@ -155,8 +156,10 @@ void writeRecombinationScript() {
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const Unit unit = job.scriptUnit;
-  emitRecombinationScript(
-      job.inputName.trimmed(), fragments, job.writtenLength,
-      [unit](const std::string& line) { writeTextLines(unit, "(a)", {line}, OnFailure::report); });
+  emitRecombinationScript(job.inputName.trimmed(), fragments, job.writtenLength,
+                          [unit](const std::string& line) {
+                            const Item items[] = {line};
+                            writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
+                          });
   closeFile(job.scriptUnit, OnFailure::report);
 }

@@ -5,7 +5,6 @@
 #include <map>
 #include <string>
 
-#include "dialogue/layout.h"
 #include "platform/file_system.h"
 #include "runtime/text_field.h"
 #include "split/files/connection.h"
@@ -148,13 +147,12 @@ Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   return finish(osSetLength(c->file, length), onFailure, Statement::write, unit);
 }
 
-Status writeTextLines(Unit unit, std::string_view layout, std::initializer_list<Item> items,
-                      OnFailure onFailure) {
+Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure) {
   Connection* c = connection(unit);
   if (c == nullptr || c->kind != ConnectionKind::text) {
     return finish(kUnitNotConnected, onFailure, Statement::write, unit);
   }
-  for (const std::string& line : formatLines(layout, items)) {
+  for (const std::string& line : lines) {
     c->textBuffer += line;
     c->textBuffer += "\r\n";
   }

@@ -10,10 +10,10 @@
 // report instead. Record numbers, offsets and sizes are 64-bit throughout.
 
 #include <cstdint>
-#include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "dialogue/item.h"
 #include "runtime/status.h"
 #include "runtime/termination.h"
 
@@ -67,9 +67,9 @@ int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t fir
 // Cuts the file connected to `unit` to exactly `length` bytes.
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 
-// Appends one formatted output (see layout.h) to a text file, each line ended by CR LF.
-Status writeTextLines(Unit unit, std::string_view layout, std::initializer_list<Item> items,
-                      OnFailure onFailure);
+// Appends `lines`, each ended by CR LF, to a text file. They arrive finished (the script
+// writer formats them); this layer adds nothing but the line ends.
+Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure);
 
 // Writes out what is still buffered and closes the file, keeping it. Closing a unit that
 // is not connected does nothing and succeeds.
