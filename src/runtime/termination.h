@@ -16,6 +16,11 @@ inline constexpr Unit kConsoleUnit = -1;
 inline constexpr Unit kInternalUnit = -2;
 inline constexpr Unit kNoUnit = -3;
 
+// Hands the end of the run the function that closes every connected file, writing out
+// what is still buffered. The file layer sets it when it connects a file; both ways of
+// ending call it first, then write out standard output.
+void closeAtEndOfRun(void (*closeFiles)());
+
 // Orderly end: closes everything, prints nothing, exits with `exitStatus`.
 [[noreturn]] void endRun(int exitStatus);
 

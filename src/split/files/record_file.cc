@@ -37,6 +37,8 @@ Status connect(Unit unit, std::string_view nameField, OsExistence existence, OsA
   OsFile file;
   const Status status = osOpen(name, existence, access, &file);
   if (status != kOk) return status;
+  // Whatever ends the run closes what is connected then.
+  if (connections().empty()) closeAtEndOfRun(closeAllUnits);
   connections()[unit] = Connection{name, file, kind, recordLength, {}, 0, false, false};
   return kOk;
 }
