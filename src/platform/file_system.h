@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/status.h"
+#include "platform/os_status.h"
 
 // An open file; `handle` is a descriptor on POSIX and a HANDLE on Windows. `created` tells
 // whether the open that gave it made the file: such a file is new and empty, and is no
