@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr std::string_view kScriptName = "Recomb.cmd";
 constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
 constexpr size_t kGroupSize = 4;
 
@@ -151,7 +150,7 @@ void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const Status status = openTextFile(job.scriptUnit, kScriptName, OnFailure::returnStatus);
   if (status != kOk) {
-    writeListLine({"Error opening Recomb.cmd:", status});
+    writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
     stopRun();
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::string_view kScriptName = "Recomb.cmd";
-
 std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()); }
 
 [[noreturn]] void stopBecauseItWouldOverwriteTheInput(std::string_view name) {

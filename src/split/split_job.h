@@ -19,6 +19,10 @@ inline constexpr int64_t kRecordLength = 512;
 // A fragment file name: eight characters followed by two blanks.
 using FragmentName = std::array<char, 10>;
 
+// The recombination script's file name. The copying refuses an input of this name, which
+// the script would overwrite.
+inline constexpr std::string_view kScriptName = "Recomb.cmd";
+
 struct SplitJob {
   std::array<std::byte, kRecordLength> recordBuffer{};
   // fullRecordCount * 512: the part of the input that fills whole records.
