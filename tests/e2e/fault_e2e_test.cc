@@ -28,6 +28,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The splits made here, with what the console shows for them.
+constexpr TypedSplit k5000BytesIn2K{
+    .length = 5000, .kilobytes = 2, .lengthInKilobytes = "4.9", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k16384BytesIn8K{
+    .length = 16384, .kilobytes = 8, .lengthInKilobytes = "16.0", .floppies = 1, .fragments = 2};
+constexpr TypedSplit k20000BytesIn8K{
+    .length = 20000, .kilobytes = 8, .lengthInKilobytes = "19.5", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k20580BytesIn8K{
+    .length = 20580, .kilobytes = 8, .lengthInKilobytes = "20.1", .floppies = 1, .fragments = 3};
+
 // A tmpfs of `bytes` (whole 4 KiB pages) mounted on a fresh folder, unmounted at the end.
 class SmallDisk {
  public:
@@ -154,7 +164,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
                                        {.command = {}, .environment = {}, .fileSizeLimit = 1000});
 
   EXPECT_EQ(run.out,
-            transcriptUpToOk("big.bin", 5000, 2) +
+            transcriptUpToOk("big.bin", k5000BytesIn2K) +
                 consoleLines({" ###Error  " + std::to_string(EFBIG) + "  writing fragmen1"}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
@@ -175,7 +185,7 @@ TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
   EXPECT_EQ(run.out,
-            transcriptUpToOk(name, 20000, 8) +
+            transcriptUpToOk(name, k20000BytesIn8K) +
                 consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing fragmen2"}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
@@ -202,7 +212,7 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
 
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
-  EXPECT_EQ(run.out, transcriptUpToOk(name, 20580, 8) +
+  EXPECT_EQ(run.out, transcriptUpToOk(name, k20580BytesIn8K) +
                          consoleLines({" Error  " + std::to_string(ENOSPC) +
                                        "  in writing last record at byte  1 record:  4097"}));
   EXPECT_EQ(run.err, "");
@@ -226,7 +236,7 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
 
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
-  EXPECT_EQ(run.out, transcriptUpToOk(name, 16384, 8));
+  EXPECT_EQ(run.out, transcriptUpToOk(name, k16384BytesIn8K));
   EXPECT_EQ(run.err,
             "? System Error:\n? " + std::string(std::strerror(ENOSPC)) + "\n? CLOSE(UNIT=12,...\n");
   EXPECT_EQ(run.exitCode, 255);
@@ -242,12 +252,12 @@ TEST(ScriptFailure, FolderNamedRecombCmdKeepsTheFragmentsAndShowsNoCompletion) {
 
   const RunResult run = runProgram(folder.path(), answersUpToOk("big.bin", 2) + "y\n");
 
-  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", 5000, 2) +
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", k5000BytesIn2K) +
                          consoleLines({" Error opening Recomb.cmd:  " +
                                        std::to_string(testingWindowsBuild() ? 5 : EISDIR)}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(joinFiles(folder.path(), fragmentNames(3)), input);
+  EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);
   EXPECT_TRUE(fs::is_directory(folder / "Recomb.cmd"));
   EXPECT_TRUE(fs::is_empty(folder / "Recomb.cmd"));
   EXPECT_EQ(folder.read("big.bin"), input);

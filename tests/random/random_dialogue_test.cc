@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -183,6 +184,19 @@ bool isOneReport(std::string_view text) {
     text.remove_prefix(end + 1);
   }
   return text.empty();
+}
+
+// Names of fragments 1 to `count` for a run with `count` fragments (up to 999), worked out
+// from the count as the program works them out: the random runs cannot list them.
+std::vector<std::string> fragmentNames(int32_t count) {
+  const int digits = count < 10 ? 1 : count < 100 ? 2 : 3;
+  std::vector<std::string> names;
+  for (int32_t i = 1; i <= count; ++i) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%0*d", digits, i);
+    names.push_back(std::string("fragmen").substr(0, 8 - static_cast<size_t>(digits)) + number);
+  }
+  return names;
 }
 
 // The number of files the console offered ("Break ... into  N files?"), or 0.
