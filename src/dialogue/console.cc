@@ -9,6 +9,8 @@
 #include "platform/file_system.h"
 #include "runtime/termination.h"
 
+namespace floppysplit {
+
 namespace {
 
 void writeConsoleLines(std::span<const std::string> lines) {
@@ -99,3 +101,5 @@ Status readListValue(int64_t& value, OnFailure onFailure) {
   if (token.kind == ListToken::Kind::keep) return kOk;
   return finishRead(parseListInteger(token.text, &value), onFailure);
 }
+
+}  // namespace floppysplit

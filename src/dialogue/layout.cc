@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace floppysplit {
+
 namespace {
 
 // Widths beyond this are clamped: no layout of the program comes near it, and a stray
@@ -213,3 +215,5 @@ std::vector<std::string> formatLines(std::string_view layout, std::span<const It
   lines.push_back(std::move(line));
   return lines;
 }
+
+}  // namespace floppysplit

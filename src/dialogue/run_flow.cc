@@ -8,6 +8,8 @@
 #include "split/fragment_plan.h"
 #include "split/input_selection.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr std::string_view kDisclaimer =
@@ -40,3 +42,5 @@ void runFlow() {
   writeFormatted(kCompletion);
   endRun(0);
 }
+
+}  // namespace floppysplit

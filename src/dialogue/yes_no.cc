@@ -3,6 +3,8 @@
 #include "dialogue/console.h"
 #include "runtime/text_field.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr size_t kQuestionLength = 80;
@@ -33,3 +35,5 @@ bool askYesNo(std::string_view question) {
     if (answer.all()[0] == 'y' || answer.all()[0] == 'Y') return true;
   }
 }
+
+}  // namespace floppysplit

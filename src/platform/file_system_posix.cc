@@ -8,6 +8,8 @@
 
 #include "platform/file_system.h"
 
+namespace floppysplit {
+
 namespace {
 
 Status lastError() { return errno == 0 ? EIO : errno; }
@@ -178,3 +180,5 @@ void osPrepareProcess() {
   ::signal(SIGXFSZ, SIG_IGN);
   ::signal(SIGPIPE, SIG_IGN);
 }
+
+}  // namespace floppysplit

@@ -14,6 +14,8 @@
 
 #include "platform/file_system.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
@@ -200,3 +202,5 @@ void osPrepareProcess() {
   // a dialog box that waits for someone to press a button.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 }
+
+}  // namespace floppysplit

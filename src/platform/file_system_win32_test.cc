@@ -11,6 +11,8 @@
 #include "platform/file_system.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -128,3 +130,5 @@ TEST_F(FileSystemWin32, ErrorTextsAreTheSystemsWithoutTheLineEnd) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

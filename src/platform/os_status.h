@@ -5,6 +5,10 @@
 
 #include <cstdint>
 
+namespace floppysplit {
+
 using Status = int32_t;
 
 inline constexpr Status kOk = 0;
+
+}  // namespace floppysplit

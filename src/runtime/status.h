@@ -8,6 +8,8 @@
 
 #include "platform/os_status.h"
 
+namespace floppysplit {
+
 inline constexpr Status kEndOfFile = -1;
 
 inline constexpr Status kBufferAllocationFailed = 10004;
@@ -23,3 +25,5 @@ inline constexpr Status kLastOwnError = 10075;
 // What an operation does when it fails: hand the status to its caller, or end the run
 // with the error report.
 enum class OnFailure { returnStatus, report };
+
+}  // namespace floppysplit

@@ -6,6 +6,8 @@
 
 #include "platform/file_system.h"
 
+namespace floppysplit {
+
 namespace {
 
 void (*gCloseFiles)() = nullptr;
@@ -84,3 +86,5 @@ void reportAndExit(Status error, Statement statement, Unit unit) {
   std::fflush(stderr);
   std::exit(-1);
 }
+
+}  // namespace floppysplit

@@ -6,6 +6,8 @@
 
 #include "runtime/status.h"
 
+namespace floppysplit {
+
 // The kind of statement whose failure is reported.
 enum class Statement { open, close, inquire, read, write };
 
@@ -27,3 +29,5 @@ void closeAtEndOfRun(void (*closeFiles)());
 // Error report: closes everything, writes "? " + heading, "? " + text and (unless `unit` is
 // kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with -1.
 [[noreturn]] void reportAndExit(Status error, Statement statement, Unit unit);
+
+}  // namespace floppysplit

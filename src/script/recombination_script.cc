@@ -5,6 +5,8 @@
 #include "dialogue/run_flow.h"
 #include "split/files/record_file.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
@@ -162,3 +164,5 @@ void writeRecombinationScript() {
                           });
   closeFile(job.scriptUnit, OnFailure::report);
 }
+
+}  // namespace floppysplit

@@ -7,6 +7,8 @@
 
 #include "split/fragment_names.h"
 
+namespace floppysplit {
+
 namespace {
 
 std::vector<std::string> scriptFor(std::string_view input, int32_t count,
@@ -209,3 +211,5 @@ TEST(RecombinationScript, NamesThatCouldRunCommandsAreQuoted) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -10,6 +10,8 @@
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
+namespace floppysplit {
+
 namespace {
 
 std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()); }
@@ -121,3 +123,5 @@ void copyFragments() {
   finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
   closeFile(job.fragmentUnit, OnFailure::report);
 }
+
+}  // namespace floppysplit

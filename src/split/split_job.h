@@ -13,6 +13,8 @@
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
 
+namespace floppysplit {
+
 // Every record transfer of the input and the full fragments moves this many bytes.
 inline constexpr int64_t kRecordLength = 512;
 
@@ -56,3 +58,5 @@ struct SplitJob {
 };
 
 extern SplitJob splitJob;
+
+}  // namespace floppysplit

@@ -17,6 +17,8 @@
 #include "support/program_session.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -266,3 +268,5 @@ TEST_F(CopyEquivalence, InputOnAnotherFileSystemGivesTheSameFiles) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

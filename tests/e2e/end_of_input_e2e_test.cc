@@ -12,6 +12,8 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace {
 
 const std::string kReadPastEndReport =
@@ -88,3 +90,5 @@ INSTANTIATE_TEST_SUITE_P(AtEveryQuestion, EndOfInput, ::testing::ValuesIn(kCases
                          [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
+
+}  // namespace floppysplit

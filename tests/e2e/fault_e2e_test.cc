@@ -24,6 +24,8 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -304,3 +306,5 @@ TEST(NameWithANulCharacter, NamesNoFileEvenWhenThePartBeforeItDoes) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

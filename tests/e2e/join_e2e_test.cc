@@ -12,6 +12,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -158,3 +160,5 @@ TEST(LargeFiles, SparseInputBeyondFourGibibytesSplitsIntoTwoGibibytePieces) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -15,6 +15,8 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -168,3 +170,5 @@ TEST_F(ChangingInput, ReplacedByAnotherFileOfTheSameNameStillGivesTheConfirmedBy
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -24,6 +24,8 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -286,3 +288,5 @@ TEST(RandomDialogue, Seeds151To225) { checkSeeds(151, 75); }
 TEST(RandomDialogue, Seeds226To300) { checkSeeds(226, 75); }
 
 }  // namespace
+
+}  // namespace floppysplit

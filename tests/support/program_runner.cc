@@ -11,6 +11,8 @@
 
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -147,3 +149,5 @@ std::string disclaimerAndConsent() {
       " Agree (Y for yes, N for no)?",
   });
 }
+
+}  // namespace floppysplit

@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -155,3 +157,5 @@ RunResult runProgramWith(const fs::path& folder, std::string_view input,
   session.writeInput(input);
   return session.finish();
 }
+
+}  // namespace floppysplit

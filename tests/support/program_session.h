@@ -18,6 +18,8 @@
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 struct SessionOptions {
   // The program and its arguments; the program under test (programCommand()) when empty.
   std::vector<std::string> command;
@@ -70,3 +72,5 @@ class ProgramSession {
 // Runs the program once with the whole of `input` and `options`, like runProgram.
 RunResult runProgramWith(const std::filesystem::path& folder, std::string_view input,
                          const SessionOptions& options);
+
+}  // namespace floppysplit

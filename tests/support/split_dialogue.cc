@@ -5,6 +5,8 @@
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 namespace {
 
 std::string padded(std::string_view text, size_t width) {
@@ -65,3 +67,5 @@ std::string joinFiles(const std::filesystem::path& folder, const std::vector<std
   }
   return joined;
 }
+
+}  // namespace floppysplit

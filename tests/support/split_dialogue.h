@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace floppysplit {
+
 // One input length and one typed fragment size, with the figures the console shows for
 // them, worked out by hand: a fault in the program's arithmetic then shows as a difference
 // instead of being repeated in the expectation.
@@ -34,3 +36,5 @@ std::vector<std::string> fragmentsDeletedByScript(std::string_view script);
 
 // The named files of `folder`, joined in order.
 std::string joinFiles(const std::filesystem::path& folder, const std::vector<std::string>& names);
+
+}  // namespace floppysplit

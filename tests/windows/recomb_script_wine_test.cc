@@ -19,6 +19,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -261,3 +263,5 @@ TEST_F(RecombScript, FloppySizeRunMatchesTheNativeBuildAndJoinsBack) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -8,6 +8,8 @@
 #include "platform/file_system.h"
 #include "runtime/termination.h"
 
+namespace floppysplit {
+
 enum class ConnectionKind { record, text, sequential };
 
 struct Connection {
@@ -27,3 +29,5 @@ Connection* connection(Unit unit);
 
 // Where record `record` starts, or false when the number is out of range.
 bool recordOffset(const Connection& c, int64_t record, int64_t* offset);
+
+}  // namespace floppysplit

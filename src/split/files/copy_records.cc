@@ -8,6 +8,8 @@
 #include "split/files/connection.h"
 #include "split/files/record_file.h"
 
+namespace floppysplit {
+
 namespace {
 
 // Bytes moved per read and write when records are copied through the program.
@@ -73,3 +75,5 @@ int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t fir
   }
   return done;
 }
+
+}  // namespace floppysplit

@@ -4,4 +4,8 @@
 
 #include "split/files/record_file.h"
 
+namespace floppysplit {
+
 int64_t copyRecords(Unit, int64_t, Unit, int64_t, int64_t) { return 0; }
+
+}  // namespace floppysplit

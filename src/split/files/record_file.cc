@@ -9,6 +9,8 @@
 #include "runtime/text_field.h"
 #include "split/files/connection.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr size_t kTextBufferSize = 8192;
@@ -214,3 +216,5 @@ void closeAllUnits() {
     closeFile(connections().begin()->first, OnFailure::returnStatus);
   }
 }
+
+}  // namespace floppysplit

@@ -17,6 +17,8 @@
 #include "runtime/status.h"
 #include "runtime/termination.h"
 
+namespace floppysplit {
+
 // `mustExist` opens the existing file and fails with the system's "not found" code when
 // there is none; `openOrCreate` opens an existing file with its contents unchanged (never
 // emptied or shortened) and creates a missing one empty.
@@ -94,3 +96,5 @@ bool unitHoldsFile(Unit unit, std::string_view name);
 // Closes every connected unit, writing out buffers first; failures are passed over, since
 // this runs as the process ends.
 void closeAllUnits();
+
+}  // namespace floppysplit

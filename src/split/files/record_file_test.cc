@@ -8,6 +8,8 @@
 
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -227,3 +229,5 @@ TEST_F(RecordFile, SameFileIsRecognisedThroughOtherNames) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit
