@@ -34,9 +34,7 @@ class LayoutParser {
       skipBlanks();
       if (atEnd() || peek() == ')') break;
       const char c = peek();
-      if (c == ',') {
-        ++position_;
-      } else if (c == '/') {
+      if (c == '/') {
         ++position_;
         codes.push_back({Code::Kind::slash, {}, {}, {}});
       } else if (c == '\'' || c == '"') {
@@ -56,7 +54,7 @@ class LayoutParser {
         }
         codes.push_back({kind, {}, width, detail});
       } else {
-        ++position_;  // Not a layout code: passed over.
+        ++position_;  // A comma between codes, or no layout code at all: passed over.
       }
     }
     return codes;
@@ -163,7 +161,7 @@ std::string formatRealIn(double value, std::optional<int> width, int decimals) {
         break;
       }
       kept[i] = '0';
-      if (i == 0) kept = "1" + kept;
+      if (i == 0) kept.insert(0, 1, '1');
     }
   }
   const bool nonZero = kept.find_first_of("123456789") != std::string::npos;

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "support/program_runner.h"
 #include "support/program_session.h"
@@ -43,7 +44,7 @@ constexpr TypedSplit k20580BytesIn8K{
 // A tmpfs of `bytes` (whole 4 KiB pages) mounted on a fresh folder, unmounted at the end.
 class SmallDisk {
  public:
-  explicit SmallDisk(const fs::path& mountPoint, int64_t bytes) : path_(mountPoint) {
+  explicit SmallDisk(fs::path mountPoint, int64_t bytes) : path_(std::move(mountPoint)) {
     fs::create_directory(path_);
     const std::string size = "size=" + std::to_string(bytes);
     if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, size.c_str()) == 0) {
@@ -178,7 +179,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
 TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
   SKIP_UNLESS_POSIX_BUILD();
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 3 * 4096);
+  SmallDisk disk(home / "disk", int64_t{3} * 4096);
   MOUNT_SMALL_DISK_OR_SKIP(disk);
   const std::string input = patternBytes(20000, 12);
   home.write("big.bin", input);
@@ -206,7 +207,7 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
   // Two full fragments of 8 KiB and the final fragment's one whole page fill the disk; the
   // first tail byte needs a page more.
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 5 * 4096);
+  SmallDisk disk(home / "disk", int64_t{5} * 4096);
   MOUNT_SMALL_DISK_OR_SKIP(disk);
   const std::string input = patternBytes(20580, 13);
   home.write("big.bin", input);
@@ -230,7 +231,7 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
   SKIP_UNLESS_POSIX_BUILD();
   // The fragments fill the disk exactly; the script's lines cannot be written out.
   ScratchFolder home;
-  SmallDisk disk(home / "disk", 4 * 4096);
+  SmallDisk disk(home / "disk", int64_t{4} * 4096);
   MOUNT_SMALL_DISK_OR_SKIP(disk);
   const std::string input = patternBytes(16384, 14);
   home.write("big.bin", input);

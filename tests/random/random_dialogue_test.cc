@@ -253,7 +253,7 @@ void checkCase(uint64_t seed) {
     EXPECT_EQ(joinFiles(folder.path(), fragments), c.inputBytes);
     std::vector<std::string> expectedNames = fragments;
     expectedNames.push_back(c.inputName);
-    expectedNames.push_back("Recomb.cmd");
+    expectedNames.emplace_back("Recomb.cmd");
     std::sort(expectedNames.begin(), expectedNames.end());
     EXPECT_EQ(folderNames(folder.path()), expectedNames);
     // Full fragments of one size, a whole number of kilobytes; the last no longer.

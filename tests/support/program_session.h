@@ -58,6 +58,8 @@ class ProgramSession {
   // Moves what is ready between the pipes and the buffers, waiting at most `timeout`.
   // False when there is nothing left to read: the program has closed its outputs.
   bool pump(std::chrono::milliseconds timeout);
+  // Hands the program what it takes now of the pending input.
+  void sendPendingInput();
 
   pid_t child_ = -1;
   int in_ = -1;

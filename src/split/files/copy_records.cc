@@ -13,7 +13,7 @@ namespace floppysplit {
 namespace {
 
 // Bytes moved per read and write when records are copied through the program.
-constexpr int64_t kCopyBufferSize = 128 * 1024;
+constexpr int64_t kCopyBufferSize = int64_t{128} * 1024;
 
 }  // namespace
 

@@ -6,6 +6,9 @@
 
 namespace floppysplit {
 
-int64_t copyRecords(Unit, int64_t, Unit, int64_t, int64_t) { return 0; }
+int64_t copyRecords(Unit /*fromUnit*/, int64_t /*firstRecord*/, Unit /*toUnit*/,
+                    int64_t /*firstPosition*/, int64_t /*count*/) {
+  return 0;
+}
 
 }  // namespace floppysplit
