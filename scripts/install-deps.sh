@@ -2,7 +2,7 @@
 # Installs the Debian packages that building and testing need, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev "$@")
+packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
