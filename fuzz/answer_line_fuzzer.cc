@@ -13,8 +13,10 @@
 
 #include "dialogue/console.h"
 #include "dialogue/console_input.h"
-#include "dialogue/text_field.h"
 #include "fuzz_check.h"
+#include "runtime/text_field.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -135,9 +137,7 @@ void checkConsoleReads(std::string_view input, std::string_view readers, int tab
   std::fclose(in);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int checkOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const TabSetting& tabs = kTabSettings[data[0] % std::size(kTabSettings)];
   if (tabs.value == nullptr) {
@@ -163,4 +163,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   checkConsoleReads(input, readers, tabs.width);
   return 0;
+}
+
+}  // namespace
+
+}  // namespace floppysplit
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return floppysplit::checkOneInput(data, size);
 }

@@ -20,6 +20,8 @@
 #include "dialogue/layout.h"
 #include "fuzz_check.h"
 
+namespace floppysplit {
+
 namespace {
 
 // The widest field the interpreter writes; larger widths are taken as this.
@@ -295,9 +297,7 @@ void checkBuiltLayout(FuzzedDataProvider& bytes) {
   FUZZ_CHECK(lines.size() == line + 1 && lines[line].size() == column);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int checkOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider bytes(data, size);
   if (bytes.ConsumeBool()) {
     checkBuiltLayout(bytes);
@@ -305,4 +305,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkRawLayout(bytes);
   }
   return 0;
+}
+
+}  // namespace
+
+}  // namespace floppysplit
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return floppysplit::checkOneInput(data, size);
 }

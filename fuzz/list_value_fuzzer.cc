@@ -14,6 +14,8 @@
 #include "dialogue/list_value.h"
 #include "fuzz_check.h"
 
+namespace floppysplit {
+
 namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '/'; }
@@ -64,9 +66,7 @@ void checkInteger(std::string_view text) {
   }
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+int checkOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   const ListTarget target = (data[0] & 1) != 0 ? ListTarget::integer : ListTarget::text;
   const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
@@ -125,4 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (token.kind == ListToken::Kind::value) checkInteger(token.text);
   checkInteger(input);
   return 0;
+}
+
+}  // namespace
+
+}  // namespace floppysplit
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return floppysplit::checkOneInput(data, size);
 }

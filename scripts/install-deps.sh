@@ -4,7 +4,8 @@ set -euo pipefail
 
 # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
 # mount from image files.
-packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev xfsprogs btrfs-progs "$@")
+packages=(cmake g++ make libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
+  xfsprogs btrfs-progs "$@")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

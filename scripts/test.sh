@@ -18,6 +18,9 @@ cmake --preset ci
 cmake --build --preset ci -j "$(nproc)"
 ctest --preset ci -j "$(nproc)"
 
+echo "== format and lint (clang-format, clang-tidy) =="
+bash scripts/lint.sh
+
 echo "== the same suite under AddressSanitizer and UndefinedBehaviorSanitizer =="
 cmake --preset asan
 cmake --build --preset asan -j "$(nproc)"

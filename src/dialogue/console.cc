@@ -6,8 +6,10 @@
 #include "dialogue/console_input.h"
 #include "dialogue/layout.h"
 #include "dialogue/list_value.h"
+#include "platform/file_system.h"
 #include "runtime/termination.h"
-#include "split/files/file_system.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -99,3 +101,5 @@ Status readListValue(int64_t& value, OnFailure onFailure) {
   if (token.kind == ListToken::Kind::keep) return kOk;
   return finishRead(parseListInteger(token.text, &value), onFailure);
 }
+
+}  // namespace floppysplit

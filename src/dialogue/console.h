@@ -14,8 +14,10 @@
 #include <string_view>
 
 #include "dialogue/item.h"
-#include "dialogue/text_field.h"
 #include "runtime/status.h"
+#include "runtime/text_field.h"
+
+namespace floppysplit {
 
 // The text of one list line, without its line end.
 std::string listLineText(std::span<const Item> items);
@@ -39,3 +41,5 @@ Status readAnswerLine(TextField& field);
 // optional sign and digits. The target is changed only on success with a value.
 Status readListValue(TextField& field, OnFailure onFailure);
 Status readListValue(int64_t& value, OnFailure onFailure);
+
+}  // namespace floppysplit

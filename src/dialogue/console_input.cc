@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+namespace floppysplit {
+
 namespace {
 
 constexpr int kDefaultTabWidth = 8;
@@ -58,3 +60,5 @@ void setConsoleStreams(std::FILE* in, std::FILE* out) {
 
 std::FILE* consoleIn() { return gIn != nullptr ? gIn : stdin; }
 std::FILE* consoleOut() { return gOut != nullptr ? gOut : stdout; }
+
+}  // namespace floppysplit

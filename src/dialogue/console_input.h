@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 // The tab width: TABSIZE when it holds digits only (0 keeps tabs as they are), else 8.
 // Widths beyond 1024 columns are taken as 1024.
 int tabWidthFromEnvironment();
@@ -23,3 +25,5 @@ std::optional<std::string> readConsoleLine();
 void setConsoleStreams(std::FILE* in, std::FILE* out);
 std::FILE* consoleIn();
 std::FILE* consoleOut();
+
+}  // namespace floppysplit

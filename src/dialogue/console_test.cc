@@ -8,6 +8,8 @@
 #include "dialogue/console_input.h"
 #include "support/console_capture.h"
 
+namespace floppysplit {
+
 namespace {
 
 std::string listLine(std::vector<Item> items) { return listLineText(items); }
@@ -114,3 +116,5 @@ TEST(TabExpansion, AppliesToConsoleAnswers) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

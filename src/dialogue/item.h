@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 class Item {
  public:
   enum class Kind { text, integer, real };
@@ -28,3 +30,5 @@ class Item {
   int64_t integer_ = 0;
   double real_ = 0;
 };
+
+}  // namespace floppysplit

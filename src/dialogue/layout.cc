@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace floppysplit {
+
 namespace {
 
 // Widths beyond this are clamped: no layout of the program comes near it, and a stray
@@ -32,9 +34,7 @@ class LayoutParser {
       skipBlanks();
       if (atEnd() || peek() == ')') break;
       const char c = peek();
-      if (c == ',') {
-        ++position_;
-      } else if (c == '/') {
+      if (c == '/') {
         ++position_;
         codes.push_back({Code::Kind::slash, {}, {}, {}});
       } else if (c == '\'' || c == '"') {
@@ -54,7 +54,7 @@ class LayoutParser {
         }
         codes.push_back({kind, {}, width, detail});
       } else {
-        ++position_;  // Not a layout code: passed over.
+        ++position_;  // A comma between codes, or no layout code at all: passed over.
       }
     }
     return codes;
@@ -161,7 +161,7 @@ std::string formatRealIn(double value, std::optional<int> width, int decimals) {
         break;
       }
       kept[i] = '0';
-      if (i == 0) kept = "1" + kept;
+      if (i == 0) kept.insert(0, 1, '1');
     }
   }
   const bool nonZero = kept.find_first_of("123456789") != std::string::npos;
@@ -213,3 +213,5 @@ std::vector<std::string> formatLines(std::string_view layout, std::span<const It
   lines.push_back(std::move(line));
   return lines;
 }
+
+}  // namespace floppysplit

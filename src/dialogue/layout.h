@@ -21,7 +21,11 @@
 
 #include "dialogue/item.h"
 
+namespace floppysplit {
+
 std::vector<std::string> formatLines(std::string_view layout, std::span<const Item> items);
 
 // fW.D of a single value, exposed for its own tests.
 std::string formatReal(double value, int width, int decimals);
+
+}  // namespace floppysplit

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace floppysplit {
+
 namespace {
 
 std::vector<std::string> format(std::string_view layout, std::vector<Item> items) {
@@ -63,3 +65,5 @@ TEST(Layout, SlashesAndTextsAfterTheLastItem) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

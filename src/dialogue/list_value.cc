@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace floppysplit {
+
 namespace {
 
 bool isSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '/'; }
@@ -83,3 +85,5 @@ Status parseListInteger(std::string_view text, int64_t* value) {
   *value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
   return kOk;
 }
+
+}  // namespace floppysplit

@@ -14,6 +14,8 @@
 
 #include "runtime/status.h"
 
+namespace floppysplit {
+
 using LineSupplier = std::function<std::optional<std::string>()>;
 
 enum class ListTarget { text, integer };
@@ -34,3 +36,5 @@ ListToken readListToken(const LineSupplier& nextLine, ListTarget target);
 // An optional sign followed by decimal digits only, fitting 8 bytes; anything else gives
 // 10016 and leaves `*value` unchanged.
 Status parseListInteger(std::string_view text, int64_t* value);
+
+}  // namespace floppysplit

@@ -4,6 +4,8 @@
 
 #include <deque>
 
+namespace floppysplit {
+
 namespace {
 
 // Reads one value from the given lines; `rest` receives the lines not consumed.
@@ -81,3 +83,5 @@ TEST(ListValue, IntegersAreSignAndDigitsOnly) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -2,11 +2,13 @@
 
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
+#include "platform/file_system.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
-#include "split/files/file_system.h"
 #include "split/fragment_plan.h"
 #include "split/input_selection.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -40,3 +42,5 @@ void runFlow() {
   writeFormatted(kCompletion);
   endRun(0);
 }
+
+}  // namespace floppysplit

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+namespace floppysplit {
+
 // The program's whole run; ends the process.
 [[noreturn]] void runFlow();
 
@@ -13,3 +15,5 @@ void askOrStop(std::string_view question);
 
 // The silent stop: prints nothing, closes every open file keeping it, exits with 0.
 [[noreturn]] void stopRun();
+
+}  // namespace floppysplit

@@ -1,7 +1,9 @@
 #include "dialogue/yes_no.h"
 
 #include "dialogue/console.h"
-#include "dialogue/text_field.h"
+#include "runtime/text_field.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -33,3 +35,5 @@ bool askYesNo(std::string_view question) {
     if (answer.all()[0] == 'y' || answer.all()[0] == 'Y') return true;
   }
 }
+
+}  // namespace floppysplit

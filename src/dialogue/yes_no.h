@@ -7,7 +7,11 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 // What the question line shows after the blank that starts every list line.
 std::string questionPrompt(std::string_view question);
 
 bool askYesNo(std::string_view question);
+
+}  // namespace floppysplit

@@ -4,6 +4,8 @@
 
 #include "support/console_capture.h"
 
+namespace floppysplit {
+
 namespace {
 
 TEST(YesNoQuestion, ShowsTheQuestionUpToItsTerminator) {
@@ -47,3 +49,5 @@ INSTANTIATE_TEST_SUITE_P(
                     Answer{"'  y'\nn\n", false, 2}, Answer{"x\n,\nY\n", true, 3}));
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -1,3 +1,3 @@
 #include "dialogue/run_flow.h"
 
-int main() { runFlow(); }
+int main() { floppysplit::runFlow(); }

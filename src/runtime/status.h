@@ -3,14 +3,13 @@
 //
 //   0             success
 //   -1            end of file, or end of console input
-//   10000..10075  this program's own error numbers (texts in error_texts)
+//   10000..10075  this program's own error numbers (their texts are in termination.cc)
 //   other > 0     the operating system's own error code, passed through unchanged
 
-#include <cstdint>
+#include "platform/os_status.h"
 
-using Status = int32_t;
+namespace floppysplit {
 
-inline constexpr Status kOk = 0;
 inline constexpr Status kEndOfFile = -1;
 
 inline constexpr Status kBufferAllocationFailed = 10004;
@@ -26,3 +25,5 @@ inline constexpr Status kLastOwnError = 10075;
 // What an operation does when it fails: hand the status to its caller, or end the run
 // with the error report.
 enum class OnFailure { returnStatus, report };
+
+}  // namespace floppysplit

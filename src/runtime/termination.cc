@@ -4,10 +4,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "split/files/file_system.h"
-#include "split/files/record_file.h"
+#include "platform/file_system.h"
+
+namespace floppysplit {
 
 namespace {
+
+void (*gCloseFiles)() = nullptr;
 
 // Texts of the program's own error numbers that its operations can bring up.
 const char* ownErrorText(Status error) {
@@ -52,11 +55,13 @@ std::string unitText(Unit unit) {
 }
 
 void closeEverything() {
-  closeAllUnits();
+  if (gCloseFiles != nullptr) gCloseFiles();
   std::fflush(stdout);
 }
 
 }  // namespace
+
+void closeAtEndOfRun(void (*closeFiles)()) { gCloseFiles = closeFiles; }
 
 void endRun(int exitStatus) {
   closeEverything();
@@ -81,3 +86,5 @@ void reportAndExit(Status error, Statement statement, Unit unit) {
   std::fflush(stderr);
   std::exit(-1);
 }
+
+}  // namespace floppysplit

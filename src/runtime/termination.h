@@ -6,6 +6,8 @@
 
 #include "runtime/status.h"
 
+namespace floppysplit {
+
 // The kind of statement whose failure is reported.
 enum class Statement { open, close, inquire, read, write };
 
@@ -16,9 +18,16 @@ inline constexpr Unit kConsoleUnit = -1;
 inline constexpr Unit kInternalUnit = -2;
 inline constexpr Unit kNoUnit = -3;
 
+// Hands the end of the run the function that closes every connected file, writing out
+// what is still buffered. The file layer sets it when it connects a file; both ways of
+// ending call it first, then write out standard output.
+void closeAtEndOfRun(void (*closeFiles)());
+
 // Orderly end: closes everything, prints nothing, exits with `exitStatus`.
 [[noreturn]] void endRun(int exitStatus);
 
 // Error report: closes everything, writes "? " + heading, "? " + text and (unless `unit` is
 // kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with -1.
 [[noreturn]] void reportAndExit(Status error, Statement statement, Unit unit);
+
+}  // namespace floppysplit

@@ -1,12 +1,14 @@
 #include "script/recombination_script.h"
 
 #include "dialogue/console.h"
+#include "dialogue/layout.h"
 #include "dialogue/run_flow.h"
 #include "split/files/record_file.h"
 
+namespace floppysplit {
+
 namespace {
 
-constexpr std::string_view kScriptName = "Recomb.cmd";
 constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
 constexpr size_t kGroupSize = 4;
 
@@ -43,7 +45,7 @@ std::string copyLine(std::string_view firstSource, std::span<const FragmentName>
 // command processors show only the low 32 bits of a size of 4 GiB or more, so such a length
 // is accepted in either form.
 std::string lengthCheckLine(std::string_view result, int64_t joinedLength) {
-  const std::string sizeEquals = "\"%%~zF\"==\"";
+  const std::string sizeEquals = R"("%%~zF"==")";
   std::string line = "for %%F in (" + std::string(result) + ") do if not " + sizeEquals +
                      std::to_string(joinedLength) + "\"";
   constexpr int64_t kLow32Range = int64_t{1} << 32;
@@ -111,26 +113,25 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
   const std::string result(kTemporaries[current]);
   const std::string other(kTemporaries[1 - current]);
   emit(lengthCheckLine(result, joinedLength));
-  for (const std::string& line : {
-           "if not exist " + name + " goto do_ren",
-           "echo " + name + " already exists.",
-           "echo Recombined file is " + result,
-           std::string("goto ok"),
-           std::string(":do_ren"),
-           "rename " + result + " " + name,
-           std::string("if errorlevel 1 goto nocopy"),
-           "del " + other,
-           "if exist " + name + " goto ok",
-           "echo " + name + " not created.",
-           std::string("goto end"),
-           std::string(":nocopy"),
-           std::string("echo Recombination of files failed."),
-           std::string("goto end"),
-           std::string(":ok"),
-           std::string("Echo Recombination succeeded."),
-       }) {
-    emit(line);
-  }
+  const std::vector<std::string> outcome = {
+      "if not exist " + name + " goto do_ren",
+      "echo " + name + " already exists.",
+      "echo Recombined file is " + result,
+      "goto ok",
+      ":do_ren",
+      "rename " + result + " " + name,
+      "if errorlevel 1 goto nocopy",
+      "del " + other,
+      "if exist " + name + " goto ok",
+      "echo " + name + " not created.",
+      "goto end",
+      ":nocopy",
+      "echo Recombination of files failed.",
+      "goto end",
+      ":ok",
+      "Echo Recombination succeeded.",
+  };
+  for (const std::string& line : outcome) emit(line);
   for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
   emit("del recomb.cmd");
   emit(":end");
@@ -150,13 +151,17 @@ void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const Status status = openTextFile(job.scriptUnit, kScriptName, OnFailure::returnStatus);
   if (status != kOk) {
-    writeListLine({"Error opening Recomb.cmd:", status});
+    writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
     stopRun();
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const Unit unit = job.scriptUnit;
-  emitRecombinationScript(
-      job.inputName.trimmed(), fragments, job.writtenLength,
-      [unit](const std::string& line) { writeTextLines(unit, "(a)", {line}, OnFailure::report); });
+  emitRecombinationScript(job.inputName.trimmed(), fragments, job.writtenLength,
+                          [unit](const std::string& line) {
+                            const Item items[] = {line};
+                            writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
+                          });
   closeFile(job.scriptUnit, OnFailure::report);
 }
+
+}  // namespace floppysplit

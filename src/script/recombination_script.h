@@ -14,6 +14,8 @@
 
 #include "split/split_job.h"
 
+namespace floppysplit {
+
 // How the input's name is written into the script: as it stands when it holds only
 // characters the command processor takes literally, otherwise between double quotes with
 // every % doubled and every " left out, so that no name can run a command of its own.
@@ -33,3 +35,5 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
 
 // Writes Recomb.cmd for the fragments of splitJob.
 void writeRecombinationScript();
+
+}  // namespace floppysplit

@@ -7,6 +7,8 @@
 
 #include "split/fragment_names.h"
 
+namespace floppysplit {
+
 namespace {
 
 std::vector<std::string> scriptFor(std::string_view input, int32_t count,
@@ -50,7 +52,8 @@ std::string lineAfterCopies(const std::vector<std::string>& script) {
 
 // The temporary the result block renames, and the one it deletes.
 std::pair<std::string, std::string> resultAndOther(const std::vector<std::string>& script) {
-  std::string result, other;
+  std::string result;
+  std::string other;
   for (const std::string& line : script) {
     if (line.rfind("rename ", 0) == 0) result = line.substr(7, 8);
     if (line.rfind("del zzztemp", 0) == 0) other = line.substr(4);
@@ -209,3 +212,5 @@ TEST(RecombinationScript, NamesThatCouldRunCommandsAreQuoted) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -8,6 +8,8 @@
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
+namespace floppysplit {
+
 void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t position) {
   SplitJob& job = splitJob;
   const std::string_view fragmentName = job.fragmentName(fragmentIndex);
@@ -57,3 +59,5 @@ void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t posit
   }
   closeFile(job.inputUnit, OnFailure::report);
 }
+
+}  // namespace floppysplit

@@ -10,9 +10,9 @@
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
-namespace {
+namespace floppysplit {
 
-constexpr std::string_view kScriptName = "Recomb.cmd";
+namespace {
 
 std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()); }
 
@@ -123,3 +123,5 @@ void copyFragments() {
   finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
   closeFile(job.fragmentUnit, OnFailure::report);
 }
+
+}  // namespace floppysplit

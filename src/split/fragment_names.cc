@@ -7,6 +7,8 @@
 
 #include "runtime/termination.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr std::string_view kStem = "fragmen";
@@ -49,3 +51,5 @@ void buildFragmentNames() {
     job.fragmentNames.push_back(makeFragmentName(index, digits));
   }
 }
+
+}  // namespace floppysplit

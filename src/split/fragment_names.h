@@ -6,6 +6,8 @@
 
 #include "split/split_job.h"
 
+namespace floppysplit {
+
 // How many digits every number of a run with `count` fragments gets: the integer part of
 // log10(count) + 1.000001 in double precision. The margin lifts counts just below a power
 // of ten (999998 and 999999 get 7 digits).
@@ -16,3 +18,5 @@ FragmentName makeFragmentName(int32_t index, int32_t digits);
 
 // Fills splitJob.fragmentNames for splitJob.fragmentCount fragments.
 void buildFragmentNames();
+
+}  // namespace floppysplit

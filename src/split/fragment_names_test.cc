@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace floppysplit {
+
 namespace {
 
 std::string entry(const FragmentName& name) { return std::string(name.data(), name.size()); }
@@ -65,3 +67,5 @@ TEST(FragmentNames, NamesSortInFragmentOrder) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

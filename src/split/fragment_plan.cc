@@ -12,6 +12,8 @@
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr int64_t kKilobyte = 1024;
@@ -100,3 +102,5 @@ void splitInputFile() {
   askOrStop("OK?");
   copyFragments();
 }
+
+}  // namespace floppysplit

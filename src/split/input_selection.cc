@@ -6,6 +6,8 @@
 #include "split/files/record_file.h"
 #include "split/split_job.h"
 
+namespace floppysplit {
+
 namespace {
 
 constexpr size_t kNameLength = 80;
@@ -45,3 +47,5 @@ void selectInputFile() {
     }
   }
 }
+
+}  // namespace floppysplit

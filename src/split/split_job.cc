@@ -1,3 +1,7 @@
 #include "split/split_job.h"
 
+namespace floppysplit {
+
 SplitJob splitJob;
+
+}  // namespace floppysplit

@@ -10,14 +10,20 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogue/text_field.h"
 #include "runtime/termination.h"
+#include "runtime/text_field.h"
+
+namespace floppysplit {
 
 // Every record transfer of the input and the full fragments moves this many bytes.
 inline constexpr int64_t kRecordLength = 512;
 
 // A fragment file name: eight characters followed by two blanks.
 using FragmentName = std::array<char, 10>;
+
+// The recombination script's file name. The copying refuses an input of this name, which
+// the script would overwrite.
+inline constexpr std::string_view kScriptName = "Recomb.cmd";
 
 struct SplitJob {
   std::array<std::byte, kRecordLength> recordBuffer{};
@@ -52,3 +58,5 @@ struct SplitJob {
 };
 
 extern SplitJob splitJob;
+
+}  // namespace floppysplit

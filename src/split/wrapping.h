@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace floppysplit {
+
 inline int64_t wrappingMultiply(int64_t a, int64_t b) {
   return static_cast<int64_t>(static_cast<uint64_t>(a) * static_cast<uint64_t>(b));
 }
@@ -12,3 +14,5 @@ inline int64_t wrappingMultiply(int64_t a, int64_t b) {
 inline int32_t low32(int64_t value) {
   return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
 }
+
+}  // namespace floppysplit

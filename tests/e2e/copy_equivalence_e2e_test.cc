@@ -17,6 +17,8 @@
 #include "support/program_session.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -52,7 +54,8 @@ void expectSameOutcome(const Outcome& fast, const Outcome& reference) {
   EXPECT_EQ(fast.run.out, reference.run.out);
   EXPECT_EQ(fast.run.err, reference.run.err);
   EXPECT_EQ(fast.run.exitCode, reference.run.exitCode);
-  std::string fastNames, referenceNames;
+  std::string fastNames;
+  std::string referenceNames;
   for (const auto& entry : fast.files) fastNames += entry.first + " ";
   for (const auto& entry : reference.files) referenceNames += entry.first + " ";
   EXPECT_EQ(fastNames, referenceNames);
@@ -94,7 +97,7 @@ Outcome runWork(const std::string& binary, const Work& work) {
 
 // Runs the work with both builds and compares everything; returns the faster build's run.
 Outcome expectBothBuildsAgree(const Work& work) {
-  const Outcome fast = runWork(FLOPPYSPLIT_BINARY, work);
+  Outcome fast = runWork(FLOPPYSPLIT_BINARY, work);
   const Outcome reference = runWork(FLOPPYSPLIT_RECORD_COPY_BINARY, work);
   expectSameOutcome(fast, reference);
   return fast;
@@ -246,14 +249,15 @@ TEST_F(CopyEquivalence, FragmentThatTakesNoBytesFailsAtTheSameRecord) {
 // buffer instead.
 TEST_F(CopyEquivalence, InputOnAnotherFileSystemGivesTheSameFiles) {
   const fs::path shared = "/dev/shm";
-  struct stat sharedInfo, tempInfo;
+  struct stat sharedInfo;
+  struct stat tempInfo;
   if (::stat(shared.c_str(), &sharedInfo) != 0 ||
       ::stat(fs::temp_directory_path().c_str(), &tempInfo) != 0 ||
       sharedInfo.st_dev == tempInfo.st_dev) {
     GTEST_SKIP() << "no /dev/shm on a file system of its own on this host";
   }
   ScratchFolder elsewhere(shared);
-  const int64_t piece = 200 * 1024;
+  const int64_t piece = int64_t{200} * 1024;
   const int64_t length = 3 * piece + 300 * kRecord + 77;
   elsewhere.write("in", patternBytes(length, 9));
   const std::string name = (elsewhere / "in").string();
@@ -266,3 +270,5 @@ TEST_F(CopyEquivalence, InputOnAnotherFileSystemGivesTheSameFiles) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

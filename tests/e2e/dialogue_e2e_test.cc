@@ -5,6 +5,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 const std::string kEndOfInputReport =
@@ -45,3 +47,5 @@ TEST(ConsentDialogue, LastLineWithoutLineFeedCountsAsEndOfInput) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -12,17 +12,22 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace {
 
 const std::string kReadPastEndReport =
     "? QUILLAN Runtime Error:\n? Attempt to read past end of file\n? READ(UNIT=*,...\n";
 
-constexpr int64_t kInputLength = 3000;
-constexpr int64_t kKilobytes = 1;
+// The split these runs would make, with what the console shows for it.
+constexpr TypedSplit kSplit{
+    .length = 3000, .kilobytes = 1, .lengthInKilobytes = "2.9", .floppies = 1, .fragments = 3};
+constexpr int64_t kInputLength = kSplit.length;
+constexpr int64_t kKilobytes = kSplit.kilobytes;
 
 // The usual console up to and including `line`.
 std::string consoleThrough(std::string_view line) {
-  const std::string all = transcriptUpToOk("big.bin", kInputLength, kKilobytes);
+  const std::string all = transcriptUpToOk("big.bin", kSplit);
   const std::string wanted = std::string(line) + "\r\n";
   return all.substr(0, all.find(wanted) + wanted.size());
 }
@@ -57,11 +62,9 @@ const EndOfInputCase kCases[] = {
      consoleThrough(" Input file length for pieces in kilobytes (1K = 1024 bytes):") +
          consoleLines({" Error with your input:  0  please try again",
                        " Input file length for pieces in kilobytes (1K = 1024 bytes):"})},
-    {"OkQuestion", answersUpToOk("big.bin", kKilobytes),
-     transcriptUpToOk("big.bin", kInputLength, kKilobytes)},
+    {"OkQuestion", answersUpToOk("big.bin", kKilobytes), transcriptUpToOk("big.bin", kSplit)},
     {"OkQuestionAfterAnUnclearAnswer", answersUpToOk("big.bin", kKilobytes) + "maybe\n",
-     transcriptUpToOk("big.bin", kInputLength, kKilobytes) +
-         consoleLines({" OK (Y for yes, N for no)?"})},
+     transcriptUpToOk("big.bin", kSplit) + consoleLines({" OK (Y for yes, N for no)?"})},
 };
 
 // Test names show the case's name, not its bytes.
@@ -87,3 +90,5 @@ INSTANTIATE_TEST_SUITE_P(AtEveryQuestion, EndOfInput, ::testing::ValuesIn(kCases
                          [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -25,9 +25,21 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
+
+// The splits made here, with what the console shows for them.
+constexpr TypedSplit k5000BytesIn2K{
+    .length = 5000, .kilobytes = 2, .lengthInKilobytes = "4.9", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k16384BytesIn8K{
+    .length = 16384, .kilobytes = 8, .lengthInKilobytes = "16.0", .floppies = 1, .fragments = 2};
+constexpr TypedSplit k20000BytesIn8K{
+    .length = 20000, .kilobytes = 8, .lengthInKilobytes = "19.5", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k20580BytesIn8K{
+    .length = 20580, .kilobytes = 8, .lengthInKilobytes = "20.1", .floppies = 1, .fragments = 3};
 
 // A file that this process, even as root, cannot open for writing: read-only permissions
 // for an ordinary user; the immutable attribute or a read-only bind mount for root.
@@ -121,7 +133,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
                                        {.command = {}, .environment = {}, .fileSizeLimit = 1000});
 
   EXPECT_EQ(run.out,
-            transcriptUpToOk("big.bin", 5000, 2) +
+            transcriptUpToOk("big.bin", k5000BytesIn2K) +
                 consoleLines({" ###Error  " + std::to_string(EFBIG) + "  writing fragmen1"}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
@@ -133,7 +145,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
 TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
   SKIP_UNLESS_POSIX_BUILD();
   ScratchFolder home;
-  MountedDisk disk(home / "disk", DiskKind::tmpfs, 3 * 4096);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, int64_t{3} * 4096);
   MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(20000, 12);
   home.write("big.bin", input);
@@ -142,7 +154,7 @@ TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
   EXPECT_EQ(run.out,
-            transcriptUpToOk(name, 20000, 8) +
+            transcriptUpToOk(name, k20000BytesIn8K) +
                 consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing fragmen2"}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
@@ -161,7 +173,7 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
   // Two full fragments of 8 KiB and the final fragment's one whole page fill the disk; the
   // first tail byte needs a page more.
   ScratchFolder home;
-  MountedDisk disk(home / "disk", DiskKind::tmpfs, 5 * 4096);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, int64_t{5} * 4096);
   MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(20580, 13);
   home.write("big.bin", input);
@@ -169,7 +181,7 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
 
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
-  EXPECT_EQ(run.out, transcriptUpToOk(name, 20580, 8) +
+  EXPECT_EQ(run.out, transcriptUpToOk(name, k20580BytesIn8K) +
                          consoleLines({" Error  " + std::to_string(ENOSPC) +
                                        "  in writing last record at byte  1 record:  4097"}));
   EXPECT_EQ(run.err, "");
@@ -185,7 +197,7 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
   SKIP_UNLESS_POSIX_BUILD();
   // The fragments fill the disk exactly; the script's lines cannot be written out.
   ScratchFolder home;
-  MountedDisk disk(home / "disk", DiskKind::tmpfs, 4 * 4096);
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, int64_t{4} * 4096);
   MOUNT_OR_SKIP(disk);
   const std::string input = patternBytes(16384, 14);
   home.write("big.bin", input);
@@ -193,7 +205,7 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
 
   const RunResult run = runProgramWith(disk.path(), answersUpToOk(name, 8) + "y\n", {});
 
-  EXPECT_EQ(run.out, transcriptUpToOk(name, 16384, 8));
+  EXPECT_EQ(run.out, transcriptUpToOk(name, k16384BytesIn8K));
   EXPECT_EQ(run.err,
             "? System Error:\n? " + std::string(std::strerror(ENOSPC)) + "\n? CLOSE(UNIT=12,...\n");
   EXPECT_EQ(run.exitCode, 255);
@@ -209,12 +221,12 @@ TEST(ScriptFailure, FolderNamedRecombCmdKeepsTheFragmentsAndShowsNoCompletion) {
 
   const RunResult run = runProgram(folder.path(), answersUpToOk("big.bin", 2) + "y\n");
 
-  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", 5000, 2) +
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", k5000BytesIn2K) +
                          consoleLines({" Error opening Recomb.cmd:  " +
                                        std::to_string(testingWindowsBuild() ? 5 : EISDIR)}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(joinFiles(folder.path(), fragmentNames(3)), input);
+  EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);
   EXPECT_TRUE(fs::is_directory(folder / "Recomb.cmd"));
   EXPECT_TRUE(fs::is_empty(folder / "Recomb.cmd"));
   EXPECT_EQ(folder.read("big.bin"), input);
@@ -261,3 +273,5 @@ TEST(NameWithANulCharacter, NamesNoFileEvenWhenThePartBeforeItDoes) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

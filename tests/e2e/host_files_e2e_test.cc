@@ -10,6 +10,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -53,3 +55,5 @@ TEST(HostFiles, LengthBeyondFourGibibytesIsShownWhole) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -12,6 +12,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -116,7 +118,8 @@ TEST(HugeSizes, CountsNeedingLongerNamesAreTooMany) {
 // Compares a file with the concatenation of others, a megabyte at a time.
 bool sameBytes(const fs::path& whole, const std::vector<fs::path>& parts) {
   std::ifstream in(whole, std::ios::binary);
-  std::vector<char> a(1 << 20), b(1 << 20);
+  std::vector<char> a(1 << 20);
+  std::vector<char> b(1 << 20);
   for (const fs::path& part : parts) {
     std::ifstream piece(part, std::ios::binary);
     while (piece.read(b.data(), static_cast<std::streamsize>(b.size())) || piece.gcount() > 0) {
@@ -158,3 +161,5 @@ TEST(LargeFiles, SparseInputBeyondFourGibibytesSplitsIntoTwoGibibytePieces) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

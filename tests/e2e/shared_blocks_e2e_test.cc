@@ -24,11 +24,20 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int64_t kMiB = 1024 * 1024;
+
+// Sixteen full fragments of 4096 KB and a short final one, with what the console shows.
+constexpr TypedSplit kSplit{.length = 64 * kMiB + 5000,
+                            .kilobytes = 4096,
+                            .lengthInKilobytes = "65540.9",
+                            .floppies = 47,
+                            .fragments = 17};
 
 // How a file's bytes lie on disk, as FIEMAP reports them after writing back what is cached.
 struct Sharing {
@@ -98,15 +107,15 @@ std::string sameSharingForEach(const std::vector<std::string>& names, int64_t sh
   return text;
 }
 
-// Splits the disk's file "input", `length` bytes, with the program `binary` into 4096 KB
-// pieces in a new folder `name` on the same disk, and returns the folder.
+// Splits the disk's file "input" as kSplit with the program `binary` in a new folder `name`
+// on the same disk, and returns the folder.
 fs::path splitInto4096KbPieces(const MountedDisk& disk, const std::string& binary,
-                               const std::string& name, int64_t length) {
+                               const std::string& name) {
   const fs::path folder = disk.path() / name;
   fs::create_directory(folder);
   fs::create_hard_link(disk.path() / "input", folder / "input");
   const RunResult run = runCommand(folder, {binary}, answersUpToOk("input", 4096) + "y\n");
-  EXPECT_EQ(run.out, transcriptUpToOk("input", length, 4096) + completionText()) << binary;
+  EXPECT_EQ(run.out, transcriptUpToOk("input", kSplit) + completionText()) << binary;
   EXPECT_EQ(run.exitCode, 0) << run.err;
   return folder;
 }
@@ -116,21 +125,21 @@ TEST(SharedBlocks, FragmentsOfWholeBlocksShareTheInputsBlocksOnXfs) {
   ScratchFolder home;
   MountedDisk disk(home / "xfs", DiskKind::xfsWithReflink, 320 * kMiB);
   MOUNT_OR_SKIP(disk);
-  // Sixteen full fragments and a short final one.
-  const int64_t length = 64 * kMiB + 5000;
-  const std::string input = patternBytes(length, 21);
+  const std::string input = patternBytes(kSplit.length, 21);
   std::ofstream(disk.path() / "input", std::ios::binary)
       .write(input.data(), static_cast<std::streamsize>(input.size()));
-  const std::vector<std::string> names = fragmentNames(offeredFragments(length, 4096));
-  ASSERT_EQ(names.size(), 17u);
+  const std::vector<std::string> names = {
+      "fragme01", "fragme02", "fragme03", "fragme04", "fragme05", "fragme06",
+      "fragme07", "fragme08", "fragme09", "fragme10", "fragme11", "fragme12",
+      "fragme13", "fragme14", "fragme15", "fragme16", "fragme17"};
   const std::vector<std::string> fullFragments(names.begin(), names.end() - 1);
 
-  const fs::path fast = splitInto4096KbPieces(disk, FLOPPYSPLIT_BINARY, "fast", length);
+  const fs::path fast = splitInto4096KbPieces(disk, FLOPPYSPLIT_BINARY, "fast");
   EXPECT_TRUE(joinFiles(fast, names) == input) << "the fragments do not join to the input";
   EXPECT_EQ(sharingOfEach(fast, fullFragments), sameSharingForEach(fullFragments, 4 * kMiB, 0));
 
   const fs::path reference =
-      splitInto4096KbPieces(disk, FLOPPYSPLIT_RECORD_COPY_BINARY, "reference", length);
+      splitInto4096KbPieces(disk, FLOPPYSPLIT_RECORD_COPY_BINARY, "reference");
   EXPECT_TRUE(joinFiles(reference, names) == input)
       << "the record-by-record build's fragments do not join to the input";
   // The check can tell: fragments written record by record share nothing.
@@ -139,3 +148,5 @@ TEST(SharedBlocks, FragmentsOfWholeBlocksShareTheInputsBlocksOnXfs) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -8,28 +8,44 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/program_runner.h"
 #include "support/program_session.h"
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
 
+// The splits made here, with what the console shows for them.
+constexpr TypedSplit k5000BytesIn2K{
+    .length = 5000, .kilobytes = 2, .lengthInKilobytes = "4.9", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k8192BytesIn4K{
+    .length = 8192, .kilobytes = 4, .lengthInKilobytes = "8.0", .floppies = 1, .fragments = 2};
+constexpr TypedSplit k10752BytesIn4K{
+    .length = 10752, .kilobytes = 4, .lengthInKilobytes = "10.5", .floppies = 1, .fragments = 3};
+constexpr TypedSplit k11000BytesIn4K{
+    .length = 11000, .kilobytes = 4, .lengthInKilobytes = "10.7", .floppies = 1, .fragments = 3};
+
+const std::vector<std::string> kThreeFragments = {"fragmen1", "fragmen2", "fragmen3"};
+
 class ChangingInput : public ::testing::Test {
  protected:
-  // Splits big.bin (`input`) into pieces of `kilobytes`, and when "OK?" is asked makes the
-  // file `changed` before answering yes.
-  RunResult splitAndChange(const std::string& input, int64_t kilobytes,
+  // Splits big.bin (`input`, `split.length` bytes) as `split` says, and when "OK?" is asked
+  // makes the file `changed` before answering yes.
+  RunResult splitAndChange(const std::string& input, const TypedSplit& split,
                            const std::string& changed) {
+    EXPECT_EQ(input.size(), static_cast<size_t>(split.length));
     folder_.write("big.bin", input);
     ProgramSession session(folder_.path());
-    session.writeInput(answersUpToOk("big.bin", kilobytes));
+    session.writeInput(answersUpToOk("big.bin", split.kilobytes));
     const bool asked = session.waitForOutput(" OK (Y for yes, N for no)?\r\n");
     EXPECT_TRUE(asked) << session.output();
-    transcript_ = transcriptUpToOk("big.bin", static_cast<int64_t>(input.size()), kilobytes);
+    transcript_ = transcriptUpToOk("big.bin", split);
     if (changed.size() < input.size()) {
       fs::resize_file(folder_ / "big.bin", changed.size());
     } else {
@@ -47,7 +63,7 @@ TEST_F(ChangingInput, ShorterInsideAFullFragmentStopsAtTheMissingRecord) {
   // 5000 bytes in pieces of 2 KiB: records 5 to 8 go to fragmen2; record 6 is no longer
   // whole.
   const std::string input = patternBytes(5000, 21);
-  const RunResult run = splitAndChange(input, 2, input.substr(0, 3000));
+  const RunResult run = splitAndChange(input, k5000BytesIn2K, input.substr(0, 3000));
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  6"}));
   EXPECT_EQ(run.err, "");
@@ -61,7 +77,7 @@ TEST_F(ChangingInput, ShorterInsideAFullFragmentStopsAtTheMissingRecord) {
 TEST_F(ChangingInput, ShorterInTheLastFullFragmentWithoutAFinalOne) {
   // 8192 bytes in pieces of 4 KiB: two full fragments and no final one.
   const std::string input = patternBytes(8192, 22);
-  const RunResult run = splitAndChange(input, 4, input.substr(0, 6000));
+  const RunResult run = splitAndChange(input, k8192BytesIn4K, input.substr(0, 6000));
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  12"}));
   EXPECT_EQ(run.exitCode, 0);
@@ -75,13 +91,13 @@ TEST_F(ChangingInput, ShorterInsideTheFinalFragmentsWholeRecordsStopsLikeAFullFr
   // 11000 bytes in pieces of 4 KiB: the final fragment takes records 17 to 21 and a tail of
   // 248 bytes; record 19 is no longer whole.
   const std::string input = patternBytes(11000, 23);
-  const RunResult run = splitAndChange(input, 4, input.substr(0, 9500));
+  const RunResult run = splitAndChange(input, k11000BytesIn4K, input.substr(0, 9500));
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  19"}));
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\nfragmen3\n");
-  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input.substr(0, 9216));
+  EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input.substr(0, 9216));
   EXPECT_EQ(folder_.read("big.bin"), input.substr(0, 9500));
 }
 
@@ -89,7 +105,7 @@ TEST_F(ChangingInput, ShorterInsideTheTailReportsItAndFinishesWithWhatIsThere) {
   // The whole records end at 10752; 48 of the 248 tail bytes are left.
   const std::string input = patternBytes(11000, 24);
   const std::string shorter = input.substr(0, 10800);
-  const RunResult run = splitAndChange(input, 4, shorter);
+  const RunResult run = splitAndChange(input, k11000BytesIn4K, shorter);
 
   EXPECT_EQ(run.out, transcript_ +
                          consoleLines({" EOF at record   10801 , byte   49", "   11000  10752",
@@ -97,27 +113,27 @@ TEST_F(ChangingInput, ShorterInsideTheTailReportsItAndFinishesWithWhatIsThere) {
                          completionText());
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), kThreeFragments);
   // The script checks the join against what was written, not the length first seen.
   EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"10800\" goto nocopy\r\n"),
             std::string::npos);
-  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), shorter);
+  EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), shorter);
   EXPECT_EQ(folder_.read("big.bin"), shorter);
 }
 
 TEST_F(ChangingInput, LongerStillGivesExactlyTheConfirmedBytes) {
   const std::string input = patternBytes(11000, 25);
   const std::string longer = input + patternBytes(3000, 26);
-  const RunResult run = splitAndChange(input, 4, longer);
+  const RunResult run = splitAndChange(input, k11000BytesIn4K, longer);
 
   EXPECT_EQ(run.out, transcript_ + completionText());
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), fragmentNames(3));
+  EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), kThreeFragments);
   EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"11000\" goto nocopy\r\n"),
             std::string::npos);
   EXPECT_EQ(folder_.read("fragmen3").size(), 11000u - 8192u);
-  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input);
   EXPECT_EQ(folder_.read("big.bin"), longer);
 }
 
@@ -125,11 +141,11 @@ TEST_F(ChangingInput, LongerByLessThanARecordWhenTheLengthIsAWholeNumberOfRecord
   // 10752 bytes are 21 whole records and no tail: the final fragment must end there.
   const std::string input = patternBytes(10752, 27);
   const std::string longer = input + patternBytes(100, 28);
-  const RunResult run = splitAndChange(input, 4, longer);
+  const RunResult run = splitAndChange(input, k10752BytesIn4K, longer);
 
   EXPECT_EQ(run.out, transcript_ + completionText());
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input);
   EXPECT_EQ(folder_.read("big.bin"), longer);
 }
 
@@ -146,11 +162,13 @@ TEST_F(ChangingInput, ReplacedByAnotherFileOfTheSameNameStillGivesTheConfirmedBy
   session.writeInput("y\n");
   const RunResult run = session.finish();
 
-  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", 11000, 4) + completionText());
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", k11000BytesIn4K) + completionText());
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(joinFiles(folder_.path(), fragmentNames(3)), input);
+  EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input);
   EXPECT_EQ(folder_.read("old.bin"), input);
   EXPECT_EQ(folder_.read("big.bin"), other);
 }
 
 }  // namespace
+
+}  // namespace floppysplit

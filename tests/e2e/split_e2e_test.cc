@@ -10,6 +10,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -310,3 +312,5 @@ TEST_F(SplitRun, UnsafeInputNameIsQuotedInTheScript) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

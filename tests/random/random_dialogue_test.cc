@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
+
+namespace floppysplit {
 
 namespace fs = std::filesystem;
 
@@ -185,6 +188,19 @@ bool isOneReport(std::string_view text) {
   return text.empty();
 }
 
+// Names of fragments 1 to `count` for a run with `count` fragments (up to 999), worked out
+// from the count as the program works them out: the random runs cannot list them.
+std::vector<std::string> fragmentNames(int32_t count) {
+  const int digits = count < 10 ? 1 : count < 100 ? 2 : 3;
+  std::vector<std::string> names;
+  for (int32_t i = 1; i <= count; ++i) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%0*d", digits, i);
+    names.push_back(std::string("fragmen").substr(0, 8 - static_cast<size_t>(digits)) + number);
+  }
+  return names;
+}
+
 // The number of files the console offered ("Break ... into  N files?"), or 0.
 int32_t offeredCount(const std::string& console) {
   const size_t offer = console.rfind(" files?\r\n");
@@ -237,7 +253,7 @@ void checkCase(uint64_t seed) {
     EXPECT_EQ(joinFiles(folder.path(), fragments), c.inputBytes);
     std::vector<std::string> expectedNames = fragments;
     expectedNames.push_back(c.inputName);
-    expectedNames.push_back("Recomb.cmd");
+    expectedNames.emplace_back("Recomb.cmd");
     std::sort(expectedNames.begin(), expectedNames.end());
     EXPECT_EQ(folderNames(folder.path()), expectedNames);
     // Full fragments of one size, a whole number of kilobytes; the last no longer.
@@ -272,3 +288,5 @@ TEST(RandomDialogue, Seeds151To225) { checkSeeds(151, 75); }
 TEST(RandomDialogue, Seeds226To300) { checkSeeds(226, 75); }
 
 }  // namespace
+
+}  // namespace floppysplit

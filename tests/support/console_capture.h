@@ -8,6 +8,8 @@
 
 #include "dialogue/console_input.h"
 
+namespace floppysplit {
+
 class ConsoleCapture {
  public:
   explicit ConsoleCapture(std::string_view input) : in_(std::tmpfile()), out_(std::tmpfile()) {
@@ -35,3 +37,5 @@ class ConsoleCapture {
   std::FILE* in_;
   std::FILE* out_;
 };
+
+}  // namespace floppysplit

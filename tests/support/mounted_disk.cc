@@ -9,6 +9,8 @@
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -82,3 +84,5 @@ void MountedDisk::mountXfsImage(int64_t bytes) {
     refusal_ = "mount -o loop: " + complaint(mounting);
   }
 }
+
+}  // namespace floppysplit

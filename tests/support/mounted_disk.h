@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+namespace floppysplit {
+
 enum class DiskKind {
   // A tmpfs of the given size (whole 4 KiB pages): a disk that fills up early.
   tmpfs,
@@ -43,3 +45,5 @@ class MountedDisk {
     GTEST_SKIP() << "cannot mount a file system for this test here: " << (disk).refusal() \
                  << " (needs root with the right to mount)";                              \
   }
+
+}  // namespace floppysplit

@@ -11,6 +11,8 @@
 
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -52,6 +54,7 @@ RunResult run(const fs::path& folder, std::vector<std::string> command, std::str
     }
     for (const auto& [name, value] : extraEnvironment) ::setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (std::string& word : command) argv.push_back(word.data());
     argv.push_back(nullptr);
     ::execvp(argv[0], argv.data());
@@ -147,3 +150,5 @@ std::string disclaimerAndConsent() {
       " Agree (Y for yes, N for no)?",
   });
 }
+
+}  // namespace floppysplit

@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+namespace floppysplit {
+
 struct RunResult {
   std::string out;
   std::string err;
@@ -55,3 +57,5 @@ std::string consoleLines(std::initializer_list<std::string_view> lines);
 
 // The eight disclaimer lines followed by the consent question.
 std::string disclaimerAndConsent();
+
+}  // namespace floppysplit

@@ -2,15 +2,17 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <stdexcept>
 #include <vector>
+
+namespace floppysplit {
 
 namespace fs = std::filesystem;
 
@@ -24,18 +26,34 @@ void closeDescriptor(int& fd) {
   fd = -1;
 }
 
+// Appends what is ready on `fd` (the program's standard output or error) to `text`;
+// closes `fd` at its end.
+void receive(int& fd, std::string& text) {
+  char buffer[4096];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer);
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+  if (n <= 0) {
+    closeDescriptor(fd);
+    return;
+  }
+  text.append(buffer, static_cast<size_t>(n));
+}
+
 }  // namespace
 
 ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& options) {
   // A write to a program that has already ended must come back as an error, not kill the
   // test.
-  ::signal(SIGPIPE, SIG_IGN);
-  int in[2], out[2], err[2];
+  std::signal(SIGPIPE, SIG_IGN);
+  int in[2];
+  int out[2];
+  int err[2];
   if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) {
     throw std::runtime_error("cannot make pipes for the program");
   }
   std::vector<std::string> command = options.command.empty() ? programCommand() : options.command;
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (std::string& word : command) argv.push_back(word.data());
   argv.push_back(nullptr);
 
@@ -86,25 +104,24 @@ bool ProgramSession::pump(std::chrono::milliseconds timeout) {
   for (nfds_t i = 0; ready > 0 && i < count; ++i) {
     if (fds[i].revents == 0) continue;
     if (fds[i].fd == in_) {
-      const ssize_t n = ::write(in_, pendingInput_.data(), pendingInput_.size());
-      if (n > 0) {
-        pendingInput_.erase(0, static_cast<size_t>(n));
-      } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
-        pendingInput_.clear();  // the program no longer reads
-        closeDescriptor(in_);
-      }
-      continue;
+      sendPendingInput();
+    } else if (fds[i].fd == out_fd_) {
+      receive(out_fd_, out_);
+    } else {
+      receive(err_fd_, err_);
     }
-    char buffer[4096];
-    const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) {
-      closeDescriptor(fds[i].fd == out_fd_ ? out_fd_ : err_fd_);
-      continue;
-    }
-    (fds[i].fd == out_fd_ ? out_ : err_).append(buffer, static_cast<size_t>(n));
   }
   return out_fd_ >= 0 || err_fd_ >= 0;
+}
+
+void ProgramSession::sendPendingInput() {
+  const ssize_t n = ::write(in_, pendingInput_.data(), pendingInput_.size());
+  if (n > 0) {
+    pendingInput_.erase(0, static_cast<size_t>(n));
+  } else if (n < 0 && errno != EINTR && errno != EAGAIN) {
+    pendingInput_.clear();  // the program no longer reads
+    closeDescriptor(in_);
+  }
 }
 
 void ProgramSession::writeInput(std::string_view text) {
@@ -155,3 +172,5 @@ RunResult runProgramWith(const fs::path& folder, std::string_view input,
   session.writeInput(input);
   return session.finish();
 }
+
+}  // namespace floppysplit

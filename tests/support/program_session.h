@@ -18,6 +18,8 @@
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 struct SessionOptions {
   // The program and its arguments; the program under test (programCommand()) when empty.
   std::vector<std::string> command;
@@ -56,6 +58,8 @@ class ProgramSession {
   // Moves what is ready between the pipes and the buffers, waiting at most `timeout`.
   // False when there is nothing left to read: the program has closed its outputs.
   bool pump(std::chrono::milliseconds timeout);
+  // Hands the program what it takes now of the pending input.
+  void sendPendingInput();
 
   pid_t child_ = -1;
   int in_ = -1;
@@ -70,3 +74,5 @@ class ProgramSession {
 // Runs the program once with the whole of `input` and `options`, like runProgram.
 RunResult runProgramWith(const std::filesystem::path& folder, std::string_view input,
                          const SessionOptions& options);
+
+}  // namespace floppysplit

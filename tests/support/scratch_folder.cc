@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder(const fs::path& base) {
@@ -56,3 +58,5 @@ std::string patternBytes(int64_t length, uint32_t seed) {
   for (char& c : bytes) c = static_cast<char>(random() & 0xff);
   return bytes;
 }
+
+}  // namespace floppysplit

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 class ScratchFolder {
  public:
   // A new folder inside `base`, by default the system's temporary folder.
@@ -30,3 +32,5 @@ class ScratchFolder {
 
 // Deterministic pseudo-random bytes, different for every seed.
 std::string patternBytes(int64_t length, uint32_t seed = 1);
+
+}  // namespace floppysplit

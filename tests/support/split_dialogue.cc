@@ -1,18 +1,17 @@
 #include "support/split_dialogue.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 namespace {
 
-constexpr int64_t kRecordLength = 512;
-constexpr int64_t kFloppyBytes = 1457152;
-
-std::string padded(const std::string& text, size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+std::string padded(std::string_view text, size_t width) {
+  return text.size() >= width ? std::string(text)
+                              : std::string(width - text.size(), ' ') + std::string(text);
 }
 
 }  // namespace
@@ -21,33 +20,21 @@ std::string answersUpToOk(std::string_view name, int64_t kilobytes) {
   return "y\n" + std::string(name) + "\ny\nn\n" + std::to_string(kilobytes) + "\n";
 }
 
-int32_t offeredFragments(int64_t length, int64_t kilobytes) {
-  const int64_t wholeRecordBytes = length / kRecordLength * kRecordLength;
-  const int64_t full = wholeRecordBytes / (kilobytes * 1024);
-  return static_cast<int32_t>(full + (length > full * kilobytes * 1024 ? 1 : 0));
-}
-
-std::string transcriptUpToOk(std::string_view name, int64_t length, int64_t kilobytes) {
-  // Kilobytes to one decimal, a half rounded up: exact in integers, since length / 1024
-  // has a finite expansion.
-  const int64_t tenths = (length * 10 + 512) / 1024;
-  const std::string kilobyteText = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-  const int64_t floppies =
-      (length / kRecordLength * kRecordLength + kFloppyBytes - 1) / kFloppyBytes;
-  const std::string fileLength = "File length is " + padded(std::to_string(length), 13) +
-                                 " bytes or " + padded(kilobyteText, 10) + " kilobytes.";
+std::string transcriptUpToOk(std::string_view name, const TypedSplit& split) {
+  const std::string fileLength = "File length is " + padded(std::to_string(split.length), 13) +
+                                 " bytes or " + padded(split.lengthInKilobytes, 10) + " kilobytes.";
   return disclaimerAndConsent() +
          consoleLines({
              " File name for splitting?",
              " File to be split up: " + std::string(name),
-             " Length:  " + std::to_string(length) + "  bytes",
+             " Length:  " + std::to_string(split.length) + "  bytes",
              " Split up this file (Y for yes, N for no)?",
              fileLength,
-             " Will fit on  " + std::to_string(floppies) + "  1.44 MB 3.5\" floppies --",
+             " Will fit on  " + std::to_string(split.floppies) + "  1.44 MB 3.5\" floppies --",
              " Use 1.44 MB size of 3.5\" floppys (Y for yes, N for no)?",
              " Input file length for pieces in kilobytes (1K = 1024 bytes):",
-             " Break " + std::string(name) + " into  " +
-                 std::to_string(offeredFragments(length, kilobytes)) + " files?",
+             " Break " + std::string(name) + " into  " + std::to_string(split.fragments) +
+                 " files?",
              " OK (Y for yes, N for no)?",
          });
 }
@@ -81,13 +68,4 @@ std::string joinFiles(const std::filesystem::path& folder, const std::vector<std
   return joined;
 }
 
-std::vector<std::string> fragmentNames(int32_t count) {
-  const int digits = count < 10 ? 1 : count < 100 ? 2 : 3;
-  std::vector<std::string> names;
-  for (int32_t i = 1; i <= count; ++i) {
-    char number[16];
-    std::snprintf(number, sizeof number, "%0*d", digits, i);
-    names.push_back(std::string("fragmen").substr(0, 8 - static_cast<size_t>(digits)) + number);
-  }
-  return names;
-}
+}  // namespace floppysplit

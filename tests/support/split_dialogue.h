@@ -9,14 +9,24 @@
 #include <string_view>
 #include <vector>
 
+namespace floppysplit {
+
+// One input length and one typed fragment size, with the figures the console shows for
+// them, worked out by hand: a fault in the program's arithmetic then shows as a difference
+// instead of being repeated in the expectation.
+struct TypedSplit {
+  int64_t length;                      // bytes in the input
+  int64_t kilobytes;                   // the fragment size typed
+  std::string_view lengthInKilobytes;  // the length in kilobytes to one decimal: "4.9"
+  int32_t floppies;                    // the count in "Will fit on ..."
+  int32_t fragments;                   // the count in "Break ... into ... files?"
+};
+
 // The answers up to the size; the answer to "OK?" is left to the test.
 std::string answersUpToOk(std::string_view name, int64_t kilobytes);
 
 // The console up to and including the "OK?" question, each line ended by CR LF.
-std::string transcriptUpToOk(std::string_view name, int64_t length, int64_t kilobytes);
-
-// The number of fragments the program offers for `length` bytes in pieces of `kilobytes`.
-int32_t offeredFragments(int64_t length, int64_t kilobytes);
+std::string transcriptUpToOk(std::string_view name, const TypedSplit& split);
 
 // The two completion lines, each ended by CR LF.
 std::string completionText();
@@ -27,6 +37,4 @@ std::vector<std::string> fragmentsDeletedByScript(std::string_view script);
 // The named files of `folder`, joined in order.
 std::string joinFiles(const std::filesystem::path& folder, const std::vector<std::string>& names);
 
-// Names of fragments 1 to `count` for a run with `count` fragments, as the program makes them
-// (up to 999 fragments).
-std::vector<std::string> fragmentNames(int32_t count);
+}  // namespace floppysplit

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+namespace floppysplit {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -139,3 +141,5 @@ int TerminalSession::finish(std::chrono::milliseconds timeout) {
   if (ended < 0) return -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+
+}  // namespace floppysplit

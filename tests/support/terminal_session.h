@@ -17,6 +17,8 @@
 
 #include "support/program_runner.h"
 
+namespace floppysplit {
+
 class TerminalSession {
  public:
   // Starts `command` in `folder` on a new 80 x 25 terminal, with `environment` added.
@@ -56,3 +58,5 @@ class TerminalSession {
   std::string shown_;
   size_t searchFrom_ = 0;
 };
+
+}  // namespace floppysplit

@@ -20,6 +20,8 @@
 #include "support/split_dialogue.h"
 #include "support/terminal_session.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -74,7 +76,7 @@ class ConsoleNames : public testing::Test {
       listing += file + "\n";
     }
     EXPECT_EQ(folder_.listing(), listing);
-    EXPECT_TRUE(joinFiles(folder_.path(), fragmentNames(3)) == bytes)
+    EXPECT_TRUE(joinFiles(folder_.path(), {"fragmen1", "fragmen2", "fragmen3"}) == bytes)
         << "the fragments do not join to the input";
     EXPECT_TRUE(contains(folder_.read("Recomb.cmd"), "\"" + scriptName + "\""))
         << folder_.read("Recomb.cmd");
@@ -126,3 +128,5 @@ TEST_F(ConsoleNames, TypedInAConsoleSwitchedToUtf8AreFoundAndSplit) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -20,6 +20,8 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -58,7 +60,7 @@ class RecombScript : public testing::Test {
   // Runs a script as a user would, in the folder, through the command processor.
   RunResult recombine(const char* script = "Recomb.cmd") {
     std::vector<std::string> command = windowsEmulatorCommand();
-    for (const char* word : {"cmd", "/c", script}) command.push_back(word);
+    for (const char* word : {"cmd", "/c", script}) command.emplace_back(word);
     return runCommand(folder_.path(), command, "");
   }
 
@@ -253,8 +255,12 @@ TEST_P(RecombScriptOemNames, AreFoundShownWrittenAsTypedAndJoinedBackUnderTheirN
   const std::string bytes = inputFor(3);
   folder_.write(onDisk, bytes);
   const RunResult run = runProgram(folder_.path(), answersUpToOk(typed, 1) + "y\n");
-  EXPECT_EQ(run.out,
-            transcriptUpToOk(typed, static_cast<int64_t>(bytes.size()), 1) + completionText());
+  EXPECT_EQ(run.out, transcriptUpToOk(typed, {.length = 2972,
+                                              .kilobytes = 1,
+                                              .lengthInKilobytes = "2.9",
+                                              .floppies = 1,
+                                              .fragments = 3}) +
+                         completionText());
   EXPECT_EQ(run.err, "");
   ASSERT_EQ(run.exitCode, 0);
 
@@ -318,3 +324,5 @@ TEST_F(RecombScript, FloppySizeRunMatchesTheNativeBuildAndJoinsBack) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

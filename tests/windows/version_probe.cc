@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace floppysplit {
+
 namespace {
 
 std::wstring wide(const char* text) {
@@ -37,9 +39,7 @@ int fail(const char* what) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int probe(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: floppysplit_version_probe <program.exe>\n");
     return 2;
@@ -95,3 +95,9 @@ int main(int argc, char** argv) {
   std::printf("Manifest:\n%.*s\n", static_cast<int>(SizeofResource(module, manifest)), text);
   return 0;
 }
+
+}  // namespace
+
+}  // namespace floppysplit
+
+int main(int argc, char** argv) { return floppysplit::probe(argc, argv); }

@@ -5,38 +5,19 @@
 #include <map>
 #include <string>
 
-#include "dialogue/layout.h"
-#include "dialogue/text_field.h"
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
+#include "runtime/text_field.h"
+#include "split/files/connection.h"
+
+namespace floppysplit {
 
 namespace {
 
 constexpr size_t kTextBufferSize = 8192;
-// Bytes moved per read and write when records are copied through the program.
-constexpr int64_t kCopyBufferSize = 128 * 1024;
-
-enum class ConnectionKind { record, text, sequential };
-
-struct Connection {
-  std::string name;
-  OsFile file;
-  ConnectionKind kind = ConnectionKind::record;
-  int64_t recordLength = 0;
-  std::string textBuffer;   // lines not yet written out (text connections)
-  int64_t textWritten = 0;  // bytes of new text already in the file
-  bool textCut = false;     // whether the old contents have been cut off yet
-  // Whether the system refused to copy into this file by itself (record connections).
-  bool systemCopyRefused = false;
-};
 
 std::map<Unit, Connection>& connections() {
   static std::map<Unit, Connection> table;
   return table;
-}
-
-Connection* connection(Unit unit) {
-  auto found = connections().find(unit);
-  return found == connections().end() ? nullptr : &found->second;
 }
 
 Status finish(Status status, OnFailure onFailure, Statement statement, Unit unit) {
@@ -58,16 +39,10 @@ Status connect(Unit unit, std::string_view nameField, OsExistence existence, OsA
   OsFile file;
   const Status status = osOpen(name, existence, access, &file);
   if (status != kOk) return status;
+  // Whatever ends the run closes what is connected then.
+  if (connections().empty()) closeAtEndOfRun(closeAllUnits);
   connections()[unit] = Connection{name, file, kind, recordLength, {}, 0, false, false};
   return kOk;
-}
-
-// Where record `record` starts, or nothing when the number is out of range.
-bool recordOffset(const Connection& c, int64_t record, int64_t* offset) {
-  if (record < 1 || c.recordLength < 1) return false;
-  if (record - 1 > std::numeric_limits<int64_t>::max() / c.recordLength) return false;
-  *offset = (record - 1) * c.recordLength;
-  return true;
 }
 
 // Writes the text buffer out; the first time, the file is cut just after the new text.
@@ -88,6 +63,18 @@ Status flushText(Connection& c) {
 }
 
 }  // namespace
+
+Connection* connection(Unit unit) {
+  auto found = connections().find(unit);
+  return found == connections().end() ? nullptr : &found->second;
+}
+
+bool recordOffset(const Connection& c, int64_t record, int64_t* offset) {
+  if (record < 1 || c.recordLength < 1) return false;
+  if (record - 1 > std::numeric_limits<int64_t>::max() / c.recordLength) return false;
+  *offset = (record - 1) * c.recordLength;
+  return true;
+}
 
 Status openRecordFile(Unit unit, std::string_view name, ExistenceRule existence,
                       int64_t recordLength, Action action, OnFailure onFailure) {
@@ -155,71 +142,6 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure) 
   return kOk;
 }
 
-int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t firstPosition,
-                    int64_t count) {
-#ifdef FLOPPYSPLIT_RECORD_AT_A_TIME
-  // A build that moves every record on its own, as the reference for the faster copy.
-  (void)fromUnit, (void)firstRecord, (void)toUnit, (void)firstPosition, (void)count;
-  return 0;
-#else
-  const Connection* from = connection(fromUnit);
-  Connection* to = connection(toUnit);
-  if (from == nullptr || to == nullptr || from->kind != ConnectionKind::record ||
-      to->kind != ConnectionKind::record || from->recordLength != to->recordLength) {
-    return 0;
-  }
-  const int64_t length = from->recordLength;
-  int64_t fromOffset = 0;
-  int64_t toOffset = 0;
-  if (count < 1 || !recordOffset(*from, firstRecord, &fromOffset) ||
-      !recordOffset(*to, firstPosition, &toOffset)) {
-    return 0;
-  }
-  const int64_t furthest = std::max(fromOffset, toOffset);
-  count = std::min(count, (std::numeric_limits<int64_t>::max() - furthest) / length);
-  const int64_t recordsPerStep = kCopyBufferSize / length;
-  if (recordsPerStep < 1) return 0;
-
-  // A long run is best left to the system, which copies without passing the bytes through
-  // the program; a short one costs fewer system calls through the buffer.
-  if (count > recordsPerStep && !to->systemCopyRefused) {
-    // Only the records wholly in the source now: the first one that is not is left to
-    // readRecord, which reports the end of file.
-    int64_t sourceLength = 0;
-    if (osLength(from->file, &sourceLength) != kOk || sourceLength < fromOffset) return 0;
-    count = std::min(count, (sourceLength - fromOffset) / length);
-    int64_t copied = 0;
-    const Status status =
-        osCopyRange(from->file, fromOffset, to->file, toOffset, count * length, &copied);
-    if (status != kOsCopyUnsupported) {
-      // After a failure the records go one by one, which reports it, and the rest of this
-      // file goes through the program.
-      if (status != kOk) to->systemCopyRefused = true;
-      return copied / length;
-    }
-    to->systemCopyRefused = true;
-  }
-
-  static char buffer[kCopyBufferSize];
-  int64_t done = 0;
-  while (done < count) {
-    const int64_t records = std::min(recordsPerStep, count - done);
-    int64_t got = 0;
-    if (osReadAt(from->file, fromOffset + done * length, buffer, records * length, &got) != kOk) {
-      break;
-    }
-    // Records not wholly read are not written, just as readRecord delivers none of them.
-    const int64_t whole = got / length;
-    if (whole > 0 && osWriteAt(to->file, toOffset + done * length, buffer, whole * length) != kOk) {
-      break;
-    }
-    done += whole;
-    if (whole < records) break;
-  }
-  return done;
-#endif
-}
-
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   const Connection* c = connection(unit);
   if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::write, unit);
@@ -229,13 +151,12 @@ Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   return finish(osSetLength(c->file, length), onFailure, Statement::write, unit);
 }
 
-Status writeTextLines(Unit unit, std::string_view layout, std::initializer_list<Item> items,
-                      OnFailure onFailure) {
+Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure) {
   Connection* c = connection(unit);
   if (c == nullptr || c->kind != ConnectionKind::text) {
     return finish(kUnitNotConnected, onFailure, Statement::write, unit);
   }
-  for (const std::string& line : formatLines(layout, items)) {
+  for (const std::string& line : lines) {
     c->textBuffer += line;
     c->textBuffer += "\r\n";
   }
@@ -295,3 +216,5 @@ void closeAllUnits() {
     closeFile(connections().begin()->first, OnFailure::returnStatus);
   }
 }
+
+}  // namespace floppysplit

@@ -10,12 +10,14 @@
 // report instead. Record numbers, offsets and sizes are 64-bit throughout.
 
 #include <cstdint>
-#include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
-#include "dialogue/item.h"
 #include "runtime/status.h"
 #include "runtime/termination.h"
+
+namespace floppysplit {
 
 // `mustExist` opens the existing file and fails with the system's "not found" code when
 // there is none; `openOrCreate` opens an existing file with its contents unchanged (never
@@ -58,16 +60,18 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 // connections of one record length. Returns the number of records copied. The caller takes
 // the next record with readRecord and writeRecord, which then meet that end of file or
 // failure just as a copy record by record would have; bytes a failed step left beyond the
-// copied records are the same ones that copy writes again.
+// copied records are the same ones that copy writes again. A build that links
+// copy_records_one_at_a_time.cc instead of copy_records.cc copies nothing here, and so moves
+// every record on its own: the reference the end-to-end tests hold this copy equal to.
 int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t firstPosition,
                     int64_t count);
 
 // Cuts the file connected to `unit` to exactly `length` bytes.
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 
-// Appends one formatted output (see layout.h) to a text file, each line ended by CR LF.
-Status writeTextLines(Unit unit, std::string_view layout, std::initializer_list<Item> items,
-                      OnFailure onFailure);
+// Appends `lines`, each ended by CR LF, to a text file. They arrive finished (the script
+// writer formats them); this layer adds nothing but the line ends.
+Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure);
 
 // Writes out what is still buffered and closes the file, keeping it. Closing a unit that
 // is not connected does nothing and succeeds.
@@ -92,3 +96,5 @@ bool unitHoldsFile(Unit unit, std::string_view name);
 // Closes every connected unit, writing out buffers first; failures are passed over, since
 // this runs as the process ends.
 void closeAllUnits();
+
+}  // namespace floppysplit

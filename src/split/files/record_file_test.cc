@@ -8,6 +8,8 @@
 
 #include "support/scratch_folder.h"
 
+namespace floppysplit {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -97,8 +99,8 @@ TEST_F(RecordFile, OpenTellsWhetherItCreatedTheFile) {
 TEST_F(RecordFile, TextFileReplacesLongerOldContents) {
   folder_.write("text", std::string(20000, 'o'));
   ASSERT_EQ(openTextFile(12, "text", kStatus), kOk);
-  ASSERT_EQ(writeTextLines(12, "(a)", {"first"}, kStatus), kOk);
-  ASSERT_EQ(writeTextLines(12, "(a)", {"second"}, kStatus), kOk);
+  ASSERT_EQ(writeTextLines(12, {"first"}, kStatus), kOk);
+  ASSERT_EQ(writeTextLines(12, {"second"}, kStatus), kOk);
   ASSERT_EQ(closeFile(12, kStatus), kOk);
   EXPECT_EQ(folder_.read("text"), "first\r\nsecond\r\n");
 }
@@ -108,14 +110,15 @@ TEST_F(RecordFile, TextFileLargerThanItsBufferIsWrittenWhole) {
   ASSERT_EQ(openTextFile(12, "text", kStatus), kOk);
   std::string expected;
   for (int i = 0; i < 3000; ++i) {
-    ASSERT_EQ(writeTextLines(12, "('line ',i5)", {int32_t{i}}, kStatus), kOk);
-    expected += "line " +
-                std::string(i < 10     ? 4
-                            : i < 100  ? 3
-                            : i < 1000 ? 2
-                                       : 1,
-                            ' ') +
-                std::to_string(i) + "\r\n";
+    const std::string line = "line " +
+                             std::string(i < 10     ? 4
+                                         : i < 100  ? 3
+                                         : i < 1000 ? 2
+                                                    : 1,
+                                         ' ') +
+                             std::to_string(i);
+    ASSERT_EQ(writeTextLines(12, {line}, kStatus), kOk);
+    expected += line + "\r\n";
   }
   ASSERT_EQ(closeFile(12, kStatus), kOk);
   EXPECT_EQ(folder_.read("text"), expected);
@@ -226,3 +229,5 @@ TEST_F(RecordFile, SameFileIsRecognisedThroughOtherNames) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

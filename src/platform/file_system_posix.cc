@@ -1,12 +1,14 @@
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
-#include "split/files/file_system.h"
+#include "platform/file_system.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -154,13 +156,15 @@ Status osLength(OsFile file, int64_t* length) {
 Status osClose(OsFile file) { return ::close(descriptor(file)) == 0 ? kOk : lastError(); }
 
 bool osSameFile(OsFile a, OsFile b) {
-  struct stat infoA, infoB;
+  struct stat infoA;
+  struct stat infoB;
   if (::fstat(descriptor(a), &infoA) != 0 || ::fstat(descriptor(b), &infoB) != 0) return false;
   return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
 }
 
 bool osIsFileNamed(OsFile file, const std::string& name) {
-  struct stat infoFile, infoName;
+  struct stat infoFile;
+  struct stat infoName;
   if (!isFileName(name)) return false;
   if (::fstat(descriptor(file), &infoFile) != 0 || ::stat(name.c_str(), &infoName) != 0) {
     return false;
@@ -175,6 +179,8 @@ Status osConsoleError() { return lastError(); }
 void osPrepareProcess() {
   // A write past a file size limit, or into a closed pipe, must fail with a status
   // (EFBIG, EPIPE) instead of killing the process with fragments half written.
-  ::signal(SIGXFSZ, SIG_IGN);
-  ::signal(SIGPIPE, SIG_IGN);
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::signal(SIGPIPE, SIG_IGN);
 }
+
+}  // namespace floppysplit

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 class TextField {
  public:
   explicit TextField(size_t length) : length_(length), chars_(length, ' ') {}
@@ -38,3 +40,5 @@ class TextField {
   size_t length_;
   std::string chars_;
 };
+
+}  // namespace floppysplit

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace floppysplit {
+
 using CodePage = uint32_t;
 
 // The code page in which the console hands typed text to the program (GetConsoleCP), or
@@ -27,3 +29,5 @@ bool wideFromCodePage(std::string_view bytes, CodePage codePage, std::wstring* w
 // look-alike letter). A code page the system does not know keeps ASCII and shows the rest
 // as '?'.
 std::string codePageFromWide(std::wstring_view wide, CodePage codePage);
+
+}  // namespace floppysplit

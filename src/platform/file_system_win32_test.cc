@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <string>
 
-#include "split/files/code_page_win32.h"
-#include "split/files/file_system.h"
+#include "platform/code_page_win32.h"
+#include "platform/file_system.h"
 #include "support/scratch_folder.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -148,3 +150,5 @@ TEST_F(FileSystemWin32, ErrorTextsAreTheSystemsWithoutTheLineEnd) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

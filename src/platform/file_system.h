@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/status.h"
+#include "platform/os_status.h"
+
+namespace floppysplit {
 
 // An open file; `handle` is a descriptor on POSIX and a HANDLE on Windows. `created` tells
 // whether the open that gave it made the file: such a file is new and empty, and is no
@@ -72,3 +74,5 @@ Status osConsoleError();
 // Process set-up before the first console or file operation: a failed write must come
 // back as a status, and console streams must pass bytes through unchanged.
 void osPrepareProcess();
+
+}  // namespace floppysplit

@@ -1,10 +1,12 @@
 // Code page conversions through MultiByteToWideChar and WideCharToMultiByte.
 
-#include "split/files/code_page_win32.h"
+#include "platform/code_page_win32.h"
 
 #include <windows.h>
 
 #include <limits>
+
+namespace floppysplit {
 
 namespace {
 
@@ -62,3 +64,5 @@ std::string codePageFromWide(std::wstring_view wide, CodePage codePage) {
   for (const wchar_t c : wide) bytes += c < 0x80 ? static_cast<char>(c) : '?';
   return bytes;
 }
+
+}  // namespace floppysplit

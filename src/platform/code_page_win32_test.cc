@@ -1,11 +1,13 @@
 // The two conversions between the console's code pages and UTF-16, in the code pages a
 // Windows console uses most: 437 (US), 850 (Western Europe), 1252 (ANSI) and 65001 (UTF-8).
 
-#include "split/files/code_page_win32.h"
+#include "platform/code_page_win32.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+namespace floppysplit {
 
 namespace {
 
@@ -80,3 +82,5 @@ TEST(CodePageFromWide, CharactersTheCodePageLacksBecomeQuestionMarks) {
 }
 
 }  // namespace
+
+}  // namespace floppysplit

@@ -14,8 +14,10 @@
 #include <limits>
 #include <string>
 
-#include "split/files/code_page_win32.h"
-#include "split/files/file_system.h"
+#include "platform/code_page_win32.h"
+#include "platform/file_system.h"
+
+namespace floppysplit {
 
 namespace {
 
@@ -224,3 +226,5 @@ void osPrepareProcess() {
   // a dialog box that waits for someone to press a button.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 }
+
+}  // namespace floppysplit
