@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int64_t kMiB = 1024 * 1024;
+constexpr int64_t kMiB = int64_t{1024} * 1024;
 
 // Sixteen full fragments of 4096 KB and a short final one, with what the console shows.
 constexpr TypedSplit kSplit{.length = 64 * kMiB + 5000,
@@ -111,7 +111,7 @@ std::string sameSharingForEach(const std::vector<std::string>& names, int64_t sh
 // on the same disk, and returns the folder.
 fs::path splitInto4096KbPieces(const MountedDisk& disk, const std::string& binary,
                                const std::string& name) {
-  const fs::path folder = disk.path() / name;
+  fs::path folder = disk.path() / name;
   fs::create_directory(folder);
   fs::create_hard_link(disk.path() / "input", folder / "input");
   const RunResult run = runCommand(folder, {binary}, answersUpToOk("input", 4096) + "y\n");

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <utility>
 #include <vector>
 
 #include "support/program_runner.h"
@@ -34,8 +35,8 @@ std::string findTool(const std::string& name) {
 
 }  // namespace
 
-MountedDisk::MountedDisk(const fs::path& mountPoint, DiskKind kind, int64_t bytes)
-    : path_(mountPoint) {
+MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes)
+    : path_(std::move(mountPoint)) {
   fs::create_directory(path_);
   switch (kind) {
     case DiskKind::tmpfs:
@@ -66,7 +67,7 @@ void MountedDisk::mountXfsImage(int64_t bytes) {
   fs::path image = path_;
   image += ".img";
   // A file with a length and no blocks: the image takes disk space only as it is written.
-  std::ofstream{image};
+  std::ofstream(image).close();
   fs::resize_file(image, static_cast<uintmax_t>(bytes));
   const std::string mkfs = findTool("mkfs.xfs");
   const RunResult made =

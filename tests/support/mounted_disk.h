@@ -21,7 +21,7 @@ enum class DiskKind {
 class MountedDisk {
  public:
   // Creates `mountPoint` and mounts a new file system of `kind` and `bytes` on it.
-  MountedDisk(const std::filesystem::path& mountPoint, DiskKind kind, int64_t bytes);
+  MountedDisk(std::filesystem::path mountPoint, DiskKind kind, int64_t bytes);
   ~MountedDisk();
   MountedDisk(const MountedDisk&) = delete;
   MountedDisk& operator=(const MountedDisk&) = delete;

@@ -93,6 +93,12 @@ std::vector<std::string> windowsEmulatorCommand() {
   return command;
 }
 
+std::vector<std::string> commandProcessorCommand(std::string_view script) {
+  std::vector<std::string> command = windowsEmulatorCommand();
+  command.insert(command.end(), {"cmd", "/c", std::string(script)});
+  return command;
+}
+
 std::string systemErrorText(int posixCode, int windowsCode) {
   if (!testingWindowsBuild()) return std::strerror(posixCode);
   // Wine's wording of the system messages the tests bring up.

@@ -47,6 +47,9 @@ bool testingWindowsBuild();
 // For the Windows build: the emulator words of FLOPPYSPLIT_COMMAND, without the program.
 std::vector<std::string> windowsEmulatorCommand();
 
+// For the Windows build: the emulator's command processor running `script` ("cmd /c").
+std::vector<std::string> commandProcessorCommand(std::string_view script);
+
 // The message the program under test shows for a system error: the host's own text for
 // `posixCode`, or, for the Windows build, wine's text for `windowsCode` (a Windows machine
 // words its messages differently).

@@ -2,12 +2,12 @@
 
 #include <poll.h>
 #include <pty.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -17,28 +17,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// `bytes` without terminal control sequences (CSI, OSC and two-byte escapes), blanks and
-// line ends.
+// Where the terminal control sequence that starts at `start` (an ESC) ends: CSI sequences
+// run to a final byte from '@' to '~', OSC sequences to BEL or ESC backslash, and other
+// escapes take one byte more.
+size_t controlSequenceEnd(std::string_view bytes, size_t start) {
+  size_t i = start + 1;
+  if (i >= bytes.size()) return i;
+  const char kind = bytes[i];
+  if (kind == '[') {
+    while (i + 1 < bytes.size() && !(bytes[i + 1] >= '@' && bytes[i + 1] <= '~')) ++i;
+    return i + 2;
+  }
+  if (kind == ']') {
+    while (i + 1 < bytes.size() && bytes[i + 1] != '\a' && bytes[i + 1] != '\x1b') ++i;
+    ++i;
+    if (i < bytes.size() && bytes[i] == '\x1b') ++i;
+    return i + 1;
+  }
+  return i + 1;
+}
+
+// `bytes` without terminal control sequences, blanks and line ends.
 std::string plainText(std::string_view bytes) {
   std::string text;
-  for (size_t i = 0; i < bytes.size(); ++i) {
+  for (size_t i = 0; i < bytes.size();) {
     const char c = bytes[i];
-    if (c == '\x1b' && i + 1 < bytes.size()) {
-      const char kind = bytes[++i];
-      if (kind == '[') {
-        // Parameters and intermediates up to a final byte from '@' to '~'.
-        while (i + 1 < bytes.size() && !(bytes[i + 1] >= '@' && bytes[i + 1] <= '~')) ++i;
-        ++i;
-      } else if (kind == ']') {
-        // Up to BEL or ESC backslash.
-        while (i + 1 < bytes.size() && bytes[i + 1] != '\a' && bytes[i + 1] != '\x1b') ++i;
-        ++i;
-        if (i < bytes.size() && bytes[i] == '\x1b') ++i;
-      }
+    if (c == '\x1b') {
+      i = controlSequenceEnd(bytes, i);
       continue;
     }
-    if (c == ' ' || c == '\r' || c == '\n' || c == '\a') continue;
-    text += c;
+    if (c != ' ' && c != '\r' && c != '\n' && c != '\a') text += c;
+    ++i;
   }
   return text;
 }
@@ -48,6 +57,7 @@ std::string plainText(std::string_view bytes) {
 TerminalSession::TerminalSession(const fs::path& folder, std::vector<std::string> command,
                                  const Environment& environment) {
   std::vector<char*> argv;
+  argv.reserve(command.size() + 1);
   for (std::string& word : command) argv.push_back(word.data());
   argv.push_back(nullptr);
   winsize size{};

@@ -96,9 +96,7 @@ TEST_F(ConsoleNames, TypedInTheDefaultCodePageAreFoundSplitAndJoinedBack) {
   expectSplit("caf\u00e9.bin", bytes, "caf\x82.bin");
 
   fs::remove(folder_ / "caf\u00e9.bin");
-  std::vector<std::string> command = windowsEmulatorCommand();
-  for (const char* word : {"cmd", "/c", "Recomb.cmd"}) command.push_back(word);
-  const RunResult joined = runCommand(folder_.path(), command, "");
+  const RunResult joined = runCommand(folder_.path(), commandProcessorCommand("Recomb.cmd"), "");
   EXPECT_TRUE(contains(joined.out, "Recombination succeeded.")) << joined.out << joined.err;
   EXPECT_EQ(folder_.listing(), "caf\u00e9.bin\n");
   EXPECT_TRUE(folder_.read("caf\u00e9.bin") == bytes) << "the joined file differs from the input";
@@ -109,7 +107,7 @@ TEST_F(ConsoleNames, TypedInAConsoleSwitchedToUtf8AreFoundAndSplit) {
   const std::string name = "\u8cc7\u6599.bin";
   folder_.write(name, bytes);
   std::vector<std::string> command = windowsEmulatorCommand();
-  command.push_back("cmd");
+  command.emplace_back("cmd");
   TerminalSession terminal(folder_.path(), command, kUtf8Terminal);
   ASSERT_TRUE(terminal.waitForScreen(">")) << terminal.screen();
   ASSERT_TRUE(terminal.typeLine("chcp 65001")) << terminal.screen();

@@ -59,9 +59,7 @@ class RecombScript : public testing::Test {
 
   // Runs a script as a user would, in the folder, through the command processor.
   RunResult recombine(const char* script = "Recomb.cmd") {
-    std::vector<std::string> command = windowsEmulatorCommand();
-    for (const char* word : {"cmd", "/c", script}) command.emplace_back(word);
-    return runCommand(folder_.path(), command, "");
+    return runCommand(folder_.path(), commandProcessorCommand(script), "");
   }
 
   ScratchFolder folder_;
