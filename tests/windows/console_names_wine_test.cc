@@ -19,6 +19,7 @@
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 #include "support/terminal_session.h"
+#include "support/windows_build_test.h"
 
 namespace floppysplit {
 
@@ -29,19 +30,8 @@ namespace fs = std::filesystem;
 // A terminal whose user types UTF-8, as under any UTF-8 locale.
 const Environment kUtf8Terminal = {{"LC_ALL", "C.UTF-8"}};
 
-bool contains(const std::string& text, std::string_view part) {
-  return text.find(part) != std::string::npos;
-}
-
-class ConsoleNames : public testing::Test {
+class ConsoleNames : public WindowsBuildTest {
  protected:
-  void SetUp() override {
-    if (!testingWindowsBuild()) {
-      GTEST_SKIP() << "needs FLOPPYSPLIT_COMMAND=\"wine .../floppysplit.exe\"; "
-                      "run scripts/test-windows.sh";
-    }
-  }
-
   // Answers the whole dialogue on `terminal` for `name`, in pieces of 1 KB, each answer
   // once its question is on the screen.
   static void answerDialogue(TerminalSession& terminal, std::string_view name) {
@@ -81,8 +71,6 @@ class ConsoleNames : public testing::Test {
     EXPECT_TRUE(contains(folder_.read("Recomb.cmd"), "\"" + scriptName + "\""))
         << folder_.read("Recomb.cmd");
   }
-
-  ScratchFolder folder_;
 };
 
 TEST_F(ConsoleNames, TypedInTheDefaultCodePageAreFoundSplitAndJoinedBack) {

@@ -19,6 +19,7 @@
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
+#include "support/windows_build_test.h"
 
 namespace floppysplit {
 
@@ -29,19 +30,8 @@ namespace fs = std::filesystem;
 const std::string kCompletion =
     "File split and recombination script completed successfully.\r\nNormal exit.\r\n";
 
-bool contains(const std::string& text, std::string_view part) {
-  return text.find(part) != std::string::npos;
-}
-
-class RecombScript : public testing::Test {
+class RecombScript : public WindowsBuildTest {
  protected:
-  void SetUp() override {
-    if (!testingWindowsBuild()) {
-      GTEST_SKIP() << "needs FLOPPYSPLIT_COMMAND=\"wine .../floppysplit.exe\"; "
-                      "run scripts/test-windows.sh";
-    }
-  }
-
   // Writes `bytes` as `name` and splits it into pieces of `kilobytes` with the Windows
   // build, or with the native one; the run must end normally.
   void split(std::string_view name, const std::string& bytes, int kilobytes,
@@ -61,8 +51,6 @@ class RecombScript : public testing::Test {
   RunResult recombine(const char* script = "Recomb.cmd") {
     return runCommand(folder_.path(), commandProcessorCommand(script), "");
   }
-
-  ScratchFolder folder_;
 };
 
 // An input of n * 1024 - 100 bytes in pieces of 1 KB gives n fragments, the last one
