@@ -75,24 +75,21 @@ pieces_space() {
       END { for (p in sharing) count++; printf "%.0f %.0f %d %d\n", own, shared, pieces, count }'
 }
 
-# Like run_case, on the file system mounted at `point`; after every timed run it counts the
-# space of the pieces, then removes them.
+# After a timed run on a copy-on-write file system: counts the space of the pieces (round 0
+# is not counted), then removes them.
+count_and_remove_pieces() {
+  local case=$1 who=$2 round=$3
+  [ "$round" = 0 ] || pieces_space "$work/$case-$who-$round" >>"$work/$case-$who-space.txt"
+  rm -rf "${work:?}/$case-$who-$round"
+}
+
+# Like run_case, on the file system mounted at `point`.
 cow_case() {
   local point=$1 case=$2 answers=$3 pieces=$4
-  # timed_run works on the file system under test through these two.
+  # run_rounds and timed_run work on the file system under test through these two.
   local data=$point work=$point/work
   mkdir -p "$work"
-  echo "== case $case: $runs alternating runs of each =="
-  cat "$data/big" >/dev/null
-  for round in $(seq 0 "$runs"); do
-    local order="floppysplit split"
-    [ $((round % 2)) -eq 0 ] && order="split floppysplit"
-    for who in $order; do
-      timed_run "$case" "$who" "$round" big "$answers" "$pieces" 3
-      [ "$round" = 0 ] || pieces_space "$work/$case-$who-$round" >>"$work/$case-$who-space.txt"
-      rm -rf "${work:?}/$case-$who-$round"
-    done
-  done
+  run_rounds "$case" big "$answers" "$pieces" 3 count_and_remove_pieces
   cp "$work/$case"-*.txt "$cow_root/results/"
 }
 

@@ -85,8 +85,10 @@ timed_run() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 column_of() { awk -v c="$2" '{ print $c }' "$1"; }
 
-run_case() {
-  local case=$1 input=$2 answers=$3 pieces=$4 suffix=$5
+# Runs one case, both programs taking turns; after every run, calls `after_run` with the
+# case, the program, the round and the input's name.
+run_rounds() {
+  local case=$1 input=$2 answers=$3 pieces=$4 suffix=$5 after_run=$6
   echo "== case $case: $runs alternating runs of each =="
   # Both programs read the input from the page cache, the first run included.
   cat "$data/$input" >/dev/null
@@ -97,14 +99,21 @@ run_case() {
     [ $((round % 2)) -eq 0 ] && order="split floppysplit"
     for who in $order; do
       timed_run "$case" "$who" "$round" "$input" "$answers" "$pieces" "$suffix"
-      # Big files are emptied to give the space back, but every file is kept until all
-      # timings are done: on a file system without a journal, inodes freed in the last
-      # minutes make every file creation slower.
-      rm "$work/$case-$who-$round/$input"
-      find "$work/$case-$who-$round" -type f -size +1M -exec truncate -s 0 {} +
+      "$after_run" "$case" "$who" "$round" "$input"
     done
   done
 }
+
+# Big files are emptied to give the space back, but every file is kept until all timings
+# are done: on a file system without a journal, inodes freed in the last minutes make every
+# file creation slower.
+empty_big_files() {
+  local case=$1 who=$2 round=$3 input=$4
+  rm "$work/$case-$who-$round/$input"
+  find "$work/$case-$who-$round" -type f -size +1M -exec truncate -s 0 {} +
+}
+
+run_case() { run_rounds "$@" empty_big_files; }
 
 # Many small files first: they suffer most from anything else the disk is still doing.
 run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5
