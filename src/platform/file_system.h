@@ -58,6 +58,11 @@ Status osLength(OsFile file, int64_t* length);
 
 Status osClose(OsFile file);
 
+// Opens a second handle on the file open as `file`, so that another thread can read it at
+// its own offsets while `file` is used and closed; close the copy with osClose. The copy
+// has no `created` flag of its own.
+Status osDuplicate(OsFile file, OsFile* copy);
+
 // True when both open files are the same file on disk (links and other spellings of the
 // name included).
 bool osSameFile(OsFile a, OsFile b);

@@ -155,6 +155,13 @@ Status osLength(OsFile file, int64_t* length) {
 
 Status osClose(OsFile file) { return ::close(descriptor(file)) == 0 ? kOk : lastError(); }
 
+Status osDuplicate(OsFile file, OsFile* copy) {
+  const int fd = ::fcntl(descriptor(file), F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) return lastError();
+  *copy = OsFile{fd, false};
+  return kOk;
+}
+
 bool osSameFile(OsFile a, OsFile b) {
   struct stat infoA;
   struct stat infoB;

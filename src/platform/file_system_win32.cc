@@ -173,6 +173,17 @@ Status osCopyRange(OsFile, int64_t, OsFile, int64_t, int64_t, int64_t* copied) {
 
 Status osClose(OsFile file) { return CloseHandle(handleOf(file)) ? kOk : lastError(); }
 
+Status osDuplicate(OsFile file, OsFile* copy) {
+  HANDLE duplicate = nullptr;
+  const HANDLE process = GetCurrentProcess();
+  if (!DuplicateHandle(process, handleOf(file), process, &duplicate, 0, FALSE,
+                       DUPLICATE_SAME_ACCESS)) {
+    return lastError();
+  }
+  *copy = OsFile{reinterpret_cast<intptr_t>(duplicate), false};
+  return kOk;
+}
+
 bool osSameFile(OsFile a, OsFile b) { return sameIdentity(handleOf(a), handleOf(b)); }
 
 bool osIsFileNamed(OsFile file, const std::string& name) {

@@ -1,5 +1,7 @@
 #include "script/recombination_script.h"
 
+#include <algorithm>
+
 #include "dialogue/console.h"
 #include "dialogue/layout.h"
 #include "dialogue/run_flow.h"
@@ -37,23 +39,44 @@ std::string copyLine(std::string_view firstSource, std::span<const FragmentName>
   return line;
 }
 
-// The line that sends the script to its failure path unless `result` holds exactly
-// `joinedLength` bytes. "copy /b" passes over a missing source after the first and copies a
-// short one as it is, without an error level, so only the length shows such a fault. The
-// sizes are compared as quoted strings: a numeric comparison stops at 2^31 - 1, and a bare
-// empty size would be a syntax error after which the command processor carries on. Some
-// command processors show only the low 32 bits of a size of 4 GiB or more, so such a length
-// is accepted in either form.
-std::string lengthCheckLine(std::string_view result, int64_t joinedLength) {
+// The line that sends the script to `label` unless `file` holds exactly `length` bytes.
+// "copy /b" passes over a missing source after the first and copies a short one as it is,
+// without an error level, so only the length shows such a fault. The sizes are compared as
+// quoted strings: a numeric comparison stops at 2^31 - 1, and a bare empty size would be a
+// syntax error after which the command processor carries on. Some command processors show
+// only the low 32 bits of a size of 4 GiB or more, so such a length is accepted in either
+// form.
+std::string lengthCheckLine(std::string_view file, int64_t length, std::string_view label) {
   const std::string sizeEquals = R"("%%~zF"==")";
-  std::string line = "for %%F in (" + std::string(result) + ") do if not " + sizeEquals +
-                     std::to_string(joinedLength) + "\"";
+  std::string line = "for %%F in (" + std::string(file) + ") do if not " + sizeEquals +
+                     std::to_string(length) + "\"";
   constexpr int64_t kLow32Range = int64_t{1} << 32;
-  if (joinedLength >= kLow32Range) {
-    line += " if not " + sizeEquals + std::to_string(joinedLength % kLow32Range) + "\"";
+  if (length >= kLow32Range) {
+    line += " if not " + sizeEquals + std::to_string(length % kLow32Range) + "\"";
   }
-  line += " goto nocopy";
+  line += " goto ";
+  line += label;
   return line;
+}
+
+// Compares the SHA-256 of `file` with `sha256` where the system's certutil can tell: it is
+// called by its full path, since a bare name is looked for in the current folder first,
+// where a planted one would run. Its second line is the hash (with blanks between the bytes
+// on some versions); no output, or a line that is not 64 digits once the blanks are gone
+// (an error text), passes over the check, and the length checks still hold. The lines avoid
+// what some command processors cannot parse: a block inside a "for" body, and "if /i" after
+// a string comparison.
+std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256) {
+  return {
+      "set fs_sha256=",
+      "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil -hashfile " +
+          std::string(file) + " SHA256 2^>nul') do if not defined fs_sha256 set \"fs_sha256=%%H\"",
+      "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
+      "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
+      "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
+      "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" + std::string(sha256) +
+          "\" goto mismatch",
+  };
 }
 
 }  // namespace
@@ -72,15 +95,25 @@ std::string scriptFileName(std::string_view name) {
   return quoted;
 }
 
+int64_t WrittenData::fragmentLength(size_t index) const {
+  const int64_t before = static_cast<int64_t>(index) * fragmentSize;
+  return std::clamp(length - before, int64_t{0}, fragmentSize);
+}
+
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
-                             int64_t joinedLength,
+                             const WrittenData& written,
                              const std::function<void(const std::string&)>& emit) {
   const std::string name = scriptFileName(inputName);
   const size_t count = fragments.size();
   emit("@echo off");
-  // A missing fragment fails before any temporary is made.
-  for (const FragmentName& fragment : fragments) {
-    emit("if not exist " + std::string(copyName(fragment)) + " goto nocopy");
+  emit("setlocal");
+  // A missing fragment, or one of another length, fails before any temporary is made, and
+  // the failure names it.
+  for (size_t i = 0; i < count; ++i) {
+    const std::string fragment(copyName(fragments[i]));
+    emit("set fs_frag=" + fragment);
+    emit("if not exist " + fragment + " goto missing");
+    emit(lengthCheckLine(fragment, written.fragmentLength(i), "wronglength"));
   }
   auto emitCopy = [&emit](const std::string& line) {
     emit(line);
@@ -112,7 +145,8 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
 
   const std::string result(kTemporaries[current]);
   const std::string other(kTemporaries[1 - current]);
-  emit(lengthCheckLine(result, joinedLength));
+  emit(lengthCheckLine(result, written.length, "nocopy"));
+  for (const std::string& line : hashCheckLines(result, written.sha256)) emit(line);
   const std::vector<std::string> outcome = {
       "if not exist " + name + " goto do_ren",
       "echo " + name + " already exists.",
@@ -125,6 +159,15 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
       "if exist " + name + " goto ok",
       "echo " + name + " not created.",
       "goto end",
+      ":missing",
+      "echo %fs_frag% is missing.",
+      "goto nocopy",
+      ":wronglength",
+      "echo %fs_frag% has the wrong length.",
+      "goto nocopy",
+      ":mismatch",
+      "echo The recombined file does not match the original.",
+      "goto nocopy",
       ":nocopy",
       "echo Recombination of files failed.",
       "goto end",
@@ -140,9 +183,9 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
 
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,
                                                   std::span<const FragmentName> fragments,
-                                                  int64_t joinedLength) {
+                                                  const WrittenData& written) {
   std::vector<std::string> lines;
-  emitRecombinationScript(inputName, fragments, joinedLength,
+  emitRecombinationScript(inputName, fragments, written,
                           [&lines](const std::string& line) { lines.push_back(line); });
   return lines;
 }
@@ -156,7 +199,8 @@ void writeRecombinationScript() {
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const Unit unit = job.scriptUnit;
-  emitRecombinationScript(job.inputName.trimmed(), fragments, job.writtenLength,
+  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256};
+  emitRecombinationScript(job.inputName.trimmed(), fragments, written,
                           [unit](const std::string& line) {
                             const Item items[] = {line};
                             writeTextLines(unit, formatLines("(a)", items), OnFailure::report);

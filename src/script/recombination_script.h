@@ -2,8 +2,10 @@
 // Recomb.cmd: the batch script that joins the fragments back with "copy /b" through the
 // temporaries zzztempa and zzztempb, four fragments a line, gives the result the input's
 // name unless a file of that name exists, reports the outcome and, after success, deletes
-// the fragments and itself. It fails, deleting nothing, when a fragment is missing or the
-// joined file does not have the length the fragments had when they were written.
+// the fragments and itself. Before anything is renamed or deleted it proves the join: it
+// names a fragment that is missing or has another length than was written, and fails,
+// deleting nothing, when the joined file has another length or (where the system's
+// certutil can tell) another SHA-256 than the bytes written.
 
 #include <cstdint>
 #include <functional>
@@ -21,17 +23,29 @@ namespace floppysplit {
 // every % doubled and every " left out, so that no name can run a command of its own.
 std::string scriptFileName(std::string_view name);
 
+// What the run wrote into the fragments, which the script checks the join against.
+struct WrittenData {
+  // Bytes of every fragment but the last, which holds what is left.
+  int64_t fragmentSize = 0;
+  // Bytes of all fragments together.
+  int64_t length = 0;
+  // Their SHA-256, 64 lowercase hexadecimal digits.
+  std::string_view sha256;
+
+  // Bytes of fragment `index`, counted from 0.
+  int64_t fragmentLength(size_t index) const;
+};
+
 // Hands the script's lines, without line ends, to `emit` one at a time, in order; the last
 // line is empty. Only one line is held at a time, however many fragments there are.
-// `joinedLength` is the number of bytes the fragments hold together.
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
-                             int64_t joinedLength,
+                             const WrittenData& written,
                              const std::function<void(const std::string&)>& emit);
 
 // All of the script's lines at once.
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,
                                                   std::span<const FragmentName> fragments,
-                                                  int64_t joinedLength);
+                                                  const WrittenData& written);
 
 // Writes Recomb.cmd for the fragments of splitJob.
 void writeRecombinationScript();

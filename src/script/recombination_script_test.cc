@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "split/fragment_names.h"
@@ -11,12 +14,18 @@ namespace floppysplit {
 
 namespace {
 
+constexpr std::string_view kSha256 =
+    "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
+
+// The script for `count` fragments that hold `joinedLength` bytes together, each but the
+// last `fragmentSize` bytes (by default as many as the count needs).
 std::vector<std::string> scriptFor(std::string_view input, int32_t count,
-                                   int64_t joinedLength = 1000) {
+                                   int64_t joinedLength = 1000, int64_t fragmentSize = 0) {
   std::vector<FragmentName> names;
   const int32_t digits = fragmentDigitCount(count);
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, digits));
-  return recombinationScriptLines(input, names, joinedLength);
+  if (fragmentSize == 0) fragmentSize = (joinedLength + count - 1) / count;
+  return recombinationScriptLines(input, names, WrittenData{fragmentSize, joinedLength, kSha256});
 }
 
 bool startsWith(const std::string& line, std::string_view start) {
@@ -32,22 +41,30 @@ std::vector<std::string> copyBlock(const std::vector<std::string>& script) {
   return block;
 }
 
-// The lines between "@echo off" and the first copy line.
+// The lines between "setlocal" and the first copy line.
 std::vector<std::string> guardLines(const std::vector<std::string>& script) {
   std::vector<std::string> guards;
-  for (size_t i = 1; i < script.size() && !startsWith(script[i], "copy /b "); ++i) {
+  for (size_t i = 2; i < script.size() && !startsWith(script[i], "copy /b "); ++i) {
     guards.push_back(script[i]);
   }
   return guards;
 }
 
-// The line right after the last copy line's error level check.
-std::string lineAfterCopies(const std::vector<std::string>& script) {
+// The `count` lines from the one right after the last copy line's error level check.
+std::vector<std::string> linesAfterCopies(const std::vector<std::string>& script,
+                                          size_t count = 1) {
   size_t last = 0;
   for (size_t i = 0; i < script.size(); ++i) {
     if (startsWith(script[i], "copy /b ")) last = i;
   }
-  return last + 2 < script.size() ? script[last + 2] : "";
+  const size_t first = std::min(last + 2, script.size());
+  return {script.begin() + static_cast<ptrdiff_t>(first),
+          script.begin() + static_cast<ptrdiff_t>(std::min(first + count, script.size()))};
+}
+
+std::string lineAfterCopies(const std::vector<std::string>& script) {
+  const std::vector<std::string> lines = linesAfterCopies(script);
+  return lines.empty() ? "" : lines.front();
 }
 
 // The temporary the result block renames, and the one it deletes.
@@ -63,21 +80,44 @@ std::pair<std::string, std::string> resultAndOther(const std::vector<std::string
 
 using Lines = std::vector<std::string>;
 
-TEST(RecombinationScript, SevenFragmentsGiveTheWholeThirtyNineLines) {
-  EXPECT_EQ(scriptFor("report.dat", 7, 3500000),
+TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
+  EXPECT_EQ(scriptFor("report.dat", 7, 3500000, 512000),
             (Lines{"@echo off",
-                   "if not exist fragmen1 goto nocopy",
-                   "if not exist fragmen2 goto nocopy",
-                   "if not exist fragmen3 goto nocopy",
-                   "if not exist fragmen4 goto nocopy",
-                   "if not exist fragmen5 goto nocopy",
-                   "if not exist fragmen6 goto nocopy",
-                   "if not exist fragmen7 goto nocopy",
+                   "setlocal",
+                   "set fs_frag=fragmen1",
+                   "if not exist fragmen1 goto missing",
+                   "for %%F in (fragmen1) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen2",
+                   "if not exist fragmen2 goto missing",
+                   "for %%F in (fragmen2) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen3",
+                   "if not exist fragmen3 goto missing",
+                   "for %%F in (fragmen3) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen4",
+                   "if not exist fragmen4 goto missing",
+                   "for %%F in (fragmen4) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen5",
+                   "if not exist fragmen5 goto missing",
+                   "for %%F in (fragmen5) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen6",
+                   "if not exist fragmen6 goto missing",
+                   "for %%F in (fragmen6) do if not \"%%~zF\"==\"512000\" goto wronglength",
+                   "set fs_frag=fragmen7",
+                   "if not exist fragmen7 goto missing",
+                   "for %%F in (fragmen7) do if not \"%%~zF\"==\"428000\" goto wronglength",
                    "copy /b fragmen1+fragmen2+fragmen3+fragmen4 /v zzztempa",
                    "if errorlevel 1 goto nocopy",
                    "copy /b zzztempa+fragmen5+fragmen6+fragmen7 /v zzztempb",
                    "if errorlevel 1 goto nocopy",
                    "for %%F in (zzztempb) do if not \"%%~zF\"==\"3500000\" goto nocopy",
+                   "set fs_sha256=",
+                   "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil -hashfile "
+                   "zzztempb SHA256 2^>nul') do if not defined fs_sha256 set \"fs_sha256=%%H\"",
+                   "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
+                   "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
+                   "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
+                   "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" + std::string(kSha256) +
+                       "\" goto mismatch",
                    "if not exist report.dat goto do_ren",
                    "echo report.dat already exists.",
                    "echo Recombined file is zzztempb",
@@ -89,6 +129,15 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeThirtyNineLines) {
                    "if exist report.dat goto ok",
                    "echo report.dat not created.",
                    "goto end",
+                   ":missing",
+                   "echo %fs_frag% is missing.",
+                   "goto nocopy",
+                   ":wronglength",
+                   "echo %fs_frag% has the wrong length.",
+                   "goto nocopy",
+                   ":mismatch",
+                   "echo The recombined file does not match the original.",
+                   "goto nocopy",
                    ":nocopy",
                    "echo Recombination of files failed.",
                    "goto end",
@@ -129,28 +178,48 @@ TEST(RecombinationScript, CopyLinesGroupFragmentsByFours) {
                    "copy /b zzztempa+fragme13 /v zzztempb"}));
 }
 
+// The three lines that check fragment `name` for `length` bytes.
+Lines fragmentCheck(const std::string& name, const std::string& length) {
+  return {"set fs_frag=" + name, "if not exist " + name + " goto missing",
+          "for %%F in (" + name + ") do if not \"%%~zF\"==" + length + " goto wronglength"};
+}
+
+Lines joined(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
 TEST(RecombinationScript, EveryFragmentIsCheckedBeforeTheFirstCopy) {
-  const std::pair<int32_t, Lines> cases[] = {
-      {1, {"if not exist fragmen1 goto nocopy"}},
-      {3,
-       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
-        "if not exist fragmen3 goto nocopy"}},
-      {4,
-       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
-        "if not exist fragmen3 goto nocopy", "if not exist fragmen4 goto nocopy"}},
-      {5,
-       {"if not exist fragmen1 goto nocopy", "if not exist fragmen2 goto nocopy",
-        "if not exist fragmen3 goto nocopy", "if not exist fragmen4 goto nocopy",
-        "if not exist fragmen5 goto nocopy"}},
+  const std::tuple<int32_t, int64_t, int64_t, Lines> cases[] = {
+      {1, 1024, 1457152, fragmentCheck("fragmen1", "\"1024\"")},
+      {3, 3000000, 1457152,
+       joined({fragmentCheck("fragmen1", "\"1457152\""), fragmentCheck("fragmen2", "\"1457152\""),
+               fragmentCheck("fragmen3", "\"85696\"")})},
+      // Full fragments only: the last holds a whole fragment too.
+      {4, 4096, 1024,
+       joined({fragmentCheck("fragmen1", "\"1024\""), fragmentCheck("fragmen2", "\"1024\""),
+               fragmentCheck("fragmen3", "\"1024\""), fragmentCheck("fragmen4", "\"1024\"")})},
+      // A final fragment the input shrank to nothing while it was split.
+      {5, 4096, 1024,
+       joined({fragmentCheck("fragmen1", "\"1024\""), fragmentCheck("fragmen2", "\"1024\""),
+               fragmentCheck("fragmen3", "\"1024\""), fragmentCheck("fragmen4", "\"1024\""),
+               fragmentCheck("fragmen5", "\"0\"")})},
+      // From 4 GiB on a fragment's low 32 bits are accepted too.
+      {2, 5000000000, 4294967296,
+       joined({fragmentCheck("fragmen1", "\"4294967296\" if not \"%%~zF\"==\"0\""),
+               fragmentCheck("fragmen2", "\"705032704\"")})},
+      {1, 9000000000, 9000000000,
+       fragmentCheck("fragmen1", "\"9000000000\" if not \"%%~zF\"==\"410065408\"")},
   };
-  for (const auto& [count, expected] : cases) {
-    EXPECT_EQ(guardLines(scriptFor("x", count)), expected) << count;
+  for (const auto& [count, length, fragmentSize, expected] : cases) {
+    EXPECT_EQ(guardLines(scriptFor("x", count, length, fragmentSize)), expected) << count;
   }
   const Lines thirteen = guardLines(scriptFor("x", 13));
-  ASSERT_EQ(thirteen.size(), 13u);
-  EXPECT_EQ(thirteen.front(), "if not exist fragme01 goto nocopy");
-  EXPECT_EQ(thirteen[9], "if not exist fragme10 goto nocopy");
-  EXPECT_EQ(thirteen.back(), "if not exist fragme13 goto nocopy");
+  ASSERT_EQ(thirteen.size(), 39u);
+  EXPECT_EQ(thirteen.front(), "set fs_frag=fragme01");
+  EXPECT_EQ(thirteen[28], "if not exist fragme10 goto missing");
+  EXPECT_EQ(thirteen.back(), "for %%F in (fragme13) do if not \"%%~zF\"==\"76\" goto wronglength");
 }
 
 TEST(RecombinationScript, JoinedLengthIsCheckedOnTheResultAfterTheLastCopy) {
@@ -171,6 +240,20 @@ TEST(RecombinationScript, JoinedLengthIsCheckedOnTheResultAfterTheLastCopy) {
   EXPECT_EQ(lineAfterCopies(scriptFor("x", 3, 9000000000)),
             "for %%F in (zzztempb) do if not \"%%~zF\"==\"9000000000\" "
             "if not \"%%~zF\"==\"410065408\" goto nocopy");
+}
+
+TEST(RecombinationScript, TheResultsHashIsCheckedAfterItsLength) {
+  const std::pair<int32_t, std::string> cases[] = {
+      {1, "zzztempb"}, {4, "zzztempa"}, {5, "zzztempb"}};
+  for (const auto& [count, result] : cases) {
+    const Lines lines = linesAfterCopies(scriptFor("x", count), 7);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "set fs_sha256=") << count;
+    EXPECT_NE(lines[2].find("certutil -hashfile " + result + " SHA256"), std::string::npos)
+        << lines[2];
+    EXPECT_EQ(lines[6], "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" +
+                            std::string(kSha256) + "\" goto mismatch");
+  }
 }
 
 TEST(RecombinationScript, ResultIsTheLastCopyTarget) {

@@ -81,6 +81,8 @@ void copyInputRecords(int64_t* nextRecord, int64_t* position, int64_t lastPositi
     *nextRecord += copied;
     *position += copied;
     if (*position > lastPosition) return;
+    // A run ends early at the most one call copies; the next run takes up from there.
+    if (copied > 0) continue;
     readInputRecord((*nextRecord)++);
     writeFragmentRecord(static_cast<int32_t>((*position)++), shownName);
   }
@@ -106,22 +108,27 @@ void copyFragments() {
       const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
       if (status != kOk) stopWithWriteError(status, shownName);
     }
+    hashFileBytes(job.fragmentUnit, job.fragmentSize, OnFailure::report);
     closeFile(job.fragmentUnit, OnFailure::report);
   }
   // The fragments hold every whole record once the copying below is done (a failure stops
   // the run); the final fragment's tail adds its bytes.
   job.writtenLength = job.fullRecordBytes;
-  if (job.hasFinalFragment == 0) return;
-
-  // The final fragment: whole records up to the input's last whole record, then the tail.
-  const std::string_view shownName = job.fragmentName(job.fragmentCount);
-  openFragment(job.fragmentCount, shownName);
-  // The tail starts after the whole records counted when the file was chosen, even if the
-  // file has grown since. The plan leaves fewer whole records than a full fragment holds.
-  int64_t position = 1;
-  copyInputRecords(&nextRecord, &position, job.fullRecordCount - nextRecord + 1, shownName);
-  finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
-  closeFile(job.fragmentUnit, OnFailure::report);
+  if (job.hasFinalFragment != 0) {
+    // The final fragment: whole records up to the input's last whole record, then the tail.
+    const std::string_view shownName = job.fragmentName(job.fragmentCount);
+    openFragment(job.fragmentCount, shownName);
+    // The tail starts after the whole records counted when the file was chosen, even if the
+    // file has grown since. The plan leaves fewer whole records than a full fragment holds.
+    int64_t position = 1;
+    copyInputRecords(&nextRecord, &position, job.fullRecordCount - nextRecord + 1, shownName);
+    finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
+    hashFileBytes(job.fragmentUnit,
+                  job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize,
+                  OnFailure::report);
+    closeFile(job.fragmentUnit, OnFailure::report);
+  }
+  finishDataHash(&job.writtenSha256, OnFailure::report);
 }
 
 }  // namespace floppysplit

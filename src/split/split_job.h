@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,9 @@ struct SplitJob {
   // Bytes the fragments hold together once the copying is done: inputLength, unless the
   // input shrank inside its last partial record while it was being split.
   int64_t writtenLength = 0;
+  // SHA-256 of the bytes written into the fragments, in order, read back from each
+  // fragment once it was complete: 64 lowercase hexadecimal digits.
+  std::string writtenSha256;
   const Unit scriptUnit = 12;
 
   // Fragment `index` (counted from 1), all ten characters.

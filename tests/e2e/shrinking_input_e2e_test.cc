@@ -117,6 +117,7 @@ TEST_F(ChangingInput, ShorterInsideTheTailReportsItAndFinishesWithWhatIsThere) {
   // The script checks the join against what was written, not the length first seen.
   EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"10800\" goto nocopy\r\n"),
             std::string::npos);
+  EXPECT_EQ(scriptSha256(folder_.read("Recomb.cmd")), sha256sumOf(folder_.path(), kThreeFragments));
   EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), shorter);
   EXPECT_EQ(folder_.read("big.bin"), shorter);
 }
@@ -132,6 +133,7 @@ TEST_F(ChangingInput, LongerStillGivesExactlyTheConfirmedBytes) {
   EXPECT_EQ(fragmentsDeletedByScript(folder_.read("Recomb.cmd")), kThreeFragments);
   EXPECT_NE(folder_.read("Recomb.cmd").find("if not \"%%~zF\"==\"11000\" goto nocopy\r\n"),
             std::string::npos);
+  EXPECT_EQ(scriptSha256(folder_.read("Recomb.cmd")), sha256sumOf(folder_.path(), kThreeFragments));
   EXPECT_EQ(folder_.read("fragmen3").size(), 11000u - 8192u);
   EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input);
   EXPECT_EQ(folder_.read("big.bin"), longer);

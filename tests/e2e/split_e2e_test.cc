@@ -9,6 +9,7 @@
 
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
 
 namespace floppysplit {
 
@@ -80,36 +81,63 @@ TEST_F(SplitRun, TypicalFloppyRunGivesTheWholeTranscriptAndThreeFragments) {
   EXPECT_EQ(folder_.read("fragmen3"), input.substr(2 * kFloppy));
   EXPECT_EQ(folder_.read("fragmen3").size(), 85696u);
   EXPECT_EQ(folder_.read("big.bin"), input);
+  const std::string sha256 = sha256sumOf(folder_.path(), {"fragmen1", "fragmen2", "fragmen3"});
+  EXPECT_EQ(sha256, sha256sumOf(folder_.path(), {"big.bin"}));
   EXPECT_EQ(folder_.read("Recomb.cmd"),
-            consoleLines({"@echo off",
-                          "if not exist fragmen1 goto nocopy",
-                          "if not exist fragmen2 goto nocopy",
-                          "if not exist fragmen3 goto nocopy",
-                          "copy /b fragmen1+fragmen2+fragmen3 /v zzztempb",
-                          "if errorlevel 1 goto nocopy",
-                          "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy",
-                          "if not exist big.bin goto do_ren",
-                          "echo big.bin already exists.",
-                          "echo Recombined file is zzztempb",
-                          "goto ok",
-                          ":do_ren",
-                          "rename zzztempb big.bin",
-                          "if errorlevel 1 goto nocopy",
-                          "del zzztempa",
-                          "if exist big.bin goto ok",
-                          "echo big.bin not created.",
-                          "goto end",
-                          ":nocopy",
-                          "echo Recombination of files failed.",
-                          "goto end",
-                          ":ok",
-                          "Echo Recombination succeeded.",
-                          "del fragmen1",
-                          "del fragmen2",
-                          "del fragmen3",
-                          "del recomb.cmd",
-                          ":end",
-                          ""}));
+            consoleLines(
+                {"@echo off",
+                 "setlocal",
+                 "set fs_frag=fragmen1",
+                 "if not exist fragmen1 goto missing",
+                 "for %%F in (fragmen1) do if not \"%%~zF\"==\"1457152\" goto wronglength",
+                 "set fs_frag=fragmen2",
+                 "if not exist fragmen2 goto missing",
+                 "for %%F in (fragmen2) do if not \"%%~zF\"==\"1457152\" goto wronglength",
+                 "set fs_frag=fragmen3",
+                 "if not exist fragmen3 goto missing",
+                 "for %%F in (fragmen3) do if not \"%%~zF\"==\"85696\" goto wronglength",
+                 "copy /b fragmen1+fragmen2+fragmen3 /v zzztempb",
+                 "if errorlevel 1 goto nocopy",
+                 "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy",
+                 "set fs_sha256=",
+                 "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil "
+                 "-hashfile zzztempb SHA256 2^>nul') do if not defined fs_sha256 set "
+                 "\"fs_sha256=%%H\"",
+                 "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
+                 "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
+                 "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
+                 "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" + sha256 + "\" goto mismatch",
+                 "if not exist big.bin goto do_ren",
+                 "echo big.bin already exists.",
+                 "echo Recombined file is zzztempb",
+                 "goto ok",
+                 ":do_ren",
+                 "rename zzztempb big.bin",
+                 "if errorlevel 1 goto nocopy",
+                 "del zzztempa",
+                 "if exist big.bin goto ok",
+                 "echo big.bin not created.",
+                 "goto end",
+                 ":missing",
+                 "echo %fs_frag% is missing.",
+                 "goto nocopy",
+                 ":wronglength",
+                 "echo %fs_frag% has the wrong length.",
+                 "goto nocopy",
+                 ":mismatch",
+                 "echo The recombined file does not match the original.",
+                 "goto nocopy",
+                 ":nocopy",
+                 "echo Recombination of files failed.",
+                 "goto end",
+                 ":ok",
+                 "Echo Recombination succeeded.",
+                 "del fragmen1",
+                 "del fragmen2",
+                 "del fragmen3",
+                 "del recomb.cmd",
+                 ":end",
+                 ""}));
 }
 
 TEST_F(SplitRun, BadSizesAreAskedAgainUntilOneIsAccepted) {

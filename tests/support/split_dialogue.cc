@@ -1,6 +1,8 @@
 #include "support/split_dialogue.h"
 
+#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "support/program_runner.h"
@@ -66,6 +68,23 @@ std::string joinFiles(const std::filesystem::path& folder, const std::vector<std
     joined += bytes.str();
   }
   return joined;
+}
+
+std::string scriptSha256(std::string_view script) {
+  const std::string_view before = "if /i not \"%fs_sha256%\"==\"";
+  const size_t at = script.find(before);
+  return at == std::string_view::npos ? "" : std::string(script.substr(at + before.size(), 64));
+}
+
+std::string sha256sumOf(const std::filesystem::path& folder,
+                        const std::vector<std::string>& names) {
+  std::string command = "cd '" + folder.string() + "' && cat";
+  for (const std::string& name : names) command += " '" + name + "'";
+  command += " | sha256sum";
+  const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  char digest[65] = {};
+  if (pipe == nullptr || std::fread(digest, 1, 64, pipe.get()) != 64) return "no sha256sum";
+  return digest;
 }
 
 }  // namespace floppysplit

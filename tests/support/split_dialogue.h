@@ -37,4 +37,11 @@ std::vector<std::string> fragmentsDeletedByScript(std::string_view script);
 // The named files of `folder`, joined in order.
 std::string joinFiles(const std::filesystem::path& folder, const std::vector<std::string>& names);
 
+// The SHA-256 that Recomb.cmd compares the join with, or "" when it holds none.
+std::string scriptSha256(std::string_view script);
+
+// The SHA-256 of the named files of `folder` joined in order, as sha256sum computes it,
+// 64 lowercase hexadecimal digits (another implementation than the program's).
+std::string sha256sumOf(const std::filesystem::path& folder, const std::vector<std::string>& names);
+
 }  // namespace floppysplit

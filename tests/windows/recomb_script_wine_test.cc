@@ -181,7 +181,8 @@ TEST_F(RecombScript, LengthCheckFromFourGibibytesOnTakesExactlyThatLength) {
   constexpr int64_t kLength = int64_t{4} << 30;
   const std::vector<FragmentName> one = {makeFragmentName(1, 1)};
   std::string check;
-  for (const std::string& line : recombinationScriptLines("big.bin", one, kLength)) {
+  for (const std::string& line :
+       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, ""})) {
     if (line.rfind("for %%F in (zzztempb) do ", 0) == 0) check = line;
   }
   ASSERT_NE(check, "");

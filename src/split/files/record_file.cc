@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "runtime/text_field.h"
 #include "split/files/connection.h"
+#include "split/files/data_hash.h"
 
 namespace floppysplit {
 
@@ -39,6 +40,8 @@ Status connect(Unit unit, std::string_view nameField, OsExistence existence, OsA
   OsFile file;
   const Status status = osOpen(name, existence, access, &file);
   if (status != kOk) return status;
+  // Writing into a file the data hash has still to read back would change what it hashes.
+  if (!file.created) awaitDataHashOf(file);
   // Whatever ends the run closes what is connected then.
   if (connections().empty()) closeAtEndOfRun(closeAllUnits);
   connections()[unit] = Connection{name, file, kind, recordLength, {}, 0, false, false};
@@ -182,6 +185,25 @@ Status closeFile(Unit unit, OnFailure onFailure) {
   return finish(status, onFailure, Statement::close, unit);
 }
 
+Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure) {
+  const Connection* c = connection(unit);
+  if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::read, unit);
+  OsFile copy;
+  const Status status = osDuplicate(c->file, &copy);
+  if (status != kOk) return finish(status, onFailure, Statement::read, unit);
+  Unit failedUnit = unit;
+  return finish(queueDataHash(copy, length, unit, &failedUnit), onFailure, Statement::read,
+                failedUnit);
+}
+
+Status finishDataHash(std::string* hex, OnFailure onFailure) {
+  Unit failedUnit = kNoUnit;
+  const Status status = finishQueuedDataHash(hex, &failedUnit);
+  return finish(status, onFailure, Statement::read, failedUnit);
+}
+
+int64_t dataHashedBytes() { return queuedDataHashedBytes(); }
+
 bool queryFile(std::string_view nameField, int64_t* size) {
   const std::string name = fileName(nameField);
   for (const auto& [unit, c] : connections()) {
@@ -212,6 +234,7 @@ bool unitHoldsFile(Unit unit, std::string_view name) {
 }
 
 void closeAllUnits() {
+  abandonDataHash();
   while (!connections().empty()) {
     closeFile(connections().begin()->first, OnFailure::returnStatus);
   }

@@ -57,9 +57,10 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 // at a time, but many records per system call and without allocating. It copies only what
 // it can copy exactly so and stops silently before the first record it cannot: one that is
 // not wholly in the source, a read or write that fails, units that are not both record
-// connections of one record length. Returns the number of records copied. The caller takes
-// the next record with readRecord and writeRecord, which then meet that end of file or
-// failure just as a copy record by record would have; bytes a failed step left beyond the
+// connections of one record length; a run the system copies also stops after 64 MiB.
+// Returns the number of records copied. After none, the caller takes the next record with
+// readRecord and writeRecord, which then meet that end of file or failure just as a copy
+// record by record would have; bytes a failed step left beyond the
 // copied records are the same ones that copy writes again. A build that links
 // copy_records_one_at_a_time.cc instead of copy_records.cc copies nothing here, and so moves
 // every record on its own: the reference the end-to-end tests hold this copy equal to.
@@ -72,6 +73,24 @@ Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 // Appends `lines`, each ended by CR LF, to a text file. They arrive finished (the script
 // writer formats them); this layer adds nothing but the line ends.
 Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure);
+
+// The run's data hash: the SHA-256 of the bytes of the files handed to it, in the order
+// they were handed. Hands over the first `length` bytes of the file connected to `unit`,
+// whatever its record length: a second thread reads them back from the file itself through
+// a handle of its own while the caller goes on, even after the unit is closed. A file that
+// a later open finds already there waits, before it is connected, until the hash has read
+// any earlier file that is the same file on disk. Fails with the first failure of an
+// earlier file, if any (see finishDataHash).
+Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure);
+
+// Waits until every file handed over is read and sets `*hex` to the SHA-256 of all their
+// bytes, as 64 lowercase hexadecimal digits; the hash is then empty again. A failed read
+// gives the system's code and a file shorter than the length handed over gives -1 (with
+// OnFailure::report, a failed read on that file's unit).
+Status finishDataHash(std::string* hex, OnFailure onFailure);
+
+// The bytes the data hash has read so far.
+int64_t dataHashedBytes();
 
 // Writes out what is still buffered and closes the file, keeping it. Closing a unit that
 // is not connected does nothing and succeeds.
@@ -93,8 +112,8 @@ bool unitsShareFile(Unit a, Unit b);
 // True when the file connected to `unit` is the file that `name` names.
 bool unitHoldsFile(Unit unit, std::string_view name);
 
-// Closes every connected unit, writing out buffers first; failures are passed over, since
-// this runs as the process ends.
+// Closes every connected unit, writing out buffers first, after ending the data hash;
+// failures are passed over, since this runs as the process ends.
 void closeAllUnits();
 
 }  // namespace floppysplit

@@ -5,7 +5,9 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
+#include <string>
 
+#include "platform/sha256.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {
@@ -226,6 +228,55 @@ TEST_F(RecordFile, SameFileIsRecognisedThroughOtherNames) {
   EXPECT_TRUE(unitsShareFile(10, 11));
   EXPECT_TRUE(unitHoldsFile(10, "link"));
   EXPECT_FALSE(unitHoldsFile(10, "absent"));
+}
+
+// The SHA-256 of `bytes`, from the platform's own hash.
+std::string sha256Of(const std::string& bytes) {
+  Sha256 sha;
+  std::string hex;
+  EXPECT_EQ(sha.start(), kOk);
+  EXPECT_EQ(sha.add(bytes.data(), static_cast<int64_t>(bytes.size())), kOk);
+  EXPECT_EQ(sha.finish(&hex), kOk);
+  return hex;
+}
+
+TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOver) {
+  const std::string first = patternBytes(700000, 3);
+  const std::string second = patternBytes(1000, 4);
+  folder_.write("second", second + "not handed");
+  ASSERT_EQ(
+      openRecordFile(kUnit, "first", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+      kOk);
+  folder_.write("first", first);
+  ASSERT_EQ(hashFileBytes(kUnit, 700000, kStatus), kOk);
+  ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
+  // The same file opened again waits for the hash to read it before it can be written over.
+  ASSERT_EQ(
+      openRecordFile(kUnit, "first", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
+      kOk);
+  std::array<char, 512> other{};
+  ASSERT_EQ(writeRecord(kUnit, 1, other.data(), kStatus), kOk);
+  ASSERT_EQ(openRecordFile(kUnit + 1, "second", ExistenceRule::mustExist, 1, Action::read, kStatus),
+            kOk);
+  ASSERT_EQ(hashFileBytes(kUnit + 1, 1000, kStatus), kOk);
+
+  std::string hex;
+  ASSERT_EQ(finishDataHash(&hex, kStatus), kOk);
+  EXPECT_EQ(hex, sha256Of(first + second));
+  EXPECT_EQ(dataHashedBytes(), 0);
+}
+
+TEST_F(RecordFile, DataHashOfAFileShorterThanHandedIsEndOfFileAndStartsEmptyAgain) {
+  folder_.write("data", patternBytes(1000));
+  ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::mustExist, 512, Action::read, kStatus),
+            kOk);
+  ASSERT_EQ(hashFileBytes(kUnit, 1001, kStatus), kOk);
+  std::string hex = "untouched";
+  EXPECT_EQ(finishDataHash(&hex, kStatus), kEndOfFile);
+  EXPECT_EQ(hex, "untouched");
+  EXPECT_EQ(hashFileBytes(kUnit + 1, 1, kStatus), kUnitNotConnected);
+  ASSERT_EQ(finishDataHash(&hex, kStatus), kOk);
+  EXPECT_EQ(hex, sha256Of(""));
 }
 
 }  // namespace
