@@ -89,7 +89,7 @@ cow_case() {
   # run_rounds and timed_run work on the file system under test through these two.
   local data=$point work=$point/work
   mkdir -p "$work"
-  run_rounds "$case" big "$answers" "$pieces" 3 count_and_remove_pieces
+  run_rounds "$case" big "$answers" "$pieces" 3 count_and_remove_pieces split floppysplit
   cp "$work/$case"-*.txt "$cow_root/results/"
 }
 
@@ -97,14 +97,14 @@ cow_report() {
   local case=$1 title=$2
   # report reads the results through this.
   local work=$cow_root/results
-  report "$case" "$title"
+  report "$case" "$title" split floppysplit split
   local who own shared count sharing
   for who in floppysplit split; do
     # The run whose pieces took the median space of their own.
     read -r own shared count sharing < <(sort -n "$work/$case-$who-space.txt" |
       awk '{ line[NR] = $0 } END { print line[int((NR + 1) / 2)] }')
-    printf '    %-12s space of its own %8d KiB (%6.1f MiB), shared %8d KiB; %d of %d pieces share blocks\n' \
-      "$([ $who = split ] && echo 'GNU split' || echo floppysplit)" $((own / 1024)) \
+    printf '    %-22s space of its own %8d KiB (%6.1f MiB), shared %8d KiB; %d of %d pieces share blocks\n' \
+      "$(label_of "$who")" $((own / 1024)) \
       "$(awk -v v="$own" 'BEGIN { print v / 1048576 }')" $((shared / 1024)) "$sharing" "$count"
   done
 }

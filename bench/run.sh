@@ -102,19 +102,22 @@ timed_run() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 column_of() { awk -v c="$2" '{ print $c }' "$1"; }
 
-# Runs one case, both programs taking turns; after every run, calls `after_run` with the
-# case, the program, the round and the input's name.
+# Runs one case, the programs named after `after_run` taking turns; after every run, calls
+# `after_run` with the case, the program, the round and the input's name.
 run_rounds() {
   local case=$1 input=$2 answers=$3 pieces=$4 suffix=$5 after_run=$6
-  echo "== case $case: $runs alternating runs of each =="
-  # Both programs read the input from the page cache, the first run included.
+  shift 6
+  local programs=("$@")
+  echo "== case $case: $runs rounds of ${programs[*]}, taking turns =="
+  # Every program reads the input from the page cache, the first run included.
   cat "$data/$input" >/dev/null
   # Round 0 is not timed: it lets the file system settle into the work first.
+  local round place who
   for round in $(seq 0 "$runs"); do
-    # The program that goes first changes every round.
-    local order="floppysplit split"
-    [ $((round % 2)) -eq 0 ] && order="split floppysplit"
-    for who in $order; do
+    # Each round starts one place further down the list, so that every program goes first,
+    # and last, in turn.
+    for ((place = 0; place < ${#programs[@]}; place++)); do
+      who=${programs[(round + place) % ${#programs[@]}]}
       timed_run "$case" "$who" "$round" "$input" "$answers" "$pieces" "$suffix"
       "$after_run" "$case" "$who" "$round" "$input"
     done
@@ -130,39 +133,73 @@ empty_big_files() {
   find "$work/$case-$who-$round" -type f -size +1M -exec truncate -s 0 {} +
 }
 
-run_case() { run_rounds "$@" empty_big_files; }
+# run_case case input answers pieces suffix program...
+run_case() { run_rounds "${@:1:5}" empty_big_files "${@:6}"; }
 
 # Many small files first: they suffer most from anything else the disk is still doing.
-run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5
-run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4
-run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3
+run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit
+run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
+run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit
 
+# The name a program goes by in the report.
+label_of() {
+  case $1 in
+    split) echo "GNU split" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# Median wall time of a program's runs in a case, in milliseconds.
+median_wall() { column_of "$work/$1-$2.txt" 1 | median; }
+
+# Prints floppysplit's median wall time over that of `other` in `case`; with a `target`,
+# also whether the ratio stays within it.
+ratio_line() {
+  local case=$1 other=$2 target=${3:-}
+  awk -v a="$(median_wall "$case" floppysplit)" -v b="$(median_wall "$case" "$other")" \
+    -v target="$target" -v name="$(label_of "$other"):" 'BEGIN {
+      text = sprintf("    wall ratio floppysplit / %-22s", name)
+      if (b <= 0) { print text "   n/a (its median is 0 ms)"; exit }
+      ratio = a / b
+      if (target == "") printf "%s %6.3f  (no target)\n", text, ratio
+      else printf "%s %6.3f  (target at most %.2f: %s)\n", text, ratio, target,
+        (ratio <= target + 0 ? "ok" : "over target")
+    }'
+}
+
+# report case title ratios program...
+# Prints each program's median wall and CPU times and peak memory in the case, then
+# floppysplit's wall time over that of each program in `ratios` (words "program" or
+# "program:target"), then every run's wall time.
 report() {
-  local case=$1 title=$2
-  local fw fc fm sw sc sm
-  fw=$(column_of "$work/$case-floppysplit.txt" 1 | median)
-  fc=$(awk '{ print $2 + $3 }' "$work/$case-floppysplit.txt" | median)
-  fm=$(column_of "$work/$case-floppysplit.txt" 4 | sort -n | tail -1)
-  sw=$(column_of "$work/$case-split.txt" 1 | median)
-  sc=$(awk '{ print $2 + $3 }' "$work/$case-split.txt" | median)
-  sm=$(column_of "$work/$case-split.txt" 4 | sort -n | tail -1)
+  local case=$1 title=$2 ratios=$3
+  shift 3
+  local who file ratio target
   echo "($case) $title"
-  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
-    floppysplit "$(awk -v v="$fw" 'BEGIN { print v / 1000 }')" "$fc" "$fm"
-  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
-    "GNU split" "$(awk -v v="$sw" 'BEGIN { print v / 1000 }')" "$sc" "$sm"
-  printf '    wall ratio floppysplit / split: %.2f\n' "$(awk -v a="$fw" -v b="$sw" 'BEGIN { print (b > 0 ? a / b : 0) }')"
-  echo "    every run, ms: floppysplit $(column_of "$work/$case-floppysplit.txt" 1 | paste -sd ' ')," \
-    "GNU split $(column_of "$work/$case-split.txt" 1 | paste -sd ' ')"
+  for who in "$@"; do
+    file=$work/$case-$who.txt
+    printf '    %-22s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' "$(label_of "$who")" \
+      "$(awk -v v="$(median_wall "$case" "$who")" 'BEGIN { print v / 1000 }')" \
+      "$(awk '{ print $2 + $3 }' "$file" | median)" "$(column_of "$file" 4 | sort -n | tail -1)"
+  done
+  for ratio in $ratios; do
+    target=
+    [[ $ratio != *:* ]] || target=${ratio#*:}
+    ratio_line "$case" "${ratio%%:*}" "$target"
+  done
+  echo "    every run, ms:"
+  for who in "$@"; do
+    printf '      %-20s %s\n' "$(label_of "$who")" "$(column_of "$work/$case-$who.txt" 1 | paste -sd ' ')"
+  done
 }
 
 echo
 echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
   "kernel $(uname -r), $(stat -f -c %T bench) file system"
-report a "$title_a"
-report b "$title_b"
-report c "$title_c"
+report a "$title_a" split floppysplit split
+report b "$title_b" split floppysplit split
+report c "$title_c" split floppysplit split
 
 if [ "$small" = 1 ]; then
   echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
