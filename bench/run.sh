@@ -7,7 +7,7 @@
 #   bash bench/run.sh            5 runs of each program per case
 #   BENCH_RUNS=9 bash bench/run.sh
 #   BENCH_SMALL=1 bash bench/run.sh    checks the script itself in seconds: small inputs under
-#                                      bench/data/small, no copy-on-write cases; its times
+#                                      bench/data/small-set, no copy-on-write cases; its times
 #                                      say nothing about speed
 #
 # Cases: (a) 1 GiB in floppy-sized pieces, (b) 100 MB in 100 KB pieces (1,000 files),
@@ -28,7 +28,7 @@ title_b="100 MB, 100 KB pieces (1,000 files)"
 title_c="20 MB, 1 KB pieces (20,480 files)"
 if [ "$small" = 1 ]; then
   # The same cases on inputs small enough to run every program in a second or so.
-  data=bench/data/small
+  data=bench/data/small-set
   size_a=16777216 size_b=2048000 size_c=262144
   title_a="BENCH_SMALL: 16 MiB, floppy pieces (1,457,152 bytes; 12 files)"
   title_b="BENCH_SMALL: 2 MB, 100 KB pieces (20 files)"
