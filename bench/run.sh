@@ -1,23 +1,33 @@
 #!/usr/bin/env bash
-# Times floppysplit against GNU split on the same work and prints the median wall and CPU
-# times, their ratio and the peak memory of each. The test data is made once under
-# bench/data; every run works in a fresh folder under bench/work, and the two programs take
-# turns, so that both meet the same state of the page cache and of the disk.
+# Times floppysplit, which writes the pieces and a SHA-256 of what it wrote, against other
+# programs doing the same work or part of it, and prints each one's median wall and CPU times
+# and peak memory, and floppysplit's median wall time over each other program's. The test
+# data is made once under bench/data; every run works in a fresh folder under bench/work, and
+# the programs take turns, each round starting one place further down their list, so that
+# all meet the same state of the page cache and of the disk.
 #
-#   bash bench/run.sh            5 runs of each program per case
-#   BENCH_RUNS=9 bash bench/run.sh
+#   bash bench/run.sh            9 timed rounds per case, after one untimed round 0
+#   BENCH_RUNS=5 bash bench/run.sh
 #   BENCH_SMALL=1 bash bench/run.sh    checks the script itself in seconds: small inputs under
 #                                      bench/data/small-set, no copy-on-write cases; its times
 #                                      say nothing about speed
 #
-# Cases: (a) 1 GiB in floppy-sized pieces, (b) 100 MB in 100 KB pieces (1,000 files),
-# (c) 20 MB in 1 KB pieces (20,480 files); run as root, also (d) to (g): 1 GiB in 4096 KB and
-# in floppy-sized pieces on loop-mounted XFS and btrfs, with the disk space the pieces take
-# (bench/copy_on_write_cases.sh).
+# Cases:
+# (a) 1 GiB in floppy-sized pieces (1,457,152 bytes), against three programs:
+#     - GNU split -b 1457152 alone, the pieces without a checksum;
+#     - split, then sha256sum of the input, timed as one `sh -c` run: the usual way to get
+#       the pieces and a checksum (target: floppysplit takes at most 0.30 of its time);
+#     - openssl dgst -sha256 of the input: every byte read and hashed once, the floor for
+#       floppysplit's work (target: floppysplit takes at most 1.25 of its time).
+# (b) 100 MB in 100 KB pieces (1,000 files) and (c) 20 MB in 1 KB pieces (20,480 files),
+#     against GNU split.
+# Run as root, also (d) to (g): 1 GiB in 4096 KB and in floppy-sized pieces on loop-mounted
+# XFS and btrfs against GNU split, with the disk space the pieces take; 5 rounds unless
+# BENCH_RUNS is set (bench/copy_on_write_cases.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=${BENCH_RUNS:-5}
+runs=${BENCH_RUNS:-9}
 small=${BENCH_SMALL:-0}
 data=bench/data
 work=bench/work
