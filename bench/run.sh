@@ -1,32 +1,66 @@
 #!/usr/bin/env bash
-# Times floppysplit against GNU split on the same work and prints the median wall and CPU
-# times, their ratio and the peak memory of each. The test data is made once under
-# bench/data; every run works in a fresh folder under bench/work, and the two programs take
-# turns, so that both meet the same state of the page cache and of the disk.
+# Times floppysplit, which writes the pieces and a SHA-256 of what it wrote, against other
+# programs doing the same work or part of it, and prints each one's median wall and CPU times
+# and peak memory, and floppysplit's median wall time over each other program's. The test
+# data is made once under bench/data; every run works in a fresh folder under bench/work, and
+# the programs take turns, each round starting one place further down their list, so that
+# all meet the same state of the page cache and of the disk.
 #
-#   bash bench/run.sh            5 runs of each program per case
-#   BENCH_RUNS=9 bash bench/run.sh
+#   bash bench/run.sh            9 timed rounds per case, after one untimed round 0
+#   BENCH_RUNS=5 bash bench/run.sh
+#   BENCH_SMALL=1 bash bench/run.sh    checks the script itself in seconds: small inputs under
+#                                      bench/data/small-set, no copy-on-write cases; its times
+#                                      say nothing about speed
 #
-# Cases: (a) 1 GiB in floppy-sized pieces, (b) 100 MB in 100 KB pieces (1,000 files),
-# (c) 20 MB in 1 KB pieces (20,480 files); run as root, also (d) to (g): 1 GiB in 4096 KB and
-# in floppy-sized pieces on loop-mounted XFS and btrfs, with the disk space the pieces take
-# (bench/copy_on_write_cases.sh).
+# Cases:
+# (a) 1 GiB in floppy-sized pieces (1,457,152 bytes), against three programs:
+#     - GNU split -b 1457152 alone, the pieces without a checksum;
+#     - split, then sha256sum of the input, timed as one `sh -c` run: the usual way to get
+#       the pieces and a checksum (target: floppysplit takes at most 0.30 of its time);
+#     - openssl dgst -sha256 of the input: every byte read and hashed once, the floor for
+#       floppysplit's work (target: floppysplit takes at most 1.25 of its time).
+# (b) 100 MB in 100 KB pieces (1,000 files) and (c) 20 MB in 1 KB pieces (20,480 files),
+#     against GNU split.
+# Run as root, also (d) to (g): 1 GiB in 4096 KB and in floppy-sized pieces on loop-mounted
+# XFS and btrfs against GNU split, with the disk space the pieces take; 5 rounds unless
+# BENCH_RUNS is set (bench/copy_on_write_cases.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs=${BENCH_RUNS:-5}
+runs=${BENCH_RUNS:-9}
+small=${BENCH_SMALL:-0}
 data=bench/data
 work=bench/work
-
-if [ ! -x /usr/bin/time ]; then
-  echo "bench/run.sh measures peak memory with /usr/bin/time (Debian package 'time');" \
-    "installing it." >&2
-  bash scripts/install-deps.sh time || {
-    echo "bench/run.sh: /usr/bin/time is missing; install the Debian package 'time'." >&2
-    exit 1
-  }
+# Input sizes in bytes and the titles of cases (a) to (c).
+size_a=1073741824 size_b=102400000 size_c=20971520
+title_a="1 GiB, floppy pieces (1,457,152 bytes; 737 files)"
+title_b="100 MB, 100 KB pieces (1,000 files)"
+title_c="20 MB, 1 KB pieces (20,480 files)"
+if [ "$small" = 1 ]; then
+  # The same cases on inputs small enough to run every program in a second or so.
+  data=bench/data/small-set
+  size_a=16777216 size_b=2048000 size_c=262144
+  title_a="BENCH_SMALL: 16 MiB, floppy pieces (1,457,152 bytes; 12 files)"
+  title_b="BENCH_SMALL: 2 MB, 100 KB pieces (20 files)"
+  title_c="BENCH_SMALL: 256 KiB, 1 KB pieces (256 files)"
 fi
-command -v split >/dev/null || { echo "bench/run.sh: GNU split is missing (coreutils)." >&2; exit 1; }
+
+# Installs Debian package `package` when `command` is missing; `use` says what the bench
+# needs it for.
+install_missing() {
+  local command=$1 package=$2 use=$3
+  command -v "$command" >/dev/null && return 0
+  echo "bench/run.sh $use with $command (Debian package '$package'); installing it." >&2
+  if ! bash scripts/install-deps.sh "$package" || ! command -v "$command" >/dev/null; then
+    echo "bench/run.sh: $command is missing; install the Debian package '$package'." >&2
+    exit 1
+  fi
+}
+install_missing /usr/bin/time time "measures peak memory"
+install_missing openssl openssl "compares floppysplit with the hash alone"
+for command in split sha256sum; do
+  command -v "$command" >/dev/null || { echo "bench/run.sh: GNU $command is missing (coreutils)." >&2; exit 1; }
+done
 
 echo "== building floppysplit (release) =="
 cmake --preset default >/dev/null
@@ -43,9 +77,9 @@ make_data() {
   fi
 }
 mkdir -p "$data"
-make_data big 1073741824
-make_data mid 102400000
-make_data small 20971520
+make_data big "$size_a"
+make_data mid "$size_b"
+make_data small "$size_c"
 
 if [ -d "$work" ]; then
   echo "removing $work left by an earlier run; timings may come out slow (see the note at the end)"
@@ -63,13 +97,31 @@ timed_run() {
   sync
   local start end
   start=$(date +%s%N)
-  if [ "$who" = floppysplit ]; then
-    (cd "$folder" && printf '%b' "$answers" | /usr/bin/time -f '%U %S %M' -o ../time.txt \
-      "$program" >../out.txt)
-  else
-    (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
-      split -a "$suffix" -b "$pieces" "$input" piece.)
-  fi
+  case $who in
+    floppysplit)
+      (cd "$folder" && printf '%b' "$answers" | /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        "$program" >../out.txt) ;;
+    split)
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        split -a "$suffix" -b "$pieces" "$input" piece.) ;;
+    split_sha256sum)
+      # The pieces and a checksum the common way: split, then sha256sum of the input, in one
+      # shell timed as a whole. The CPU times are those of the shell and its children
+      # together; %M is the peak RSS of the largest of them alone, as wait4 reports it for
+      # a process that waited for its children, which is the figure wanted here.
+      # shellcheck disable=SC2016 # the inner shell expands its own arguments
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        sh -c 'split -a "$1" -b "$2" "$3" piece. && sha256sum "$3" >"$3.sha256"' \
+        sh "$suffix" "$pieces" "$input") ;;
+    openssl)
+      # Every byte read and hashed once, and nothing written but the digest: the floor for a
+      # program that hashes what it splits.
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        openssl dgst -sha256 -out "$input.sha256" "$input") ;;
+    *)
+      echo "bench/run.sh: no program called $who" >&2
+      exit 1 ;;
+  esac
   end=$(date +%s%N)
   read -r user system rss <"$work/time.txt"
   [ "$round" = 0 ] || echo "$(((end - start) / 1000000)) $user $system $rss" >>"$work/$case-$who.txt"
@@ -80,24 +132,39 @@ timed_run() {
     (cd "$folder" && cat fra* | cmp -s - "$input") ||
       { echo "floppysplit's fragments do not join to $input" >&2; exit 1; }
   fi
+  if [ "$round" = 0 ] && [ -f "$folder/$input.sha256" ]; then
+    # Once per case, outside the timing: the programs that hash the input must agree.
+    local digest
+    digest=$(grep -Eo '[0-9a-f]{64}' "$folder/$input.sha256") ||
+      { echo "$who wrote no SHA-256 of $input" >&2; exit 1; }
+    if [ -f "$work/$case-digest.txt" ]; then
+      [ "$digest" = "$(cat "$work/$case-digest.txt")" ] ||
+        { echo "$who's SHA-256 of $input differs from the other program's" >&2; exit 1; }
+    else
+      echo "$digest" >"$work/$case-digest.txt"
+    fi
+  fi
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 column_of() { awk -v c="$2" '{ print $c }' "$1"; }
 
-# Runs one case, both programs taking turns; after every run, calls `after_run` with the
-# case, the program, the round and the input's name.
+# Runs one case, the programs named after `after_run` taking turns; after every run, calls
+# `after_run` with the case, the program, the round and the input's name.
 run_rounds() {
   local case=$1 input=$2 answers=$3 pieces=$4 suffix=$5 after_run=$6
-  echo "== case $case: $runs alternating runs of each =="
-  # Both programs read the input from the page cache, the first run included.
+  shift 6
+  local programs=("$@")
+  echo "== case $case: $runs rounds of ${programs[*]}, taking turns =="
+  # Every program reads the input from the page cache, the first run included.
   cat "$data/$input" >/dev/null
   # Round 0 is not timed: it lets the file system settle into the work first.
+  local round place who
   for round in $(seq 0 "$runs"); do
-    # The program that goes first changes every round.
-    local order="floppysplit split"
-    [ $((round % 2)) -eq 0 ] && order="split floppysplit"
-    for who in $order; do
+    # Each round starts one place further down the list, so that every program goes first,
+    # and last, in turn.
+    for ((place = 0; place < ${#programs[@]}; place++)); do
+      who=${programs[(round + place) % ${#programs[@]}]}
       timed_run "$case" "$who" "$round" "$input" "$answers" "$pieces" "$suffix"
       "$after_run" "$case" "$who" "$round" "$input"
     done
@@ -113,41 +180,85 @@ empty_big_files() {
   find "$work/$case-$who-$round" -type f -size +1M -exec truncate -s 0 {} +
 }
 
-run_case() { run_rounds "$@" empty_big_files; }
+# run_case case input answers pieces suffix program...
+run_case() { run_rounds "${@:1:5}" empty_big_files "${@:6}"; }
 
 # Many small files first: they suffer most from anything else the disk is still doing.
-run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5
-run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4
-run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3
+run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit
+run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
+# Case (a) also times the ways to get the pieces and a SHA-256 without floppysplit.
+run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sha256sum openssl
 
+# The name a program goes by in the report.
+label_of() {
+  case $1 in
+    split) echo "GNU split" ;;
+    split_sha256sum) echo "split + sha256sum" ;;
+    openssl) echo "openssl dgst -sha256" ;;
+    *) echo "$1" ;;
+  esac
+}
+
+# Median wall time of a program's runs in a case, in milliseconds.
+median_wall() { column_of "$work/$1-$2.txt" 1 | median; }
+
+# Prints floppysplit's median wall time over that of `other` in `case`; with a `target`,
+# also whether the ratio stays within it.
+ratio_line() {
+  local case=$1 other=$2 target=${3:-}
+  awk -v a="$(median_wall "$case" floppysplit)" -v b="$(median_wall "$case" "$other")" \
+    -v target="$target" -v name="$(label_of "$other"):" 'BEGIN {
+      text = sprintf("    wall ratio floppysplit / %-22s", name)
+      if (b <= 0) { print text "   n/a (its median is 0 ms)"; exit }
+      ratio = a / b
+      if (target == "") printf "%s %6.3f  (no target)\n", text, ratio
+      else printf "%s %6.3f  (target at most %.2f: %s)\n", text, ratio, target,
+        (ratio <= target + 0 ? "ok" : "over target")
+    }'
+}
+
+# report case title ratios program...
+# Prints each program's median wall and CPU times and peak memory in the case, then
+# floppysplit's wall time over that of each program in `ratios` (words "program" or
+# "program:target"), then every run's wall time.
 report() {
-  local case=$1 title=$2
-  local fw fc fm sw sc sm
-  fw=$(column_of "$work/$case-floppysplit.txt" 1 | median)
-  fc=$(awk '{ print $2 + $3 }' "$work/$case-floppysplit.txt" | median)
-  fm=$(column_of "$work/$case-floppysplit.txt" 4 | sort -n | tail -1)
-  sw=$(column_of "$work/$case-split.txt" 1 | median)
-  sc=$(awk '{ print $2 + $3 }' "$work/$case-split.txt" | median)
-  sm=$(column_of "$work/$case-split.txt" 4 | sort -n | tail -1)
+  local case=$1 title=$2 ratios=$3
+  shift 3
+  local who file ratio target
   echo "($case) $title"
-  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
-    floppysplit "$(awk -v v="$fw" 'BEGIN { print v / 1000 }')" "$fc" "$fm"
-  printf '    %-12s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' \
-    "GNU split" "$(awk -v v="$sw" 'BEGIN { print v / 1000 }')" "$sc" "$sm"
-  printf '    wall ratio floppysplit / split: %.2f\n' "$(awk -v a="$fw" -v b="$sw" 'BEGIN { print (b > 0 ? a / b : 0) }')"
-  echo "    every run, ms: floppysplit $(column_of "$work/$case-floppysplit.txt" 1 | paste -sd ' ')," \
-    "GNU split $(column_of "$work/$case-split.txt" 1 | paste -sd ' ')"
+  for who in "$@"; do
+    file=$work/$case-$who.txt
+    printf '    %-22s median wall %7.3f s  cpu %7.3f s  peak RSS %6d KiB\n' "$(label_of "$who")" \
+      "$(awk -v v="$(median_wall "$case" "$who")" 'BEGIN { print v / 1000 }')" \
+      "$(awk '{ print $2 + $3 }' "$file" | median)" "$(column_of "$file" 4 | sort -n | tail -1)"
+  done
+  for ratio in $ratios; do
+    target=
+    [[ $ratio != *:* ]] || target=${ratio#*:}
+    ratio_line "$case" "${ratio%%:*}" "$target"
+  done
+  echo "    every run, ms:"
+  for who in "$@"; do
+    printf '      %-20s %s\n' "$(label_of "$who")" "$(column_of "$work/$case-$who.txt" 1 | paste -sd ' ')"
+  done
 }
 
 echo
 echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
   "kernel $(uname -r), $(stat -f -c %T bench) file system"
-report a "1 GiB, floppy pieces (1,457,152 bytes; 737 files)"
-report b "100 MB, 100 KB pieces (1,000 files)"
-report c "20 MB, 1 KB pieces (20,480 files)"
+# floppysplit splits and hashes: at most a quarter slower than hashing alone, and under a
+# third of the time of split followed by sha256sum.
+report a "$title_a" "openssl:1.25 split_sha256sum:0.30 split" \
+  floppysplit openssl split_sha256sum split
+report b "$title_b" split floppysplit split
+report c "$title_c" split floppysplit split
 
-source bench/copy_on_write_cases.sh
+if [ "$small" = 1 ]; then
+  echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
+else
+  source bench/copy_on_write_cases.sh
+fi
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"
