@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <ostream>
@@ -119,14 +120,17 @@ TEST_F(RecombScript, FailingCopyReportsFailureAndKeepsFragmentsAndScript) {
 }
 
 // A fragment lost or damaged on the way to the other machine: the script must fail before
-// it deletes anything, whichever build wrote it. "copy /b" alone passes over a missing
-// source after the first and copies a short one as it is, without an error level.
+// it deletes anything, whichever build wrote it, and name the fragment. "copy /b" alone
+// passes over a missing source after the first and copies a short one as it is, without an
+// error level.
 struct Damage {
   const char* name;
   int fragments;
   const char* fragment;
   // Bytes to add to the fragment's length, or kRemove.
   int64_t change;
+  // The line that names what is wrong.
+  const char* says;
 };
 constexpr int64_t kRemove = INT64_MIN;
 
@@ -153,7 +157,9 @@ TEST_P(RecombScriptRefuses, DamagedFragmentsAndDeletesNothing) {
   }
 
   const RunResult run = recombine();
-  EXPECT_TRUE(contains(run.out, "Recombination of files failed.\r\n")) << run.out << run.err;
+  EXPECT_TRUE(
+      contains(run.out, std::string(damage.says) + "\r\nRecombination of files failed.\r\n"))
+      << run.out << run.err;
   EXPECT_FALSE(contains(run.out, "succeeded")) << run.out;
   for (const std::string& kept : left) {
     EXPECT_TRUE(fs::exists(folder_ / kept)) << kept << " is gone; left: " << folder_.listing();
@@ -163,17 +169,118 @@ TEST_P(RecombScriptRefuses, DamagedFragmentsAndDeletesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fragments, RecombScriptRefuses,
-    testing::Combine(testing::Values(Damage{"MiddleMissing", 5, "fragmen3", kRemove},
-                                     Damage{"LastMissing", 5, "fragmen5", kRemove},
-                                     Damage{"CutShort", 5, "fragmen2", -100},
-                                     Damage{"Grown", 5, "fragmen4", 10},
-                                     Damage{"Emptied", 5, "fragmen3", -1024},
-                                     Damage{"OnlyOneCutShort", 1, "fragmen1", -100}),
-                     testing::Bool()),
+    testing::Combine(
+        testing::Values(Damage{"MiddleMissing", 5, "fragmen2", kRemove, "fragmen2 is missing."},
+                        Damage{"LastMissing", 5, "fragmen5", kRemove, "fragmen5 is missing."},
+                        Damage{"CutShort", 5, "fragmen2", -100, "fragmen2 has the wrong length."},
+                        Damage{"OneByteShort", 5, "fragmen2", -1, "fragmen2 has the wrong length."},
+                        Damage{"Grown", 5, "fragmen4", 10, "fragmen4 has the wrong length."},
+                        Damage{"Emptied", 5, "fragmen3", -1024, "fragmen3 has the wrong length."},
+                        Damage{"OnlyOneCutShort", 1, "fragmen1", -100,
+                               "fragmen1 has the wrong length."}),
+        testing::Bool()),
     [](const testing::TestParamInfo<std::tuple<Damage, bool>>& param) {
       return std::string(std::get<0>(param.param).name) +
              (std::get<1>(param.param) ? "NativeBuild" : "WindowsBuild");
     });
+
+// The hash check, with stand-ins for the system's certutil: the script calls the one in
+// %SystemRoot%\System32, and wine's own prints nothing for -hashfile. Each stand-in prints
+// the true hash of what is joined, in the form of one Windows version, or an error text.
+enum class Certutil { windows10, windows7, errorText, none };
+
+struct HashCheck {
+  const char* name;
+  Certutil standIn;
+  // Whether a certutil.cmd that prints a wrong hash lies beside the fragments.
+  bool planted;
+  // Whether one byte inside fragmen2 is changed, keeping its length.
+  bool byteChanged;
+};
+
+void PrintTo(const HashCheck& check, std::ostream* out) { *out << check.name; }
+
+// What `form` prints for a file whose SHA-256 is `sha256`, as a batch file.
+std::string certutilScript(Certutil form, const std::string& sha256) {
+  std::string hash = sha256;
+  if (form == Certutil::windows7) {
+    // Upper case, a blank between bytes.
+    hash.clear();
+    for (size_t i = 0; i < sha256.size(); i += 2) {
+      if (i > 0) hash += ' ';
+      for (const char c : sha256.substr(i, 2)) hash += static_cast<char>(std::toupper(c));
+    }
+  }
+  if (form == Certutil::errorText) {
+    return consoleLines({"@echo off", "echo CertUtil: -hashfile command FAILED: 0x80070002",
+                         "echo CertUtil: The system cannot find the file specified."});
+  }
+  return consoleLines({"@echo off", "echo SHA256 hash of zzztempb:", "echo " + hash,
+                       "echo CertUtil: -hashfile command completed successfully."});
+}
+
+class RecombScriptHashes : public RecombScript, public testing::WithParamInterface<HashCheck> {
+ protected:
+  // The folder that stands for %SystemRoot%, outside the folder whose files are checked.
+  ScratchFolder systemRoot_;
+};
+
+TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
+  const HashCheck check = GetParam();
+  const std::string bytes = inputFor(5);
+  split("data.bin", bytes, 1);
+  if (HasFatalFailure()) return;
+  fs::remove(folder_ / "data.bin");
+  if (check.byteChanged) {
+    std::string fragment = folder_.read("fragmen2");
+    fragment[500] = static_cast<char>(fragment[500] ^ 0x20);
+    folder_.write("fragmen2", fragment);
+  }
+  const std::vector<std::string> fragments = {"fragmen1", "fragmen2", "fragmen3", "fragmen4",
+                                              "fragmen5"};
+  const std::string joinedSha256 = sha256sumOf(folder_.path(), fragments);
+  if (check.planted) {
+    folder_.write("certutil.cmd", certutilScript(Certutil::windows10, std::string(64, '0')));
+  }
+  std::string script = "Recomb.cmd";
+  if (check.standIn != Certutil::none) {
+    fs::create_directory(systemRoot_ / "System32");
+    systemRoot_.write("System32/certutil.cmd", certutilScript(check.standIn, joinedSha256));
+    std::string windowsPath = "Z:" + systemRoot_.path().string();
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    script = "set SystemRoot=" + windowsPath + "&& Recomb.cmd";
+  }
+  std::vector<std::string> before;
+  for (const auto& entry : fs::directory_iterator(folder_.path())) {
+    before.push_back(entry.path().filename().string());
+  }
+
+  const RunResult run = recombine(script.c_str());
+  if (check.byteChanged) {
+    EXPECT_TRUE(contains(run.out,
+                         "The recombined file does not match the original.\r\n"
+                         "Recombination of files failed.\r\n"))
+        << run.out << run.err;
+    for (const std::string& kept : before) {
+      EXPECT_TRUE(fs::exists(folder_ / kept)) << kept << " is gone; left: " << folder_.listing();
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "data.bin")) << folder_.listing();
+  } else {
+    EXPECT_TRUE(contains(run.out, "Recombination succeeded.\r\n")) << run.out << run.err;
+    EXPECT_EQ(folder_.listing(), check.planted ? "certutil.cmd\ndata.bin\n" : "data.bin\n");
+    EXPECT_TRUE(folder_.read("data.bin") == bytes) << "the joined file differs from the input";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandIns, RecombScriptHashes,
+    testing::Values(HashCheck{"Windows10Joins", Certutil::windows10, false, false},
+                    HashCheck{"Windows7Joins", Certutil::windows7, false, false},
+                    HashCheck{"ErrorTextJoins", Certutil::errorText, false, false},
+                    HashCheck{"PlantedBesideTheFragmentsIsNeverRun", Certutil::none, true, false},
+                    HashCheck{"Windows10FindsAChangedByte", Certutil::windows10, false, true},
+                    HashCheck{"Windows7FindsAChangedByte", Certutil::windows7, false, true}),
+    [](const testing::TestParamInfo<HashCheck>& param) { return param.param.name; });
 
 // The length check of a join of 4 GiB or more, on a sparse file rather than a real join:
 // the command processor may show such a size as its low 32 bits, and either form passes.
