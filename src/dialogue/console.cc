@@ -6,6 +6,7 @@
 #include "dialogue/console_input.h"
 #include "dialogue/layout.h"
 #include "dialogue/list_value.h"
+#include "dialogue/progress_line.h"
 #include "platform/file_system.h"
 #include "runtime/termination.h"
 
@@ -14,6 +15,8 @@ namespace floppysplit {
 namespace {
 
 void writeConsoleLines(std::span<const std::string> lines) {
+  // A line the progress line would otherwise share its row with.
+  eraseProgress();
   std::string text;
   for (const std::string& line : lines) {
     text += line;

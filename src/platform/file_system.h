@@ -76,6 +76,12 @@ std::string osErrorText(Status code);
 // The operating system's code for the console stream write that just failed.
 Status osConsoleError();
 
+// True when standard error is a terminal (a console on Windows).
+bool osStandardErrorIsTerminal();
+
+// The width in columns of the terminal standard error shows on, or 0 when unknown.
+int32_t osTerminalColumns();
+
 // Process set-up before the first console or file operation: a failed write must come
 // back as a status, and console streams must pass bytes through unchanged.
 void osPrepareProcess();

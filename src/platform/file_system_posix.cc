@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -182,6 +183,14 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
 std::string osErrorText(Status code) { return std::strerror(code); }
 
 Status osConsoleError() { return lastError(); }
+
+bool osStandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
+
+int32_t osTerminalColumns() {
+  winsize size{};
+  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_col;
+}
 
 void osPrepareProcess() {
   // A write past a file size limit, or into a closed pipe, must fail with a status

@@ -221,6 +221,18 @@ Status osConsoleError() {
   return ERROR_WRITE_FAULT;
 }
 
+bool osStandardErrorIsTerminal() {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
+int32_t osTerminalColumns() {
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
+  // Lines wrap at the width of the screen buffer.
+  return info.dwSize.X;
+}
+
 void osPrepareProcess() {
   // The console streams pass bytes through unchanged: each line already ends with CR LF,
   // which text mode would turn into CR CR LF, and a Ctrl-Z in the input is just a byte.

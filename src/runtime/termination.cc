@@ -11,6 +11,7 @@ namespace floppysplit {
 namespace {
 
 void (*gCloseFiles)() = nullptr;
+void (*gErase)() = nullptr;
 
 // Texts of the program's own error numbers that its operations can bring up.
 const char* ownErrorText(Status error) {
@@ -55,6 +56,7 @@ std::string unitText(Unit unit) {
 }
 
 void closeEverything() {
+  if (gErase != nullptr) gErase();
   if (gCloseFiles != nullptr) gCloseFiles();
   std::fflush(stdout);
 }
@@ -62,6 +64,8 @@ void closeEverything() {
 }  // namespace
 
 void closeAtEndOfRun(void (*closeFiles)()) { gCloseFiles = closeFiles; }
+
+void eraseAtEndOfRun(void (*erase)()) { gErase = erase; }
 
 void endRun(int exitStatus) {
   closeEverything();

@@ -23,6 +23,10 @@ inline constexpr Unit kNoUnit = -3;
 // ending call it first, then write out standard output.
 void closeAtEndOfRun(void (*closeFiles)());
 
+// Hands the end of the run a function to call before anything else, so that a line drawn
+// for a person at the terminal is gone before the report or the exit.
+void eraseAtEndOfRun(void (*erase)());
+
 // Orderly end: closes everything, prints nothing, exits with `exitStatus`.
 [[noreturn]] void endRun(int exitStatus);
 

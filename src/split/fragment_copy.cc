@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialogue/console.h"
+#include "dialogue/progress_line.h"
 #include "dialogue/run_flow.h"
 #include "split/files/record_file.h"
 #include "split/final_fragment.h"
@@ -68,14 +69,29 @@ void writeFragmentRecord(int32_t position, std::string_view shownName) {
   if (status != kOk) stopWithWriteError(status, shownName);
 }
 
-// Copies input records from `*nextRecord` on into the open fragment as records `*position`
-// to `lastPosition`, in order. Runs of records go many at a time; whatever such a run
+// Shows on the progress line, if there is one, that fragment `fragment` is being written
+// and the input is copied up to record `nextRecord`.
+void showCopyProgress(int32_t fragment, int64_t nextRecord) {
+  const SplitJob& job = splitJob;
+  showProgress({fragment, job.fragmentCount, (nextRecord - 1) * kRecordLength, dataHashedBytes(),
+                job.inputLength});
+}
+
+// Hands the first `length` bytes of the open fragment to the data hash.
+void hashFragment(int32_t fragment, int64_t nextRecord, int64_t length) {
+  hashFileBytes(splitJob.fragmentUnit, length, OnFailure::report,
+                [=] { showCopyProgress(fragment, nextRecord); });
+}
+
+// Copies input records from `*nextRecord` on into the open fragment `fragment` as records
+// `*position` to `lastPosition`, in order. Runs of records go many at a time; whatever such a run
 // cannot copy exactly is taken up record by record, so an end of file or a failure shows
 // at the same record, with the same line, as when every record is moved on its own.
-void copyInputRecords(int64_t* nextRecord, int64_t* position, int64_t lastPosition,
-                      std::string_view shownName) {
+void copyInputRecords(int32_t fragment, int64_t* nextRecord, int64_t* position,
+                      int64_t lastPosition, std::string_view shownName) {
   const SplitJob& job = splitJob;
   while (*position <= lastPosition) {
+    showCopyProgress(fragment, *nextRecord);
     const int64_t copied = copyRecords(job.inputUnit, *nextRecord, job.fragmentUnit, *position,
                                        lastPosition - *position + 1);
     *nextRecord += copied;
@@ -97,18 +113,19 @@ void copyFragments() {
 
   const int64_t recordsPerFragment = job.fragmentSize / kRecordLength;
   int64_t nextRecord = 1;
+  startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
     const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
     openFragment(index, shownName);
     int64_t position = 1;
-    copyInputRecords(&nextRecord, &position, recordsPerFragment, shownName);
+    copyInputRecords(index, &nextRecord, &position, recordsPerFragment, shownName);
     // A longer file left from an earlier run must not keep stale bytes after the new ones.
     // One this open created holds just the records written, which fill the fragment.
     if (!unitCreatedFile(job.fragmentUnit)) {
       const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
       if (status != kOk) stopWithWriteError(status, shownName);
     }
-    hashFileBytes(job.fragmentUnit, job.fragmentSize, OnFailure::report);
+    hashFragment(index, nextRecord, job.fragmentSize);
     closeFile(job.fragmentUnit, OnFailure::report);
   }
   // The fragments hold every whole record once the copying below is done (a failure stops
@@ -121,14 +138,16 @@ void copyFragments() {
     // The tail starts after the whole records counted when the file was chosen, even if the
     // file has grown since. The plan leaves fewer whole records than a full fragment holds.
     int64_t position = 1;
-    copyInputRecords(&nextRecord, &position, job.fullRecordCount - nextRecord + 1, shownName);
+    copyInputRecords(job.fragmentCount, &nextRecord, &position,
+                     job.fullRecordCount - nextRecord + 1, shownName);
     finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
-    hashFileBytes(job.fragmentUnit,
-                  job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize,
-                  OnFailure::report);
+    hashFragment(job.fragmentCount, nextRecord,
+                 job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
     closeFile(job.fragmentUnit, OnFailure::report);
   }
-  finishDataHash(&job.writtenSha256, OnFailure::report);
+  finishDataHash(&job.writtenSha256, OnFailure::report,
+                 [&job, nextRecord] { showCopyProgress(job.fragmentCount, nextRecord); });
+  eraseProgress();
 }
 
 }  // namespace floppysplit

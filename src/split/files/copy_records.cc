@@ -15,10 +15,11 @@ namespace {
 // Bytes moved per read and write when records are copied through the program.
 constexpr int64_t kCopyBufferSize = int64_t{128} * 1024;
 
-// Bytes the system copies in one call at most, so that no call holds up the rest of the
-// run for long. A multiple of 4 KiB, so that a copy that lends the source's blocks to the
-// target still starts every call on a block boundary where the first one did.
-constexpr int64_t kMostPerSystemCopy = int64_t{64} * 1024 * 1024;
+// Bytes one call copies at most, so that the caller gets back often enough to show how
+// far it has come, and no system copy holds up the rest of the run for long. A multiple of
+// 4 KiB, so that a copy that lends the source's blocks to the target still starts every
+// call on a block boundary where the first one did.
+constexpr int64_t kMostPerCall = int64_t{64} * 1024 * 1024;
 
 }  // namespace
 
@@ -38,7 +39,8 @@ int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t fir
     return 0;
   }
   const int64_t furthest = std::max(fromOffset, toOffset);
-  count = std::min(count, (std::numeric_limits<int64_t>::max() - furthest) / length);
+  count = std::min({count, (std::numeric_limits<int64_t>::max() - furthest) / length,
+                    std::max<int64_t>(kMostPerCall / length, 1)});
   const int64_t recordsPerStep = kCopyBufferSize / length;
   if (recordsPerStep < 1) return 0;
 
@@ -49,7 +51,7 @@ int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t fir
     // readRecord, which reports the end of file.
     int64_t sourceLength = 0;
     if (osLength(from->file, &sourceLength) != kOk || sourceLength < fromOffset) return 0;
-    count = std::min({count, (sourceLength - fromOffset) / length, kMostPerSystemCopy / length});
+    count = std::min(count, (sourceLength - fromOffset) / length);
     int64_t copied = 0;
     const Status status =
         osCopyRange(from->file, fromOffset, to->file, toOffset, count * length, &copied);

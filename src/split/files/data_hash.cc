@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -27,6 +28,8 @@ constexpr int64_t kReadSize = int64_t{256} * 1024;
 // open handles and keeps the hash close behind the copy.
 constexpr size_t kMostQueued = 8;
 
+constexpr std::chrono::milliseconds kWaitStep{100};
+
 struct HashJob {
   OsFile file;
   int64_t length = 0;
@@ -37,9 +40,10 @@ class DataHash {
  public:
   ~DataHash() { abandon(); }
 
-  Status queue(OsFile file, int64_t length, Unit unit, Unit* failedUnit) {
+  Status queue(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
+               const WhileWaiting& whileWaiting) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return jobs_.size() < kMostQueued || failure_ != kOk; });
+    waitUntil(lock, whileWaiting, [this] { return jobs_.size() < kMostQueued || failure_ != kOk; });
     if (failure_ == kOk && !worker_.joinable()) {
       failure_ = sha_.start();
       if (failure_ != kOk) failedUnit_ = unit;
@@ -65,10 +69,10 @@ class DataHash {
     });
   }
 
-  Status finish(std::string* hex, Unit* failedUnit) {
+  Status finish(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting) {
     {
       std::unique_lock lock(mutex_);
-      changed_.wait(lock, [this] { return jobs_.empty(); });
+      waitUntil(lock, whileWaiting, [this] { return jobs_.empty(); });
     }
     const bool started = worker_.joinable();
     abandon();
@@ -101,6 +105,17 @@ class DataHash {
   int64_t hashed() const { return hashed_; }
 
  private:
+  // Waits until `done` holds, calling `whileWaiting` (without the lock) now and then.
+  template <typename Done>
+  void waitUntil(std::unique_lock<std::mutex>& lock, const WhileWaiting& whileWaiting, Done done) {
+    while (!changed_.wait_for(lock, kWaitStep, done)) {
+      if (!whileWaiting) continue;
+      lock.unlock();
+      whileWaiting();
+      lock.lock();
+    }
+  }
+
   void run() {
     for (;;) {
       HashJob job;
@@ -156,14 +171,15 @@ DataHash& dataHash() {
 
 }  // namespace
 
-Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit) {
-  return dataHash().queue(file, length, unit, failedUnit);
+Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
+                     const WhileWaiting& whileWaiting) {
+  return dataHash().queue(file, length, unit, failedUnit, whileWaiting);
 }
 
 void awaitDataHashOf(OsFile file) { dataHash().awaitFile(file); }
 
-Status finishQueuedDataHash(std::string* hex, Unit* failedUnit) {
-  return dataHash().finish(hex, failedUnit);
+Status finishQueuedDataHash(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting) {
+  return dataHash().finish(hex, failedUnit, whileWaiting);
 }
 
 void abandonDataHash() {

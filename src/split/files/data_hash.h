@@ -4,6 +4,7 @@
 // src/split/files uses it; record_file.h offers it to the stages.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -11,9 +12,13 @@
 
 namespace floppysplit {
 
+// What a caller does every tenth of a second while it waits for the hash.
+using WhileWaiting = std::function<void()>;
+
 // Queues the first `length` bytes of `file` (a handle of its own, which the hash closes),
 // read on `unit`. Returns the failure of an earlier file, if any, with its unit.
-Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit);
+Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
+                     const WhileWaiting& whileWaiting);
 
 // Returns once no queued file that is still to be read is `file` on disk, so that writing
 // into it cannot change bytes not hashed yet.
@@ -21,7 +26,7 @@ void awaitDataHashOf(OsFile file);
 
 // Waits for every queued file, ends the thread and gives the digest; or the first failure
 // and its unit. The hash is empty again afterwards.
-Status finishQueuedDataHash(std::string* hex, Unit* failedUnit);
+Status finishQueuedDataHash(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting);
 
 // Ends the thread at once, closing what is still queued; the hash is empty again.
 void abandonDataHash();

@@ -185,20 +185,22 @@ Status closeFile(Unit unit, OnFailure onFailure) {
   return finish(status, onFailure, Statement::close, unit);
 }
 
-Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure) {
+Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure,
+                     const std::function<void()>& whileWaiting) {
   const Connection* c = connection(unit);
   if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::read, unit);
   OsFile copy;
   const Status status = osDuplicate(c->file, &copy);
   if (status != kOk) return finish(status, onFailure, Statement::read, unit);
   Unit failedUnit = unit;
-  return finish(queueDataHash(copy, length, unit, &failedUnit), onFailure, Statement::read,
-                failedUnit);
+  return finish(queueDataHash(copy, length, unit, &failedUnit, whileWaiting), onFailure,
+                Statement::read, failedUnit);
 }
 
-Status finishDataHash(std::string* hex, OnFailure onFailure) {
+Status finishDataHash(std::string* hex, OnFailure onFailure,
+                      const std::function<void()>& whileWaiting) {
   Unit failedUnit = kNoUnit;
-  const Status status = finishQueuedDataHash(hex, &failedUnit);
+  const Status status = finishQueuedDataHash(hex, &failedUnit, whileWaiting);
   return finish(status, onFailure, Statement::read, failedUnit);
 }
 

@@ -10,6 +10,7 @@
 // report instead. Record numbers, offsets and sizes are 64-bit throughout.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +58,7 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 // at a time, but many records per system call and without allocating. It copies only what
 // it can copy exactly so and stops silently before the first record it cannot: one that is
 // not wholly in the source, a read or write that fails, units that are not both record
-// connections of one record length; a run the system copies also stops after 64 MiB.
+// connections of one record length; a run also stops after 64 MiB.
 // Returns the number of records copied. After none, the caller takes the next record with
 // readRecord and writeRecord, which then meet that end of file or failure just as a copy
 // record by record would have; bytes a failed step left beyond the
@@ -80,14 +81,18 @@ Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailur
 // a handle of its own while the caller goes on, even after the unit is closed. A file that
 // a later open finds already there waits, before it is connected, until the hash has read
 // any earlier file that is the same file on disk. Fails with the first failure of an
-// earlier file, if any (see finishDataHash).
-Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure);
+// earlier file, if any (see finishDataHash). While it waits for room in the hash's queue,
+// it calls `whileWaiting` every tenth of a second.
+Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure,
+                     const std::function<void()>& whileWaiting = {});
 
 // Waits until every file handed over is read and sets `*hex` to the SHA-256 of all their
 // bytes, as 64 lowercase hexadecimal digits; the hash is then empty again. A failed read
 // gives the system's code and a file shorter than the length handed over gives -1 (with
-// OnFailure::report, a failed read on that file's unit).
-Status finishDataHash(std::string* hex, OnFailure onFailure);
+// OnFailure::report, a failed read on that file's unit). While it waits, it calls
+// `whileWaiting` every tenth of a second.
+Status finishDataHash(std::string* hex, OnFailure onFailure,
+                      const std::function<void()>& whileWaiting = {});
 
 // The bytes the data hash has read so far.
 int64_t dataHashedBytes();
