@@ -121,9 +121,9 @@ for field in "Package: floppysplit" "Version: $version" "Architecture: amd64" \
   "Section: utils" "Maintainer: floppysplit authors <maintainers@floppysplit.invalid>"; do
   grep -qxF " $field" <<<"$info" || fail "dpkg-deb --info has no '$field':"$'\n'"$info"
 done
-# Computed from the program's shared libraries, so it names the C and C++ libraries.
-grep -qE '^ Depends: .*libc6 \(>= [0-9.]+\).*libstdc\+\+6' <<<"$info" ||
-  fail "dpkg-deb --info has no Depends line naming libc6 and libstdc++6:"$'\n'"$info"
+# Computed from the program's shared libraries, so it names the C and C++ libraries and nettle.
+grep -qE '^ Depends: .*libc6 \(>= [0-9.]+\).*libnettle8.*libstdc\+\+6' <<<"$info" ||
+  fail "dpkg-deb --info has no Depends line naming libc6, libnettle8 and libstdc++6:"$'\n'"$info"
 # Lintian's remark on running as root is no finding about the package.
 lint=$(lintian --fail-on error,warning "$deb" 2>&1) ||
   fail "lintian reports errors or warnings:"$'\n'"$lint"

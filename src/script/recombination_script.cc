@@ -69,13 +69,13 @@ std::string lengthCheckLine(std::string_view file, int64_t length, std::string_v
 std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256) {
   return {
       "set fs_sha256=",
-      "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil -hashfile " +
-          std::string(file) + " SHA256 2^>nul') do if not defined fs_sha256 set \"fs_sha256=%%H\"",
-      "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
-      "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
-      "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
-      "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" + std::string(sha256) +
-          "\" goto mismatch",
+      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )" +
+          std::string(file) + R"( SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")",
+      R"(if defined fs_sha256 set "fs_sha256=%fs_sha256: =%")",
+      R"(if defined fs_sha256 if not "%fs_sha256:~64%"=="" set fs_sha256=)",
+      R"(if defined fs_sha256 if "%fs_sha256:~63%"=="" set fs_sha256=)",
+      R"(if defined fs_sha256 if /i not "%fs_sha256%"==")" + std::string(sha256) +
+          R"(" goto mismatch)",
   };
 }
 

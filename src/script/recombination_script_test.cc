@@ -81,6 +81,9 @@ std::pair<std::string, std::string> resultAndOther(const std::vector<std::string
 using Lines = std::vector<std::string>;
 
 TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
+  const std::string certutilLine =
+      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile zzztempb )"
+      R"(SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")";
   EXPECT_EQ(scriptFor("report.dat", 7, 3500000, 512000),
             (Lines{"@echo off",
                    "setlocal",
@@ -111,8 +114,7 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    "if errorlevel 1 goto nocopy",
                    "for %%F in (zzztempb) do if not \"%%~zF\"==\"3500000\" goto nocopy",
                    "set fs_sha256=",
-                   "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil -hashfile "
-                   "zzztempb SHA256 2^>nul') do if not defined fs_sha256 set \"fs_sha256=%%H\"",
+                   certutilLine,
                    "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
                    "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
                    "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
@@ -207,10 +209,10 @@ TEST(RecombinationScript, EveryFragmentIsCheckedBeforeTheFirstCopy) {
                fragmentCheck("fragmen5", "\"0\"")})},
       // From 4 GiB on a fragment's low 32 bits are accepted too.
       {2, 5000000000, 4294967296,
-       joined({fragmentCheck("fragmen1", "\"4294967296\" if not \"%%~zF\"==\"0\""),
+       joined({fragmentCheck("fragmen1", R"("4294967296" if not "%%~zF"=="0")"),
                fragmentCheck("fragmen2", "\"705032704\"")})},
       {1, 9000000000, 9000000000,
-       fragmentCheck("fragmen1", "\"9000000000\" if not \"%%~zF\"==\"410065408\"")},
+       fragmentCheck("fragmen1", R"("9000000000" if not "%%~zF"=="410065408")")},
   };
   for (const auto& [count, length, fragmentSize, expected] : cases) {
     EXPECT_EQ(guardLines(scriptFor("x", count, length, fragmentSize)), expected) << count;

@@ -83,15 +83,15 @@ void hashFragment(int32_t fragment, int64_t nextRecord, int64_t length) {
                 [=] { showCopyProgress(fragment, nextRecord); });
 }
 
-// Copies input records from `*nextRecord` on into the open fragment `fragment` as records
-// `*position` to `lastPosition`, in order. Runs of records go many at a time; whatever such a run
-// cannot copy exactly is taken up record by record, so an end of file or a failure shows
-// at the same record, with the same line, as when every record is moved on its own.
-void copyInputRecords(int32_t fragment, int64_t* nextRecord, int64_t* position,
-                      int64_t lastPosition, std::string_view shownName) {
+// Copies input records from `*nextRecord` on into the open fragment, number `index`, as
+// records `*position` to `lastPosition`, in order. Runs of records go many at a time; whatever such
+// a run cannot copy exactly is taken up record by record, so an end of file or a failure shows at
+// the same record, with the same line, as when every record is moved on its own.
+void copyInputRecords(int32_t index, int64_t* nextRecord, int64_t* position, int64_t lastPosition,
+                      std::string_view shownName) {
   const SplitJob& job = splitJob;
   while (*position <= lastPosition) {
-    showCopyProgress(fragment, *nextRecord);
+    showCopyProgress(index, *nextRecord);
     const int64_t copied = copyRecords(job.inputUnit, *nextRecord, job.fragmentUnit, *position,
                                        lastPosition - *position + 1);
     *nextRecord += copied;
@@ -146,7 +146,7 @@ void copyFragments() {
     closeFile(job.fragmentUnit, OnFailure::report);
   }
   finishDataHash(&job.writtenSha256, OnFailure::report,
-                 [&job, nextRecord] { showCopyProgress(job.fragmentCount, nextRecord); });
+                 [last = job.fragmentCount, nextRecord] { showCopyProgress(last, nextRecord); });
   eraseProgress();
 }
 

@@ -83,6 +83,9 @@ TEST_F(SplitRun, TypicalFloppyRunGivesTheWholeTranscriptAndThreeFragments) {
   EXPECT_EQ(folder_.read("big.bin"), input);
   const std::string sha256 = sha256sumOf(folder_.path(), {"fragmen1", "fragmen2", "fragmen3"});
   EXPECT_EQ(sha256, sha256sumOf(folder_.path(), {"big.bin"}));
+  const std::string certutilLine =
+      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile zzztempb )"
+      R"(SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")";
   EXPECT_EQ(folder_.read("Recomb.cmd"),
             consoleLines(
                 {"@echo off",
@@ -100,9 +103,7 @@ TEST_F(SplitRun, TypicalFloppyRunGivesTheWholeTranscriptAndThreeFragments) {
                  "if errorlevel 1 goto nocopy",
                  "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy",
                  "set fs_sha256=",
-                 "for /f \"skip=1 delims=\" %%H in ('%SystemRoot%\\System32\\certutil "
-                 "-hashfile zzztempb SHA256 2^>nul') do if not defined fs_sha256 set "
-                 "\"fs_sha256=%%H\"",
+                 certutilLine,
                  "if defined fs_sha256 set \"fs_sha256=%fs_sha256: =%\"",
                  "if defined fs_sha256 if not \"%fs_sha256:~64%\"==\"\" set fs_sha256=",
                  "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",

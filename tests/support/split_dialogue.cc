@@ -71,7 +71,7 @@ std::string joinFiles(const std::filesystem::path& folder, const std::vector<std
 }
 
 std::string scriptSha256(std::string_view script) {
-  const std::string_view before = "if /i not \"%fs_sha256%\"==\"";
+  const std::string_view before = R"(if /i not "%fs_sha256%"==")";
   const size_t at = script.find(before);
   return at == std::string_view::npos ? "" : std::string(script.substr(at + before.size(), 64));
 }

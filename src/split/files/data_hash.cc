@@ -62,10 +62,8 @@ class DataHash {
   void awaitFile(OsFile file) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this, file] {
-      for (const HashJob& job : jobs_) {
-        if (osSameFile(job.file, file)) return false;
-      }
-      return true;
+      return std::ranges::none_of(
+          jobs_, [file](const HashJob& job) { return osSameFile(job.file, file); });
     });
   }
 
