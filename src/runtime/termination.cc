@@ -65,6 +65,7 @@ void closeAtEndOfRun(void (*closeFiles)()) { gCloseFiles = closeFiles; }
 
 void endRun(int exitStatus) {
   closeEverything();
+  osHoldConsoleWindow();
   std::exit(exitStatus);
 }
 
@@ -84,6 +85,7 @@ void reportAndExit(Status error, Statement statement, Unit unit) {
   }
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
+  osHoldConsoleWindow();
   std::exit(-1);
 }
 
