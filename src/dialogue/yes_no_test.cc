@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "support/console_capture.h"
 
 namespace floppysplit {
@@ -26,6 +28,13 @@ struct Answer {
   bool yes;
   int askings;
 };
+
+// Test names show the typed text, a blank as '_' and each line end as '.'.
+void PrintTo(const Answer& answer, std::ostream* out) {
+  for (const char* c = answer.typed; *c != '\0'; ++c) {
+    *out << (*c == ' ' ? '_' : *c == '\n' ? '.' : *c);
+  }
+}
 
 class YesNoAnswers : public testing::TestWithParam<Answer> {};
 

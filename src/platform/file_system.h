@@ -86,4 +86,12 @@ int32_t osTerminalColumns();
 // back as a status, and console streams must pass bytes through unchanged.
 void osPrepareProcess();
 
+// The last step of a run, after everything else is written: a console window that the
+// system made for this program alone closes when the program ends, so there the program
+// asks for Enter first and waits for a line (or the end of input), and the last lines stay
+// readable. Nothing happens when other processes share the console (a command prompt or a
+// shell that started the program), when standard input or output is not the console, or
+// on a system whose terminals outlive the programs in them. Failures are ignored.
+void osHoldConsoleWindow();
+
 }  // namespace floppysplit

@@ -199,4 +199,7 @@ void osPrepareProcess() {
   std::signal(SIGPIPE, SIG_IGN);
 }
 
+// A terminal window belongs to the shell or the user that opened it, not to the program.
+void osHoldConsoleWindow() {}
+
 }  // namespace floppysplit

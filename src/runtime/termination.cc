@@ -69,6 +69,7 @@ void eraseAtEndOfRun(void (*erase)()) { gErase = erase; }
 
 void endRun(int exitStatus) {
   closeEverything();
+  osHoldConsoleWindow();
   std::exit(exitStatus);
 }
 
@@ -88,6 +89,7 @@ void reportAndExit(Status error, Statement statement, Unit unit) {
   }
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
+  osHoldConsoleWindow();
   std::exit(-1);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The only two ways the process ends. Both close every connected file first, writing out
-// what is still buffered, so that nothing already produced is lost.
+// what is still buffered, so that nothing already produced is lost. Last of all, a console
+// window made for the program alone waits for Enter before it closes (osHoldConsoleWindow);
+// the exit status stays the run's own.
 
 #include <cstdint>
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "support/program_runner.h"
@@ -191,6 +192,8 @@ struct FloppyCase {
   std::vector<int64_t> fragmentLengths;
 };
 
+void PrintTo(const FloppyCase& c, std::ostream* out) { *out << c.length << "Bytes"; }
+
 class FloppySizes : public SplitRun, public testing::WithParamInterface<FloppyCase> {};
 
 TEST_P(FloppySizes, FragmentsCoverTheInputExactly) {
@@ -264,6 +267,8 @@ struct FolderCase {
   const char* shownName;  // full fragments trimmed, the final fragment with its blanks
   const char* leftBehind;
 };
+
+void PrintTo(const FolderCase& c, std::ostream* out) { *out << c.folder; }
 
 class FolderInTheWay : public SplitRun, public testing::WithParamInterface<FolderCase> {};
 

@@ -2,6 +2,8 @@
 // wine's console on a pseudo-terminal whose user types UTF-8, and the console hands the
 // program the name in its own code page (437 unless `chcp` changes it). The console draws
 // its text with control sequences of its own, so these tests check the files written.
+// Started on its own, the program has the console to itself, as in a window opened for it
+// alone, and asks for Enter before it ends; started from wine's cmd it does not.
 //
 // These tests need FLOPPYSPLIT_COMMAND to name the Windows build under wine (see
 // scripts/test-windows.sh); without it they are skipped, and say so.
@@ -10,8 +12,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,12 +34,16 @@ namespace fs = std::filesystem;
 // A terminal whose user types UTF-8, as under any UTF-8 locale.
 const Environment kUtf8Terminal = {{"LC_ALL", "C.UTF-8"}};
 
+constexpr std::string_view kCloseQuestion = " Press Enter to close this window.";
+
+using Step = std::pair<std::string_view, std::string_view>;
+
 class ConsoleNames : public WindowsBuildTest {
  protected:
   // Answers the whole dialogue on `terminal` for `name`, in pieces of 1 KB, each answer
   // once its question is on the screen.
   static void answerDialogue(TerminalSession& terminal, std::string_view name) {
-    const std::pair<std::string_view, std::string_view> steps[] = {
+    const Step steps[] = {
         {"Agree (Y for yes, N for no)?", "y"},
         {"File name for splitting?", name},
         {"Split up this file (Y for yes, N for no)?", "y"},
@@ -54,6 +62,12 @@ class ConsoleNames : public WindowsBuildTest {
       }
     }
     ASSERT_TRUE(terminal.waitForScreen("Normal exit.")) << terminal.screen();
+  }
+
+  // Answers the question that keeps a console window of the program's own open.
+  static void closeWindow(TerminalSession& terminal) {
+    ASSERT_TRUE(terminal.waitForScreen(kCloseQuestion)) << terminal.screen();
+    ASSERT_TRUE(terminal.typeLine("")) << terminal.screen();
   }
 
   // The folder holds `name` with `bytes`, three fragments that join to `bytes`, and a
@@ -78,6 +92,8 @@ TEST_F(ConsoleNames, TypedInTheDefaultCodePageAreFoundSplitAndJoinedBack) {
   folder_.write("caf\u00e9.bin", bytes);
   TerminalSession terminal(folder_.path(), programCommand(), kUtf8Terminal);
   answerDialogue(terminal, "caf\u00e9.bin");
+  if (HasFatalFailure()) return;
+  closeWindow(terminal);
   if (HasFatalFailure()) return;
   EXPECT_EQ(terminal.finish(), 0);
   // The script holds the name as the console handed it over: é is 82 in code page 437.
@@ -108,10 +124,52 @@ TEST_F(ConsoleNames, TypedInAConsoleSwitchedToUtf8AreFoundAndSplit) {
   ASSERT_TRUE(terminal.typeLine(program)) << terminal.screen();
   answerDialogue(terminal, name);
   if (HasFatalFailure()) return;
+  // The command prompt again, and no question before it: the window is cmd's.
+  ASSERT_TRUE(terminal.waitForScreen(">")) << terminal.screen();
+  EXPECT_FALSE(contains(terminal.screen(), "PressEnter")) << terminal.screen();
   ASSERT_TRUE(terminal.typeLine("exit")) << terminal.screen();
   EXPECT_EQ(terminal.finish(), 0) << terminal.screen();
   expectSplit(name, bytes, name);
 }
+
+// A run that ends before the split, started on its own: the question follows its last
+// lines, and the exit status is the run's.
+struct EarlyEnd {
+  const char* name;
+  std::vector<Step> steps;
+  std::vector<std::string_view> lastLines;
+  int exitStatus;
+};
+
+void PrintTo(const EarlyEnd& end, std::ostream* out) { *out << end.name; }
+
+class ConsoleWindow : public ConsoleNames, public testing::WithParamInterface<EarlyEnd> {};
+
+TEST_P(ConsoleWindow, OfItsOwnWaitsForEnterAfterTheLastLines) {
+  const EarlyEnd& end = GetParam();
+  fs::create_directory(folder_ / "folder");
+  TerminalSession terminal(folder_.path(), programCommand(), kUtf8Terminal);
+  for (const auto& [question, answer] : end.steps) {
+    ASSERT_TRUE(terminal.waitForScreen(question)) << terminal.screen();
+    ASSERT_TRUE(terminal.typeLine(answer)) << terminal.screen();
+  }
+  for (const std::string_view line : end.lastLines) {
+    ASSERT_TRUE(terminal.waitForScreen(line)) << terminal.screen();
+  }
+  closeWindow(terminal);
+  if (HasFatalFailure()) return;
+  EXPECT_EQ(terminal.finish(), end.exitStatus) << terminal.screen();
+  EXPECT_EQ(folder_.listing(), "folder\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, ConsoleWindow,
+    testing::Values(EarlyEnd{"Declined", {{"Agree (Y for yes, N for no)?", "n"}}, {}, 0},
+                    EarlyEnd{"ErrorReport",
+                             {{"Agree (Y for yes, N for no)?", "y"},
+                              {"File name for splitting?", "folder"}},
+                             {"? System Error:", "? Access denied.", "? OPEN(UNIT=10,..."},
+                             255}));
 
 }  // namespace
 
