@@ -1,0 +1,68 @@
+// The progress line as a person at a terminal sees it: the program runs on a pseudo-
+// terminal with a clock that moves fast, so that a short split shows the line, and the
+// final screen must be the transcript with the typed answers, the line erased.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "support/program_runner.h"
+#include "support/scratch_folder.h"
+#include "support/terminal_session.h"
+
+namespace floppysplit {
+
+namespace {
+
+TEST(ProgressOnATerminal, AppearsWhileFragmentsAreWrittenAndLeavesTheTranscript) {
+  const std::pair<std::string_view, std::string_view> steps[] = {
+      {" Agree (Y for yes, N for no)?", "y"},
+      {" File name for splitting?", "big.bin"},
+      {" Split up this file (Y for yes, N for no)?", "y"},
+      {" Use 1.44 MB size of 3.5\" floppys (Y for yes, N for no)?", "n"},
+      {" Input file length for pieces in kilobytes (1K = 1024 bytes):", "1"},
+      {" OK (Y for yes, N for no)?", "y"},
+  };
+  std::string answers;
+  for (const auto& step : steps) answers += std::string(step.second) + "\n";
+  const std::string input = patternBytes(300000, 8);
+  ScratchFolder piped;
+  piped.write("big.bin", input);
+  const RunResult transcript = runCommand(piped.path(), {FLOPPYSPLIT_FAST_CLOCK_BINARY}, answers);
+  ASSERT_EQ(transcript.exitCode, 0) << transcript.out;
+  ASSERT_EQ(transcript.err, "");
+
+  // The transcript's lines with each answer after its question, as the terminal echoes it.
+  std::string expected;
+  std::istringstream lines(transcript.out);
+  size_t step = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    expected += line + "\n";
+    if (step < std::size(steps) && line == steps[step].first) {
+      expected += std::string(steps[step++].second) + "\n";
+    }
+  }
+  ASSERT_EQ(step, std::size(steps)) << transcript.out;
+  expected.pop_back();
+
+  ScratchFolder folder;
+  folder.write("big.bin", input);
+  TerminalSession terminal(folder.path(), {FLOPPYSPLIT_FAST_CLOCK_BINARY}, {});
+  for (const auto& [question, answer] : steps) {
+    ASSERT_TRUE(terminal.waitForScreen(question)) << terminal.screen();
+    ASSERT_TRUE(terminal.typeLine(answer, Typing::inLineMode)) << terminal.screen();
+  }
+  EXPECT_TRUE(terminal.waitForScreen("Writing fragment")) << terminal.screen();
+  EXPECT_TRUE(terminal.waitForScreen("Normal exit.")) << terminal.screen();
+  EXPECT_EQ(terminal.finish(), 0);
+  EXPECT_EQ(terminal.screenText(), expected);
+  EXPECT_EQ(folder.read("Recomb.cmd"), piped.read("Recomb.cmd"));
+}
+
+}  // namespace
+
+}  // namespace floppysplit
