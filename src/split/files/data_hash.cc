@@ -22,7 +22,7 @@ namespace floppysplit {
 namespace {
 
 // Bytes per read-back: large reads, small enough to stay in the processor's cache.
-constexpr int64_t kReadSize = int64_t{256} * 1024;
+constexpr int64_t kReadSize = int64_t{64} * 1024;
 
 // Files queued and not yet read at most: the writer waits beyond that, which bounds the
 // open handles and keeps the hash close behind the copy.
