@@ -34,19 +34,6 @@ TEST(Sha256, GivesTheStandardDigestsWhateverThePieces) {
   }
 }
 
-TEST(Sha256, StartsAfreshAfterEachDigest) {
-  Sha256 sha;
-  std::string first;
-  std::string second;
-  ASSERT_EQ(sha.start(), kOk);
-  ASSERT_EQ(sha.add("xyz", 3), kOk);
-  ASSERT_EQ(sha.finish(&first), kOk);
-  ASSERT_EQ(sha.start(), kOk);
-  ASSERT_EQ(sha.add("abc", 3), kOk);
-  ASSERT_EQ(sha.finish(&second), kOk);
-  EXPECT_EQ(second, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-}
-
 }  // namespace
 
 }  // namespace floppysplit

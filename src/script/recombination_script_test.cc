@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <tuple>
@@ -50,31 +49,28 @@ std::vector<std::string> guardLines(const std::vector<std::string>& script) {
   return guards;
 }
 
-// The `count` lines from the one right after the last copy line's error level check.
-std::vector<std::string> linesAfterCopies(const std::vector<std::string>& script,
-                                          size_t count = 1) {
+// The line right after the last copy line's error level check.
+std::string lineAfterCopies(const std::vector<std::string>& script) {
   size_t last = 0;
   for (size_t i = 0; i < script.size(); ++i) {
     if (startsWith(script[i], "copy /b ")) last = i;
   }
-  const size_t first = std::min(last + 2, script.size());
-  return {script.begin() + static_cast<ptrdiff_t>(first),
-          script.begin() + static_cast<ptrdiff_t>(std::min(first + count, script.size()))};
+  return last + 2 < script.size() ? script[last + 2] : "";
 }
 
-std::string lineAfterCopies(const std::vector<std::string>& script) {
-  const std::vector<std::string> lines = linesAfterCopies(script);
-  return lines.empty() ? "" : lines.front();
-}
-
-// The temporary the result block renames, and the one it deletes.
+// The temporary the result block renames, and the one it deletes; empty unless the hash
+// check reads the renamed one.
 std::pair<std::string, std::string> resultAndOther(const std::vector<std::string>& script) {
   std::string result;
   std::string other;
+  std::string hashed;
   for (const std::string& line : script) {
     if (line.rfind("rename ", 0) == 0) result = line.substr(7, 8);
     if (line.rfind("del zzztemp", 0) == 0) other = line.substr(4);
+    const size_t at = line.find("certutil -hashfile ");
+    if (at != std::string::npos) hashed = line.substr(at + 19, 8);
   }
+  if (hashed != result) return {};
   return {result, other};
 }
 
@@ -242,20 +238,6 @@ TEST(RecombinationScript, JoinedLengthIsCheckedOnTheResultAfterTheLastCopy) {
   EXPECT_EQ(lineAfterCopies(scriptFor("x", 3, 9000000000)),
             "for %%F in (zzztempb) do if not \"%%~zF\"==\"9000000000\" "
             "if not \"%%~zF\"==\"410065408\" goto nocopy");
-}
-
-TEST(RecombinationScript, TheResultsHashIsCheckedAfterItsLength) {
-  const std::pair<int32_t, std::string> cases[] = {
-      {1, "zzztempb"}, {4, "zzztempa"}, {5, "zzztempb"}};
-  for (const auto& [count, result] : cases) {
-    const Lines lines = linesAfterCopies(scriptFor("x", count), 7);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[1], "set fs_sha256=") << count;
-    EXPECT_NE(lines[2].find("certutil -hashfile " + result + " SHA256"), std::string::npos)
-        << lines[2];
-    EXPECT_EQ(lines[6], "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" +
-                            std::string(kSha256) + "\" goto mismatch");
-  }
 }
 
 TEST(RecombinationScript, ResultIsTheLastCopyTarget) {
