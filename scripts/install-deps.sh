@@ -4,7 +4,7 @@ set -euo pipefail
 
 # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
 # mount from image files.
-packages=(cmake g++ make pkgconf nettle-dev libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
+packages=(cmake g++ make pkgconf nettle-dev libxxhash-dev libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
   xfsprogs btrfs-progs "$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -46,13 +46,29 @@ std::string binarySize(int64_t bytes) {
   return text;
 }
 
-std::string progressText(const Progress& progress, int32_t columns) {
-  const double done = static_cast<double>(progress.copied) + static_cast<double>(progress.hashed);
-  const double all = 2 * static_cast<double>(progress.total);
+std::string progressText(const Progress& progress, int32_t columns, int64_t stepSeconds) {
+  const double done = static_cast<double>(progress.copied) + static_cast<double>(progress.hashed) +
+                      static_cast<double>(progress.checked);
+  const double all = 3 * static_cast<double>(progress.total);
   const int percent = all > 0 ? static_cast<int>(std::min(100.0, 100 * done / all)) : 100;
-  std::string text = "Writing fragment " + std::to_string(progress.fragment) + " of " +
-                     std::to_string(progress.fragments) + ": " + binarySize(progress.copied) +
-                     " of " + binarySize(progress.total) + " (" + std::to_string(percent) + "%)";
+  const std::string ofAll = " of " + std::to_string(progress.fragments);
+  std::string text;
+  switch (progress.step) {
+    case ProgressStep::writing:
+      text = "Writing fragment " + std::to_string(progress.fragment) + ofAll + ": " +
+             binarySize(progress.copied) + " of " + binarySize(progress.total);
+      break;
+    case ProgressStep::flushing:
+      text = "Flushing " + std::to_string(progress.fragments) +
+             " fragments to the medium: " + std::to_string(stepSeconds) + " s";
+      break;
+    case ProgressStep::checking:
+      text = "Checking fragment " + std::to_string(progress.fragment) + ofAll +
+             " on the medium: " + binarySize(progress.checked) + " of " +
+             binarySize(progress.total);
+      break;
+  }
+  text += " (" + std::to_string(percent) + "%)";
   text.resize(std::min(text.size(), static_cast<size_t>(std::max(columns, 0))));
   return text;
 }
@@ -64,14 +80,20 @@ ProgressLine::ProgressLine(std::function<int64_t()> clock,
 void ProgressLine::start() {
   running_ = true;
   startedAt_ = clock_();
+  step_ = ProgressStep::writing;
+  stepStartedAt_ = startedAt_;
 }
 
 void ProgressLine::update(const Progress& progress) {
   if (!running_) return;
   const int64_t now = clock_();
+  if (progress.step != step_) {
+    step_ = progress.step;
+    stepStartedAt_ = now;
+  }
   if (now - startedAt_ < kFirstDrawAfter) return;
   if (drawn_ > 0 && now - drawnAt_ < kRedrawEvery) return;
-  const std::string text = progressText(progress, columns_);
+  const std::string text = progressText(progress, columns_, (now - stepStartedAt_) / 1000);
   std::string line = "\r" + text;
   // Blanks over what a longer line drew before.
   if (drawn_ > text.size()) line.append(drawn_ - text.size(), ' ');

@@ -14,21 +14,28 @@
 
 namespace floppysplit {
 
+// What the work is busy with: writing the fragments (and reading each back for the
+// SHA-256), waiting until they are on the medium, reading them back from the medium.
+enum class ProgressStep { writing, flushing, checking };
+
 // How far the work has come.
 struct Progress {
-  int32_t fragment = 0;   // the fragment being written, counted from 1
+  int32_t fragment = 0;   // the fragment being written or checked, counted from 1
   int32_t fragments = 0;  // how many there are
   int64_t copied = 0;     // input bytes copied into fragments
   int64_t hashed = 0;     // fragment bytes read back for their SHA-256
-  int64_t total = 0;      // input bytes to copy (and to read back)
+  int64_t total = 0;      // input bytes to copy (and to read back, twice)
+  int64_t checked = 0;    // fragment bytes read back from the medium
+  ProgressStep step = ProgressStep::writing;
 };
 
 // `bytes` in binary units: "512 B", "1.5 KiB", "16.7 MiB", "1.0 GiB".
 std::string binarySize(int64_t bytes);
 
-// The line's text, cut to `columns` characters. The percentage counts both passes over
-// the data: the copy and the read-back.
-std::string progressText(const Progress& progress, int32_t columns);
+// The line's text, cut to `columns` characters; `stepSeconds` is how long the step has
+// lasted. The percentage counts the three passes over the data: the copy, the read-back for
+// the SHA-256 and the read-back from the medium.
+std::string progressText(const Progress& progress, int32_t columns, int64_t stepSeconds = 0);
 
 // Draws progress lines through `write`; the time comes from `clock`, in milliseconds.
 class ProgressLine {
@@ -51,6 +58,8 @@ class ProgressLine {
   int32_t columns_;
   bool running_ = false;
   int64_t startedAt_ = 0;
+  ProgressStep step_ = ProgressStep::writing;
+  int64_t stepStartedAt_ = 0;
   int64_t drawnAt_ = 0;
   size_t drawn_ = 0;
 };

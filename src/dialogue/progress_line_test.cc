@@ -26,14 +26,18 @@ TEST(ProgressLine, SizesAreInBinaryUnits) {
   for (const auto& [bytes, text] : cases) EXPECT_EQ(binarySize(bytes), text) << bytes;
 }
 
-TEST(ProgressLine, TextCountsBothPassesAndIsCutToTheWidth) {
+TEST(ProgressLine, TextCountsTheThreePassesAndIsCutToTheWidth) {
   const Progress progress{12, 737, 17825792, 16777216, 1073741824};
   EXPECT_EQ(progressText(progress, 79), "Writing fragment 12 of 737: 17.0 MiB of 1.0 GiB (1%)");
   EXPECT_EQ(progressText(progress, 20), "Writing fragment 12 ");
-  EXPECT_EQ(progressText({3, 3, 3000000, 3000000, 3000000}, 79),
-            "Writing fragment 3 of 3: 2.9 MiB of 2.9 MiB (100%)");
   EXPECT_EQ(progressText({3, 3, 3000000, 0, 3000000}, 79),
-            "Writing fragment 3 of 3: 2.9 MiB of 2.9 MiB (50%)");
+            "Writing fragment 3 of 3: 2.9 MiB of 2.9 MiB (33%)");
+  EXPECT_EQ(progressText({3, 3, 3000000, 3000000, 3000000, 0, ProgressStep::flushing}, 79, 12),
+            "Flushing 3 fragments to the medium: 12 s (66%)");
+  EXPECT_EQ(progressText({2, 3, 3000000, 3000000, 3000000, 1500000, ProgressStep::checking}, 79),
+            "Checking fragment 2 of 3 on the medium: 1.4 MiB of 2.9 MiB (83%)");
+  EXPECT_EQ(progressText({3, 3, 3000000, 3000000, 3000000, 3000000, ProgressStep::checking}, 79),
+            "Checking fragment 3 of 3 on the medium: 2.9 MiB of 2.9 MiB (100%)");
 }
 
 TEST(ProgressLine, AppearsAfterASecondRedrawsFourTimesASecondAndErasesWhatItDrew) {

@@ -70,6 +70,38 @@ bool osSameFile(OsFile a, OsFile b);
 // True when `name` exists and is the same file on disk as `file`.
 bool osIsFileNamed(OsFile file, const std::string& name);
 
+// Getting written bytes onto the medium (disk, card, stick). A write that returned has only
+// reached the system's cache; these calls wait for the medium and report what failed on the
+// way there, which the write itself could not know yet.
+
+// Starts writing the file's cached bytes out to the medium, without waiting for them, where
+// the system offers that (Linux); elsewhere it does nothing. A flush later then has little
+// left to wait for.
+void osStartWriteOut(OsFile file);
+
+// Returns once the file's bytes, and what it takes to read them back, are on the medium
+// (fdatasync; FlushFileBuffers). Fails with the code of a write-out that failed since the
+// file was opened, even one that no call of this program made.
+Status osFlush(OsFile file);
+
+// True where osFlushFileSystem flushes a whole file system at once (Linux: syncfs), which
+// costs far less than flushing many files one by one; elsewhere the caller flushes each file
+// with osFlush.
+bool osFlushesFileSystems();
+
+// Opens the folder `name`, so that its file system can be flushed with osFlushFileSystem.
+Status osOpenFolder(const std::string& name, OsFile* folder);
+
+// Writes out everything cached for the file system that holds `folder`, and fails with the
+// code of any write-out on it that failed since `folder` was opened.
+Status osFlushFileSystem(OsFile folder);
+
+// Flushes the entry of `fileName` in its folder, so that the name survives as well as the
+// bytes (fsync on the folder, on POSIX). Where the file system refuses to flush a folder, or
+// the folder cannot be opened for it, or the system keeps entries with their files
+// (Windows), there is nothing to do and it succeeds.
+Status osFlushFolderOf(const std::string& fileName);
+
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);
 

@@ -180,6 +180,71 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return infoFile.st_dev == infoName.st_dev && infoFile.st_ino == infoName.st_ino;
 }
 
+void osStartWriteOut(OsFile file) {
+#ifdef __linux__
+  // Only a hint to begin: a failure shows at the flush, which waits for the medium.
+  ::sync_file_range(descriptor(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+  (void)file;
+#endif
+}
+
+Status osFlush(OsFile file) {
+#ifdef __APPLE__
+  while (::fsync(descriptor(file)) != 0) {
+#else
+  while (::fdatasync(descriptor(file)) != 0) {
+#endif
+    if (errno != EINTR) return lastError();
+  }
+  return kOk;
+}
+
+bool osFlushesFileSystems() {
+#ifdef __linux__
+  return true;
+#else
+  return false;
+#endif
+}
+
+Status osOpenFolder(const std::string& name, OsFile* folder) {
+  if (!isFileName(name)) return EINVAL;
+  const int fd = openName(name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return lastError();
+  *folder = OsFile{fd, false};
+  return kOk;
+}
+
+Status osFlushFileSystem(OsFile folder) {
+#ifdef __linux__
+  return ::syncfs(descriptor(folder)) == 0 ? kOk : lastError();
+#else
+  (void)folder;
+  return ENOSYS;
+#endif
+}
+
+Status osFlushFolderOf(const std::string& fileName) {
+  const size_t slash = fileName.rfind('/');
+  const std::string folderName = slash == std::string::npos ? "."
+                                 : slash == 0               ? "/"
+                                                            : fileName.substr(0, slash);
+  OsFile folder;
+  if (osOpenFolder(folderName, &folder) != kOk) return kOk;
+  Status status = kOk;
+  while (::fsync(descriptor(folder)) != 0) {
+    if (errno == EINTR) continue;
+    // File systems that keep no separate folder entries to flush refuse it.
+    if (errno != EINVAL && errno != EOPNOTSUPP && errno != ENOSYS) {
+      status = lastError();
+    }
+    break;
+  }
+  ::close(descriptor(folder));
+  return status;
+}
+
 std::string osErrorText(Status code) { return std::strerror(code); }
 
 Status osConsoleError() { return lastError(); }

@@ -194,6 +194,29 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return same;
 }
 
+// Windows has no call that only starts a file's write-out; osFlush does it all.
+void osStartWriteOut(OsFile) {}
+
+Status osFlush(OsFile file) { return FlushFileBuffers(handleOf(file)) ? kOk : lastError(); }
+
+// A whole volume can be flushed only by an administrator, so every file is flushed alone.
+bool osFlushesFileSystems() { return false; }
+
+Status osOpenFolder(const std::string& name, OsFile* folder) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  const HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  *folder = OsFile{reinterpret_cast<intptr_t>(handle), false};
+  return kOk;
+}
+
+Status osFlushFileSystem(OsFile) { return ERROR_NOT_SUPPORTED; }
+
+// Windows offers programs no flush of a folder; the file's own flush is all there is.
+Status osFlushFolderOf(const std::string&) { return kOk; }
+
 std::string osErrorText(Status code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(

@@ -205,7 +205,7 @@ void writeRecombinationScript() {
                             const Item items[] = {line};
                             writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
                           });
-  closeFile(job.scriptUnit, OnFailure::report);
+  closeFile(job.scriptUnit, OnFailure::report, Keep::onMedium);
 }
 
 }  // namespace floppysplit

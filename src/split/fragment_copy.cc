@@ -6,7 +6,9 @@
 #include "dialogue/progress_line.h"
 #include "dialogue/run_flow.h"
 #include "split/files/record_file.h"
+#include "split/files/written_files.h"
 #include "split/final_fragment.h"
+#include "split/fragment_check.h"
 #include "split/fragment_names.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
@@ -73,14 +75,15 @@ void writeFragmentRecord(int32_t position, std::string_view shownName) {
 // and the input is copied up to record `nextRecord`.
 void showCopyProgress(int32_t fragment, int64_t nextRecord) {
   const SplitJob& job = splitJob;
-  showProgress({fragment, job.fragmentCount, (nextRecord - 1) * kRecordLength, dataHashedBytes(),
-                job.inputLength});
+  showProgress({fragment, job.fragmentCount, (nextRecord - 1) * kRecordLength,
+                writtenFilesProgress().readBack, job.inputLength});
 }
 
-// Hands the first `length` bytes of the open fragment to the data hash.
-void hashFragment(int32_t fragment, int64_t nextRecord, int64_t length) {
-  hashFileBytes(splitJob.fragmentUnit, length, OnFailure::report,
-                [=] { showCopyProgress(fragment, nextRecord); });
+// Hands the first `length` bytes of the open fragment, now complete, on to be read back and
+// put on the medium.
+void handOverFragment(int32_t fragment, int64_t nextRecord, int64_t length) {
+  stopOnFragmentFault(handOverWrittenFile(splitJob.fragmentUnit, length,
+                                          [=] { showCopyProgress(fragment, nextRecord); }));
 }
 
 // Copies input records from `*nextRecord` on into the open fragment, number `index`, as
@@ -113,9 +116,12 @@ void copyFragments() {
 
   const int64_t recordsPerFragment = job.fragmentSize / kRecordLength;
   int64_t nextRecord = 1;
+  beginWrittenFiles(job.fragmentCount);
   startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
     const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
+    // A fragment handed over that cannot be read back ends the run before the next begins.
+    stopOnFragmentFault(writtenFilesFault());
     openFragment(index, shownName);
     int64_t position = 1;
     copyInputRecords(index, &nextRecord, &position, recordsPerFragment, shownName);
@@ -125,7 +131,7 @@ void copyFragments() {
       const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
       if (status != kOk) stopWithWriteError(status, shownName);
     }
-    hashFragment(index, nextRecord, job.fragmentSize);
+    handOverFragment(index, nextRecord, job.fragmentSize);
     closeFile(job.fragmentUnit, OnFailure::report);
   }
   // The fragments hold every whole record once the copying below is done (a failure stops
@@ -134,6 +140,7 @@ void copyFragments() {
   if (job.hasFinalFragment != 0) {
     // The final fragment: whole records up to the input's last whole record, then the tail.
     const std::string_view shownName = job.fragmentName(job.fragmentCount);
+    stopOnFragmentFault(writtenFilesFault());
     openFragment(job.fragmentCount, shownName);
     // The tail starts after the whole records counted when the file was chosen, even if the
     // file has grown since. The plan leaves fewer whole records than a full fragment holds.
@@ -141,12 +148,14 @@ void copyFragments() {
     copyInputRecords(job.fragmentCount, &nextRecord, &position,
                      job.fullRecordCount - nextRecord + 1, shownName);
     finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
-    hashFragment(job.fragmentCount, nextRecord,
-                 job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
+    handOverFragment(job.fragmentCount, nextRecord,
+                     job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
     closeFile(job.fragmentUnit, OnFailure::report);
   }
-  finishDataHash(&job.writtenSha256, OnFailure::report,
-                 [last = job.fragmentCount, nextRecord] { showCopyProgress(last, nextRecord); });
+  stopOnFragmentFault(finishDataHash(&job.writtenSha256, [last = job.fragmentCount, nextRecord] {
+    showCopyProgress(last, nextRecord);
+  }));
+  checkFragmentsOnMedium();
   eraseProgress();
 }
 

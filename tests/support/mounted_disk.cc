@@ -35,50 +35,81 @@ std::string findTool(const std::string& name) {
 
 }  // namespace
 
-MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes)
+MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int64_t holdsBytes)
     : path_(std::move(mountPoint)) {
   fs::create_directory(path_);
+  image_ = path_;
+  image_ += ".img";
   switch (kind) {
     case DiskKind::tmpfs:
-      mountTmpfs(bytes);
+      mountTmpfs(path_, bytes);
       break;
     case DiskKind::xfsWithReflink:
-      mountXfsImage(bytes);
+      mountImage({findTool("mkfs.xfs"), "-q", "-m", "reflink=1"}, "xfsprogs", bytes);
+      break;
+    case DiskKind::ext4:
+      backing_ = path_;
+      backing_ += ".medium";
+      fs::create_directory(backing_);
+      mountTmpfs(backing_, holdsBytes > 0 ? holdsBytes : bytes + (int64_t{16} << 20));
+      if (!mounted_) return;
+      mounted_ = false;
+      image_ = backing_ / "image";
+      // Few inodes, written now: no thread of the kernel writes inode tables later.
+      mountImage({findTool("mkfs.ext4"), "-q", "-O", "^has_journal", "-N", "64", "-E",
+                  "lazy_itable_init=0"},
+                 "e2fsprogs", bytes);
       break;
   }
 }
 
 MountedDisk::~MountedDisk() {
-  if (!mounted_) return;
   // A loop device set up by mount(8) goes away with the last unmount of its file system.
-  if (::umount2(path_.c_str(), 0) != 0) ::umount2(path_.c_str(), MNT_DETACH);
+  if (mounted_ && ::umount2(path_.c_str(), 0) != 0) ::umount2(path_.c_str(), MNT_DETACH);
+  if (!backing_.empty() && ::umount2(backing_.c_str(), 0) != 0) {
+    ::umount2(backing_.c_str(), MNT_DETACH);
+  }
 }
 
-void MountedDisk::mountTmpfs(int64_t bytes) {
+bool MountedDisk::remount() {
+  if (::umount2(path_.c_str(), 0) != 0) {
+    refusal_ = std::string("umount: ") + std::strerror(errno);
+    return false;
+  }
+  mounted_ = false;
+  const RunResult mounting = runCommand(
+      path_.parent_path(), {findTool("mount"), "-o", "loop", image_.string(), path_.string()}, "");
+  mounted_ = mounting.exitCode == 0;
+  if (!mounted_) refusal_ = "mount -o loop: " + complaint(mounting);
+  return mounted_;
+}
+
+void MountedDisk::mountTmpfs(const fs::path& path, int64_t bytes) {
   const std::string size = "size=" + std::to_string(bytes);
-  if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, size.c_str()) == 0) {
+  if (::mount("tmpfs", path.c_str(), "tmpfs", 0, size.c_str()) == 0) {
     mounted_ = true;
   } else {
     refusal_ = std::strerror(errno);
   }
 }
 
-void MountedDisk::mountXfsImage(int64_t bytes) {
-  fs::path image = path_;
-  image += ".img";
-  // A file with a length and no blocks: the image takes disk space only as it is written.
-  std::ofstream(image).close();
-  fs::resize_file(image, static_cast<uintmax_t>(bytes));
-  const std::string mkfs = findTool("mkfs.xfs");
-  const RunResult made =
-      runCommand(path_.parent_path(), {mkfs, "-q", "-m", "reflink=1", image.string()}, "");
+void MountedDisk::mountImage(const std::vector<std::string>& mkfs, std::string_view package,
+                             int64_t bytes) {
+  // A file with a length and no blocks: the image takes space only as it is written.
+  std::ofstream(image_).close();
+  fs::resize_file(image_, static_cast<uintmax_t>(bytes));
+  std::vector<std::string> command = mkfs;
+  command.push_back(image_.string());
+  const RunResult made = runCommand(path_.parent_path(), command, "");
   if (made.exitCode != 0) {
-    refusal_ = made.exitCode == 122 ? "mkfs.xfs not found (Debian package xfsprogs)"
-                                    : "mkfs.xfs: " + complaint(made);
+    const std::string tool = fs::path(mkfs.front()).filename().string();
+    refusal_ = made.exitCode == 122
+                   ? tool + " not found (Debian package " + std::string(package) + ")"
+                   : tool + ": " + complaint(made);
     return;
   }
   const RunResult mounting = runCommand(
-      path_.parent_path(), {findTool("mount"), "-o", "loop", image.string(), path_.string()}, "");
+      path_.parent_path(), {findTool("mount"), "-o", "loop", image_.string(), path_.string()}, "");
   if (mounting.exitCode == 0) {
     mounted_ = true;
   } else {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace floppysplit {
 
@@ -16,12 +18,18 @@ enum class DiskKind {
   // system whose copies can share the source's blocks. mkfs.xfs refuses images smaller
   // than 300 MiB.
   xfsWithReflink,
+  // ext4 without a journal on a sparse image file, loop-mounted: a disk with a medium
+  // behind the system's cache. The image lies on a tmpfs of its own, which holds
+  // `holdsBytes` when given: then the disk claims more than its medium holds, like a
+  // counterfeit stick, and writes beyond that fail only on their way to the medium.
+  ext4,
 };
 
 class MountedDisk {
  public:
   // Creates `mountPoint` and mounts a new file system of `kind` and `bytes` on it.
-  MountedDisk(std::filesystem::path mountPoint, DiskKind kind, int64_t bytes);
+  MountedDisk(std::filesystem::path mountPoint, DiskKind kind, int64_t bytes,
+              int64_t holdsBytes = 0);
   ~MountedDisk();
   MountedDisk(const MountedDisk&) = delete;
   MountedDisk& operator=(const MountedDisk&) = delete;
@@ -31,11 +39,19 @@ class MountedDisk {
   const std::string& refusal() const { return refusal_; }
   const std::filesystem::path& path() const { return path_; }
 
+  // Unmounts the file system and mounts it again, so that what is read afterwards comes
+  // from the medium, not from the system's cache. False, with the reason in refusal(),
+  // when that fails.
+  bool remount();
+
  private:
-  void mountTmpfs(int64_t bytes);
-  void mountXfsImage(int64_t bytes);
+  void mountTmpfs(const std::filesystem::path& path, int64_t bytes);
+  void mountImage(const std::vector<std::string>& mkfs, std::string_view package, int64_t bytes);
 
   std::filesystem::path path_;
+  std::filesystem::path image_;
+  // The tmpfs under an ext4 image, when there is one.
+  std::filesystem::path backing_;
   bool mounted_ = false;
   std::string refusal_;
 };

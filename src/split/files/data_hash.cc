@@ -1,8 +1,8 @@
 // The run's data hash: one worker thread reads back each queued file through a buffer of
-// its own and adds its bytes to one SHA-256, in the order the files were queued, while the
-// main thread goes on writing the next one. Only this thread and the caller's touch the
-// queue; the worker never writes to the console or ends the run: a failure waits in the
-// queue's state until the caller asks for the digest.
+// its own and adds its bytes to one SHA-256, in the order the files were queued, and to a
+// checksum of that file alone, while the main thread goes on writing the next one. Only
+// this thread and the caller's touch the queue; the worker never writes to the console or
+// ends the run: a fault waits in the queue's state until the caller asks for it.
 
 #include "split/files/data_hash.h"
 
@@ -14,15 +14,13 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/medium_read.h"
 #include "platform/sha256.h"
-#include "runtime/status.h"
+#include "split/files/file_checksum.h"
 
 namespace floppysplit {
 
 namespace {
-
-// Bytes per read-back: large reads, small enough to stay in the processor's cache.
-constexpr int64_t kReadSize = int64_t{64} * 1024;
 
 // Files queued and not yet read at most: the writer waits beyond that, which bounds the
 // open handles and keeps the hash close behind the copy.
@@ -33,30 +31,45 @@ constexpr std::chrono::milliseconds kWaitStep{100};
 struct HashJob {
   OsFile file;
   int64_t length = 0;
-  Unit unit = kNoUnit;
+  int32_t index = 0;  // counted from 1
 };
 
 class DataHash {
  public:
   ~DataHash() { abandon(); }
 
-  Status queue(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
-               const WhileWaiting& whileWaiting) {
+  void start(int32_t count, bool flushEachFile) {
+    abandon();
+    fault_ = {};
+    queued_ = 0;
+    hashed_ = 0;
+    flushEachFile_ = flushEachFile;
+    checksums_.clear();
+    checksums_.reserve(static_cast<size_t>(std::max(count, 0)));
+  }
+
+  WrittenFileFault queue(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
     std::unique_lock lock(mutex_);
-    waitUntil(lock, whileWaiting, [this] { return jobs_.size() < kMostQueued || failure_ != kOk; });
-    if (failure_ == kOk && !worker_.joinable()) {
-      failure_ = sha_.start();
-      if (failure_ != kOk) failedUnit_ = unit;
-      if (failure_ == kOk) worker_ = std::thread([this] { run(); });
+    waitUntil(lock, whileWaiting, [this] { return jobs_.size() < kMostQueued || fault_; });
+    const int32_t index = ++queued_;
+    if (!fault_ && !worker_.joinable()) {
+      const Status status = sha_.start();
+      if (status != kOk) fault_ = {WrittenFileStep::readBack, status, index};
+      if (!fault_) worker_ = std::thread([this] { run(); });
     }
-    if (failure_ != kOk) {
+    if (fault_) {
       osClose(file);
-      *failedUnit = failedUnit_;
-      return failure_;
+      return fault_;
     }
-    jobs_.push_back(HashJob{file, length, unit});
+    checksums_.push_back(0);
+    jobs_.push_back(HashJob{file, length, index});
     changed_.notify_all();
-    return kOk;
+    return {};
+  }
+
+  WrittenFileFault fault() {
+    std::lock_guard lock(mutex_);
+    return fault_;
   }
 
   void awaitFile(OsFile file) {
@@ -67,19 +80,18 @@ class DataHash {
     });
   }
 
-  Status finish(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting) {
+  WrittenFileFault finish(std::string* hex, const WhileWaiting& whileWaiting) {
     {
       std::unique_lock lock(mutex_);
       waitUntil(lock, whileWaiting, [this] { return jobs_.empty(); });
     }
     const bool started = worker_.joinable();
     abandon();
-    Status status = failure_;
-    *failedUnit = failedUnit_;
-    if (status == kOk && !started) status = sha_.start();
+    if (fault_) return fault_;
+    Status status = started ? kOk : sha_.start();
     if (status == kOk) status = sha_.finish(hex);
-    reset();
-    return status;
+    if (status != kOk) fault_ = {WrittenFileStep::readBack, status, queued_};
+    return fault_;
   }
 
   void abandon() {
@@ -91,14 +103,10 @@ class DataHash {
     if (worker_.joinable()) worker_.join();
     for (const HashJob& job : jobs_) osClose(job.file);
     jobs_.clear();
+    stopping_ = false;
   }
 
-  void reset() {
-    stopping_ = false;
-    failure_ = kOk;
-    failedUnit_ = kNoUnit;
-    hashed_ = 0;
-  }
+  const std::vector<uint64_t>& checksums() const { return checksums_; }
 
   int64_t hashed() const { return hashed_; }
 
@@ -117,47 +125,61 @@ class DataHash {
   void run() {
     for (;;) {
       HashJob job;
+      bool failed = false;
       {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
         if (stopping_) return;
         // The job stays queued while it is read, so that awaitFile sees it.
         job = jobs_.front();
+        failed = static_cast<bool>(fault_);
       }
-      const Status status = failure_ == kOk ? hash(job) : kOk;
+      uint64_t checksum = 0;
+      const WrittenFileFault fault = failed ? WrittenFileFault{} : readBack(job, &checksum);
       osClose(job.file);
       std::lock_guard lock(mutex_);
       jobs_.pop_front();
-      if (status != kOk && failure_ == kOk) {
-        failure_ = status;
-        failedUnit_ = job.unit;
-      }
+      checksums_[static_cast<size_t>(job.index) - 1] = checksum;
+      if (fault && !fault_) fault_ = fault;
       changed_.notify_all();
     }
   }
 
-  Status hash(const HashJob& job) {
-    static char buffer[kReadSize];
-    for (int64_t offset = 0; offset < job.length && !stopping_; offset += kReadSize) {
-      const int64_t wanted = std::min(kReadSize, job.length - offset);
+  // Reads the job's file back into the digest and `*checksum`, then flushes it if asked.
+  WrittenFileFault readBack(const HashJob& job, uint64_t* checksum) {
+    char* buffer = readBackBuffer();
+    if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
+    checksum_.start();
+    for (int64_t offset = 0; offset < job.length; offset += kReadBackBufferBytes) {
+      if (stopping_) return {};
+      const int64_t wanted = std::min(kReadBackBufferBytes, job.length - offset);
       int64_t got = 0;
-      const Status status = osReadAt(job.file, offset, buffer, wanted, &got);
-      if (status != kOk) return status;
-      if (got < wanted) return kEndOfFile;
-      const Status added = sha_.add(buffer, got);
-      if (added != kOk) return added;
+      Status status = osReadAt(job.file, offset, buffer, wanted, &got);
+      if (status == kOk && got < wanted) status = kEndOfFile;
+      if (status == kOk) status = sha_.add(buffer, got);
+      if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
+      checksum_.add(buffer, got);
       hashed_ += got;
     }
-    return kOk;
+    *checksum = checksum_.value();
+    if (flushEachFile_) {
+      const Status status = osFlush(job.file);
+      if (status != kOk) return {WrittenFileStep::flush, status, job.index};
+    }
+    return {};
   }
 
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<HashJob> jobs_;
   std::atomic<bool> stopping_ = false;
-  Status failure_ = kOk;
-  Unit failedUnit_ = kNoUnit;
+  WrittenFileFault fault_;
+  int32_t queued_ = 0;
+  bool flushEachFile_ = false;
   Sha256 sha_;
+  FileChecksum checksum_;
+  // One entry a queued file, set when it leaves the queue.
+  std::vector<uint64_t> checksums_;
   std::atomic<int64_t> hashed_ = 0;
   std::thread worker_;
 };
@@ -169,21 +191,33 @@ DataHash& dataHash() {
 
 }  // namespace
 
-Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
-                     const WhileWaiting& whileWaiting) {
-  return dataHash().queue(file, length, unit, failedUnit, whileWaiting);
+char* readBackBuffer() {
+  static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(kReadBackBufferBytes));
+  return buffer;
 }
+
+void startDataHash(int32_t count, bool flushEachFile) {
+  // Made by the caller's thread: memory asked for by another thread first would cost that
+  // thread a heap of its own.
+  readBackBuffer();
+  dataHash().start(count, flushEachFile);
+}
+
+WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
+  return dataHash().queue(file, length, whileWaiting);
+}
+
+WrittenFileFault dataHashFault() { return dataHash().fault(); }
 
 void awaitDataHashOf(OsFile file) { dataHash().awaitFile(file); }
 
-Status finishQueuedDataHash(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting) {
-  return dataHash().finish(hex, failedUnit, whileWaiting);
+WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whileWaiting) {
+  return dataHash().finish(hex, whileWaiting);
 }
 
-void abandonDataHash() {
-  dataHash().abandon();
-  dataHash().reset();
-}
+const std::vector<uint64_t>& dataHashChecksums() { return dataHash().checksums(); }
+
+void abandonDataHash() { dataHash().abandon(); }
 
 int64_t queuedDataHashedBytes() { return dataHash().hashed(); }
 

@@ -1,37 +1,53 @@
 #pragma once
 // The record file layer's own view of the run's data hash (data_hash.cc): a second thread
-// that reads back files handed to it and hashes their bytes in order. Nothing outside
-// src/split/files uses it; record_file.h offers it to the stages.
+// that reads back each written file handed to it, in order, for the SHA-256 of all their
+// bytes and a checksum of each file, and flushes each one to the medium where the system
+// cannot flush a whole file system. Nothing outside src/split/files uses it;
+// written_files.h offers it to the stages.
 
 #include <cstdint>
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
-#include "runtime/termination.h"
+#include "split/files/written_files.h"
 
 namespace floppysplit {
 
-// What a caller does every tenth of a second while it waits for the hash.
-using WhileWaiting = std::function<void()>;
+// Bytes of the buffer that reads back written files: the data hash's while files are
+// written, then the check from the medium's.
+inline constexpr int64_t kReadBackBufferBytes = int64_t{64} * 1024;
 
-// Queues the first `length` bytes of `file` (a handle of its own, which the hash closes),
-// read on `unit`. Returns the failure of an earlier file, if any, with its unit.
-Status queueDataHash(OsFile file, int64_t length, Unit unit, Unit* failedUnit,
-                     const WhileWaiting& whileWaiting);
+// That buffer, which starts on a block as reads past the cache need; nullptr when there is
+// no memory for it. Only one thread at a time uses it.
+char* readBackBuffer();
+
+// Starts an empty hash for `count` files. With `flushEachFile`, the thread also flushes
+// each file to the medium once it has read it.
+void startDataHash(int32_t count, bool flushEachFile);
+
+// Queues the first `length` bytes of `file` (a handle of its own, which the hash closes) as
+// the next file. Returns the first fault so far.
+WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting);
+
+// The first fault so far, without waiting.
+WrittenFileFault dataHashFault();
 
 // Returns once no queued file that is still to be read is `file` on disk, so that writing
 // into it cannot change bytes not hashed yet.
 void awaitDataHashOf(OsFile file);
 
-// Waits for every queued file, ends the thread and gives the digest; or the first failure
-// and its unit. The hash is empty again afterwards.
-Status finishQueuedDataHash(std::string* hex, Unit* failedUnit, const WhileWaiting& whileWaiting);
+// Waits for every queued file, ends the thread and gives the digest, unless a fault was
+// found.
+WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whileWaiting);
 
-// Ends the thread at once, closing what is still queued; the hash is empty again.
+// The checksum of each file queued, in order, once the hash is finished.
+const std::vector<uint64_t>& dataHashChecksums();
+
+// Ends the thread at once, closing what is still queued.
 void abandonDataHash();
 
-// Bytes hashed since the hash last became empty.
+// Bytes read back since the hash was started.
 int64_t queuedDataHashedBytes();
 
 }  // namespace floppysplit

@@ -9,6 +9,7 @@
 #include "runtime/text_field.h"
 #include "split/files/connection.h"
 #include "split/files/data_hash.h"
+#include "split/files/written_files.h"
 
 namespace floppysplit {
 
@@ -169,7 +170,7 @@ Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailur
   return kOk;
 }
 
-Status closeFile(Unit unit, OnFailure onFailure) {
+Status closeFile(Unit unit, OnFailure onFailure, Keep keep) {
   auto found = connections().find(unit);
   if (found == connections().end()) return kOk;
   Connection& c = found->second;
@@ -179,32 +180,13 @@ Status closeFile(Unit unit, OnFailure onFailure) {
     // A text file that received no line at all still loses its old contents.
     if (status == kOk && !c.textCut) status = osSetLength(c.file, c.textWritten);
   }
+  if (status == kOk && keep == Keep::onMedium) status = osFlush(c.file);
   const Status closed = osClose(c.file);
   if (status == kOk) status = closed;
+  if (status == kOk && keep == Keep::onMedium) status = osFlushFolderOf(c.name);
   connections().erase(found);
   return finish(status, onFailure, Statement::close, unit);
 }
-
-Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure,
-                     const std::function<void()>& whileWaiting) {
-  const Connection* c = connection(unit);
-  if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::read, unit);
-  OsFile copy;
-  const Status status = osDuplicate(c->file, &copy);
-  if (status != kOk) return finish(status, onFailure, Statement::read, unit);
-  Unit failedUnit = unit;
-  return finish(queueDataHash(copy, length, unit, &failedUnit, whileWaiting), onFailure,
-                Statement::read, failedUnit);
-}
-
-Status finishDataHash(std::string* hex, OnFailure onFailure,
-                      const std::function<void()>& whileWaiting) {
-  Unit failedUnit = kNoUnit;
-  const Status status = finishQueuedDataHash(hex, &failedUnit, whileWaiting);
-  return finish(status, onFailure, Statement::read, failedUnit);
-}
-
-int64_t dataHashedBytes() { return queuedDataHashedBytes(); }
 
 bool queryFile(std::string_view nameField, int64_t* size) {
   const std::string name = fileName(nameField);
@@ -236,7 +218,7 @@ bool unitHoldsFile(Unit unit, std::string_view name) {
 }
 
 void closeAllUnits() {
-  abandonDataHash();
+  abandonWrittenFiles();
   while (!connections().empty()) {
     closeFile(connections().begin()->first, OnFailure::returnStatus);
   }

@@ -10,7 +10,6 @@
 // report instead. Record numbers, offsets and sizes are 64-bit throughout.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,31 +74,13 @@ Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 // writer formats them); this layer adds nothing but the line ends.
 Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure);
 
-// The run's data hash: the SHA-256 of the bytes of the files handed to it, in the order
-// they were handed. Hands over the first `length` bytes of the file connected to `unit`,
-// whatever its record length: a second thread reads them back from the file itself through
-// a handle of its own while the caller goes on, even after the unit is closed. A file that
-// a later open finds already there waits, before it is connected, until the hash has read
-// any earlier file that is the same file on disk. Fails with the first failure of an
-// earlier file, if any (see finishDataHash). While it waits for room in the hash's queue,
-// it calls `whileWaiting` every tenth of a second.
-Status hashFileBytes(Unit unit, int64_t length, OnFailure onFailure,
-                     const std::function<void()>& whileWaiting = {});
-
-// Waits until every file handed over is read and sets `*hex` to the SHA-256 of all their
-// bytes, as 64 lowercase hexadecimal digits; the hash is then empty again. A failed read
-// gives the system's code and a file shorter than the length handed over gives -1 (with
-// OnFailure::report, a failed read on that file's unit). While it waits, it calls
-// `whileWaiting` every tenth of a second.
-Status finishDataHash(std::string* hex, OnFailure onFailure,
-                      const std::function<void()>& whileWaiting = {});
-
-// The bytes the data hash has read so far.
-int64_t dataHashedBytes();
+// How closeFile keeps the file: as the system has it, or on the medium, with its entry in
+// its folder, before the close returns.
+enum class Keep { asWritten, onMedium };
 
 // Writes out what is still buffered and closes the file, keeping it. Closing a unit that
 // is not connected does nothing and succeeds.
-Status closeFile(Unit unit, OnFailure onFailure);
+Status closeFile(Unit unit, OnFailure onFailure, Keep keep = Keep::asWritten);
 
 // Whether `name` exists (connected to some unit, or can be opened for reading). For a
 // file that is connected, `*size` is set to its current length on disk; for a missing
@@ -117,8 +98,9 @@ bool unitsShareFile(Unit a, Unit b);
 // True when the file connected to `unit` is the file that `name` names.
 bool unitHoldsFile(Unit unit, std::string_view name);
 
-// Closes every connected unit, writing out buffers first, after ending the data hash;
-// failures are passed over, since this runs as the process ends.
+// Closes every connected unit, writing out buffers first, after stopping the threads of the
+// written files (written_files.h); failures are passed over, since this runs as the process
+// ends.
 void closeAllUnits();
 
 }  // namespace floppysplit

@@ -4,10 +4,14 @@
 
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "platform/sha256.h"
+#include "split/files/written_files.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {
@@ -244,11 +248,12 @@ TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOve
   const std::string first = patternBytes(700000, 3);
   const std::string second = patternBytes(1000, 4);
   folder_.write("second", second + "not handed");
+  beginWrittenFiles(2);
   ASSERT_EQ(
       openRecordFile(kUnit, "first", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
       kOk);
   folder_.write("first", first);
-  ASSERT_EQ(hashFileBytes(kUnit, 700000, kStatus), kOk);
+  ASSERT_FALSE(handOverWrittenFile(kUnit, 700000, {}));
   ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
   // The same file opened again waits for the hash to read it before it can be written over.
   ASSERT_EQ(
@@ -256,27 +261,102 @@ TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOve
       kOk);
   std::array<char, 512> other{};
   ASSERT_EQ(writeRecord(kUnit, 1, other.data(), kStatus), kOk);
-  ASSERT_EQ(openRecordFile(kUnit + 1, "second", ExistenceRule::mustExist, 1, Action::read, kStatus),
-            kOk);
-  ASSERT_EQ(hashFileBytes(kUnit + 1, 1000, kStatus), kOk);
+  ASSERT_EQ(
+      openRecordFile(kUnit + 1, "second", ExistenceRule::mustExist, 1, Action::write, kStatus),
+      kOk);
+  ASSERT_FALSE(handOverWrittenFile(kUnit + 1, 1000, {}));
 
   std::string hex;
-  ASSERT_EQ(finishDataHash(&hex, kStatus), kOk);
+  ASSERT_FALSE(finishDataHash(&hex, {}));
   EXPECT_EQ(hex, sha256Of(first + second));
-  EXPECT_EQ(dataHashedBytes(), 0);
 }
 
-TEST_F(RecordFile, DataHashOfAFileShorterThanHandedIsEndOfFileAndStartsEmptyAgain) {
+// A fault shows as soon as the second thread finds it, without waiting for another file or
+// for the end; and the next set starts without it.
+TEST_F(RecordFile, FileShorterThanHandedIsAFaultBeforeAnotherIsHandedOver) {
   folder_.write("data", patternBytes(1000));
+  beginWrittenFiles(2);
   ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::mustExist, 512, Action::read, kStatus),
             kOk);
-  ASSERT_EQ(hashFileBytes(kUnit, 1001, kStatus), kOk);
+  ASSERT_FALSE(handOverWrittenFile(kUnit, 1001, {}));
+  WrittenFileFault fault;
+  for (int waited = 0; waited < 1000 && !fault; ++waited) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    fault = writtenFilesFault();
+  }
+  EXPECT_EQ(fault.step, WrittenFileStep::readBack);
+  EXPECT_EQ(fault.status, kEndOfFile);
+  EXPECT_EQ(fault.file, 1);
+  EXPECT_EQ(handOverWrittenFile(kUnit, 1000, {}).file, 1);
   std::string hex = "untouched";
-  EXPECT_EQ(finishDataHash(&hex, kStatus), kEndOfFile);
+  EXPECT_EQ(finishDataHash(&hex, {}).step, WrittenFileStep::readBack);
   EXPECT_EQ(hex, "untouched");
-  EXPECT_EQ(hashFileBytes(kUnit + 1, 1, kStatus), kUnitNotConnected);
-  ASSERT_EQ(finishDataHash(&hex, kStatus), kOk);
+
+  beginWrittenFiles(0);
+  ASSERT_FALSE(finishDataHash(&hex, {}));
   EXPECT_EQ(hex, sha256Of(""));
+}
+
+// Files handed over are flushed and read back from the medium; what the medium gives back
+// is held against the bytes read back when each was handed over. Here a file changed after
+// the hand-over stands for a medium that gives back other bytes.
+TEST_F(RecordFile, CheckFromTheMediumNamesTheLowestFileThatHoldsOtherBytes) {
+  struct Case {
+    const char* change;
+    std::function<void(const ScratchFolder&)> make;
+    WrittenFileStep step;
+    Status status;
+    int32_t file;
+  };
+  const auto changeByte = [](const ScratchFolder& folder, const char* name) {
+    std::string bytes = folder.read(name);
+    bytes[bytes.size() / 2] ^= 1;
+    folder.write(name, bytes);
+  };
+  const Case cases[] = {
+      {"nothing", [](const ScratchFolder&) {}, WrittenFileStep::none, kOk, 0},
+      {"one byte of the third", [&](const ScratchFolder& f) { changeByte(f, "f3"); },
+       WrittenFileStep::otherBytesOnMedium, kOk, 3},
+      {"the second one byte shorter",
+       [](const ScratchFolder& f) { f.write("f2", f.read("f2").substr(1)); },
+       WrittenFileStep::otherBytesOnMedium, kOk, 2},
+      {"the second one byte longer",
+       [](const ScratchFolder& f) { f.write("f2", f.read("f2") + "x"); },
+       WrittenFileStep::otherBytesOnMedium, kOk, 2},
+      {"the first holding the third's bytes, as on a medium that wraps",
+       [](const ScratchFolder& f) { f.write("f1", f.read("f3")); },
+       WrittenFileStep::otherBytesOnMedium, kOk, 1},
+      {"the second gone, the third changed",
+       [&](const ScratchFolder& f) {
+         fs::remove(f / "f2");
+         changeByte(f, "f3");
+       },
+       WrittenFileStep::readFromMedium, ENOENT, 2},
+  };
+  const auto nameOf = [](int32_t n) { return std::string("f").append(std::to_string(n)); };
+  // Small files are read several at a time, large ones alone in long reads.
+  for (const int64_t length : {int64_t{1000}, int64_t{200000}}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::to_string(length) + "-byte files, changed: " + c.change);
+      beginWrittenFiles(3);
+      for (int32_t n = 1; n <= 3; ++n) {
+        folder_.write(nameOf(n), patternBytes(length + n, static_cast<uint32_t>(n)));
+        ASSERT_EQ(
+            openRecordFile(kUnit, nameOf(n), ExistenceRule::mustExist, 1, Action::write, kStatus),
+            kOk);
+        ASSERT_FALSE(handOverWrittenFile(kUnit, length + n, {}));
+        ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
+      }
+      std::string hex;
+      ASSERT_FALSE(finishDataHash(&hex, {}));
+      ASSERT_FALSE(flushWrittenFiles(nameOf, {}));
+      c.make(folder_);
+      const WrittenFileFault fault = checkWrittenFilesOnMedium(nameOf, {});
+      EXPECT_EQ(fault.step, c.step);
+      EXPECT_EQ(fault.status, c.status);
+      EXPECT_EQ(fault.file, c.file);
+    }
+  }
 }
 
 }  // namespace

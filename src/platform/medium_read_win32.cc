@@ -1,0 +1,76 @@
+// Reading back from the medium on Windows: a handle reopened with FILE_FLAG_NO_BUFFERING,
+// whose reads bypass the system's cache and so must start on a sector, ask for whole
+// sectors and land in a buffer that starts on one (VirtualAlloc gives whole pages).
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/code_page_win32.h"
+#include "platform/medium_read.h"
+
+namespace floppysplit {
+
+namespace {
+
+constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
+
+// The largest single read, in whole blocks.
+constexpr int64_t kMaxRead = std::numeric_limits<int32_t>::max() / kMediumBlock * kMediumBlock;
+
+HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
+
+Status lastError() {
+  const DWORD code = GetLastError();
+  return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
+}
+
+}  // namespace
+
+Status osOpenOnMedium(const std::string& name, OsFile* file) {
+  std::wstring wide;
+  if (name.find('\0') != std::string::npos) return ERROR_INVALID_NAME;
+  if (!wideFromCodePage(name, consoleInputCodePage(), &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  const HANDLE cached = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (cached == INVALID_HANDLE_VALUE) return lastError();
+  // The flag cannot be added to a handle that exists; ReOpenFile makes a new one with it.
+  const HANDLE direct = ReOpenFile(cached, GENERIC_READ, kShareReadWrite, FILE_FLAG_NO_BUFFERING);
+  const Status status = direct == INVALID_HANDLE_VALUE ? lastError() : kOk;
+  CloseHandle(cached);
+  if (status != kOk) return status;
+  *file = OsFile{reinterpret_cast<intptr_t>(direct), false};
+  return kOk;
+}
+
+Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
+  auto* bytes = static_cast<char*>(data);
+  *got = 0;
+  while (*got < length) {
+    OVERLAPPED position{};
+    const auto at = static_cast<uint64_t>(offset + *got);
+    position.Offset = static_cast<DWORD>(at & 0xffffffffu);
+    position.OffsetHigh = static_cast<DWORD>(at >> 32);
+    const int64_t asked = std::min(length - *got, kMaxRead);
+    DWORD n = 0;
+    if (!ReadFile(handleOf(file), bytes + *got, static_cast<DWORD>(asked), &n, &position)) {
+      if (GetLastError() == ERROR_HANDLE_EOF) break;
+      return lastError();
+    }
+    *got += n;
+    if (mediumReadReachedEnd(n, asked)) break;
+  }
+  return kOk;
+}
+
+void* osAllocateMediumBuffer(int64_t bytes) {
+  return VirtualAlloc(nullptr, static_cast<SIZE_T>(bytes), MEM_COMMIT | MEM_RESERVE,
+                      PAGE_READWRITE);
+}
+
+void osFreeMediumBuffer(void* buffer) {
+  if (buffer != nullptr) VirtualFree(buffer, 0, MEM_RELEASE);
+}
+
+}  // namespace floppysplit

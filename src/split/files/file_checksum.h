@@ -1,0 +1,30 @@
+#pragma once
+// A fast 64-bit checksum of a file's bytes (XXH3), fed in pieces: it tells a file read back
+// from the medium from the bytes written into it at a fraction of the SHA-256's cost. It
+// guards against media that lose or mix up bytes, not against anyone forging them. The
+// length of the bytes is part of the checksum.
+
+#include <cstdint>
+#include <memory>
+
+namespace floppysplit {
+
+class FileChecksum {
+ public:
+  FileChecksum();
+  ~FileChecksum();
+  FileChecksum(const FileChecksum&) = delete;
+  FileChecksum& operator=(const FileChecksum&) = delete;
+
+  // Starts again with no bytes.
+  void start();
+  void add(const void* data, int64_t length);
+  // The checksum of every byte added since the start.
+  uint64_t value() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace floppysplit

@@ -1,0 +1,159 @@
+// The flush and the check from the medium, each on threads of their own while the caller's
+// thread waits and shows how far they have come. The check reads several files at a time,
+// each reader through its own slice of the one read-back buffer: reads past the system's
+// cache wait for the medium one by one, and small files would otherwise leave it idle
+// between them.
+
+#include "split/files/medium_check.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <limits>
+#include <mutex>
+
+#include "platform/medium_read.h"
+#include "split/files/data_hash.h"
+#include "split/files/file_checksum.h"
+
+namespace floppysplit {
+
+namespace {
+
+constexpr int32_t kMostReaders = 4;
+
+constexpr std::chrono::milliseconds kWaitStep{100};
+
+std::atomic<int64_t> gCheckedBytes = 0;
+std::atomic<int32_t> gCheckedFile = 0;
+
+// Runs `work(i)` for i = 0 to `threads` - 1, each on a thread of its own, and returns once
+// all have ended, calling `whileWaiting` every tenth of a second until then.
+template <typename Work>
+void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaiting) {
+  std::vector<std::future<void>> running;
+  for (int32_t i = 0; i < threads; ++i) {
+    running.push_back(std::async(std::launch::async, [&work, i] { work(i); }));
+  }
+  for (const std::future<void>& thread : running) {
+    while (thread.wait_for(kWaitStep) != std::future_status::ready) {
+      if (whileWaiting) whileWaiting();
+    }
+  }
+}
+
+// Flushes the file `name` names through a new handle of its own.
+Status flushAlone(const std::string& name) {
+  OsFile file;
+  Status status = osOpen(name, OsExistence::mustExist, OsAccess::read, &file);
+  if (status != kOk) return status;
+  status = osFlush(file);
+  osClose(file);
+  return status;
+}
+
+// The lowest file at fault among those the readers have finished.
+class LowestFault {
+ public:
+  void note(const WrittenFileFault& fault) {
+    std::lock_guard lock(mutex_);
+    if (!fault_ || fault.file < fault_.file) fault_ = fault;
+    lowestFile_ = fault_.file;
+  }
+  // Files above the lowest at fault need no reading.
+  bool beyond(int32_t file) const { return file > lowestFile_; }
+  WrittenFileFault fault() const { return fault_; }
+
+ private:
+  std::mutex mutex_;
+  WrittenFileFault fault_;
+  std::atomic<int32_t> lowestFile_ = std::numeric_limits<int32_t>::max();
+};
+
+// Reads file `n` back from the medium through `slice` and compares it with `expected`.
+WrittenFileFault checkFile(int32_t n, const std::string& name, uint64_t expected,
+                           int64_t largestFile, char* slice, int64_t sliceBytes,
+                           FileChecksum& checksum) {
+  OsFile file;
+  Status status = osOpenOnMedium(name, &file);
+  if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
+  checksum.start();
+  int64_t offset = 0;
+  for (;;) {
+    int64_t got = 0;
+    status = osReadFromMedium(file, offset, slice, sliceBytes, &got);
+    if (status != kOk) break;
+    checksum.add(slice, got);
+    offset += got;
+    gCheckedBytes += got;
+    // A file longer than any written is not the one written; no need to read all of it.
+    if (mediumReadReachedEnd(got, sliceBytes) || offset > largestFile) break;
+  }
+  osClose(file);
+  if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
+  if (checksum.value() != expected) return {WrittenFileStep::otherBytesOnMedium, kOk, n};
+  return {};
+}
+
+}  // namespace
+
+WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
+                               const WhileWaiting& whileWaiting) {
+  if (folder == nullptr) return {};
+  Status status = kOk;
+  runAside(
+      1, [&](int32_t) { status = osFlushFileSystem(*folder); }, whileWaiting);
+  if (status == kOk) return {};
+  // The file system's flush says only that something failed, somewhere on it.
+  WrittenFileFault fault;
+  runAside(
+      1,
+      [&](int32_t) {
+        for (int32_t n = 1; n <= count && !fault; ++n) {
+          const Status flushed = flushAlone(nameOf(n));
+          if (flushed != kOk) fault = {WrittenFileStep::flush, flushed, n};
+        }
+      },
+      whileWaiting);
+  // Where every file's own flush succeeds, the failure belonged to another file on the
+  // same file system, and these are on the medium.
+  return fault;
+}
+
+WrittenFileFault checkOnMedium(const std::vector<uint64_t>& checksums, int64_t largestFile,
+                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting) {
+  gCheckedBytes = 0;
+  gCheckedFile = 0;
+  char* buffer = readBackBuffer();
+  if (buffer == nullptr) return {WrittenFileStep::readFromMedium, kBufferAllocationFailed, 1};
+  const auto count = static_cast<int32_t>(checksums.size());
+  const MediumReadPlan plan = planMediumReads(kReadBackBufferBytes, largestFile, kMostReaders);
+  // Made here, so that no reader thread needs memory of its own.
+  std::array<FileChecksum, kMostReaders> readerChecksums;
+  std::atomic<int32_t> next = 1;
+  LowestFault lowest;
+  runAside(
+      std::min(plan.readers, std::max(count, 1)),
+      [&](int32_t reader) {
+        char* slice = buffer + reader * plan.sliceBytes;
+        for (int32_t n = next++; n <= count && !lowest.beyond(n); n = next++) {
+          int32_t shown = gCheckedFile;
+          while (shown < n && !gCheckedFile.compare_exchange_weak(shown, n)) {
+          }
+          const WrittenFileFault fault =
+              checkFile(n, nameOf(n), checksums[static_cast<size_t>(n) - 1], largestFile, slice,
+                        plan.sliceBytes, readerChecksums[static_cast<size_t>(reader)]);
+          if (fault) lowest.note(fault);
+        }
+      },
+      whileWaiting);
+  return lowest.fault();
+}
+
+int64_t mediumCheckedBytes() { return gCheckedBytes; }
+
+int32_t mediumCheckedFile() { return gCheckedFile; }
+
+}  // namespace floppysplit

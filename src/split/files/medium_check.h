@@ -1,0 +1,30 @@
+#pragma once
+// The record file layer's own view of the flush and the check from the medium
+// (medium_check.cc). Nothing outside src/split/files uses it; written_files.h offers it to
+// the stages.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "split/files/written_files.h"
+
+namespace floppysplit {
+
+// Flushes the file system that holds `folder` on a thread of its own. When that fails,
+// flushes files 1 to `count` alone, in order, through new handles (which still see a
+// failure that nobody has seen), and names the first at fault. Without a folder, each file
+// was flushed when it was read back, and there is nothing left to do.
+WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
+                               const WhileWaiting& whileWaiting);
+
+// Reads files 1 to checksums.size() back from the medium on threads of their own and
+// compares each with its checksum; none of them is longer than `largestFile` bytes.
+WrittenFileFault checkOnMedium(const std::vector<uint64_t>& checksums, int64_t largestFile,
+                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting);
+
+// Bytes read back from the medium, and the last file begun, since the last check began.
+int64_t mediumCheckedBytes();
+int32_t mediumCheckedFile();
+
+}  // namespace floppysplit

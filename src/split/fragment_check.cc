@@ -1,0 +1,68 @@
+#include "split/fragment_check.h"
+
+#include <string>
+
+#include "dialogue/console.h"
+#include "dialogue/progress_line.h"
+#include "dialogue/run_flow.h"
+#include "runtime/termination.h"
+#include "split/split_job.h"
+
+namespace floppysplit {
+
+namespace {
+
+std::string trimmedFragmentName(int32_t n) {
+  return std::string(TextField::withoutTrailingBlanks(splitJob.fragmentName(n)));
+}
+
+// How the write-failure line names fragment `n`: a full fragment without its trailing
+// blanks, the final fragment with them, as while they are written.
+std::string writtenFragmentName(int32_t n) {
+  const SplitJob& job = splitJob;
+  if (job.hasFinalFragment != 0 && n == job.fragmentCount) {
+    return std::string(job.fragmentName(n));
+  }
+  return trimmedFragmentName(n);
+}
+
+void showCheckProgress(ProgressStep step) {
+  const SplitJob& job = splitJob;
+  const WrittenFilesProgress done = writtenFilesProgress();
+  showProgress({step == ProgressStep::checking ? done.checking : job.fragmentCount,
+                job.fragmentCount, job.writtenLength, done.readBack, job.inputLength,
+                step == ProgressStep::checking ? done.checked : 0, step});
+}
+
+}  // namespace
+
+void stopOnFragmentFault(const WrittenFileFault& fault) {
+  const SplitJob& job = splitJob;
+  switch (fault.step) {
+    case WrittenFileStep::none:
+      return;
+    case WrittenFileStep::readBack:
+      reportAndExit(fault.status == kEndOfFile ? kReadPastEndOfFile : fault.status, Statement::read,
+                    job.fragmentUnit);
+    case WrittenFileStep::flush:
+      writeListLine({"###Error", fault.status, " writing " + writtenFragmentName(fault.file)});
+      break;
+    case WrittenFileStep::readFromMedium:
+      writeListLine({"###Error", fault.status, " reading back " + trimmedFragmentName(fault.file)});
+      break;
+    case WrittenFileStep::otherBytesOnMedium:
+      writeListLine(
+          {"###Error reading back " + trimmedFragmentName(fault.file) + ": not the bytes written"});
+      break;
+  }
+  stopRun();
+}
+
+void checkFragmentsOnMedium() {
+  stopOnFragmentFault(
+      flushWrittenFiles(trimmedFragmentName, [] { showCheckProgress(ProgressStep::flushing); }));
+  stopOnFragmentFault(checkWrittenFilesOnMedium(trimmedFragmentName,
+                                                [] { showCheckProgress(ProgressStep::checking); }));
+}
+
+}  // namespace floppysplit

@@ -1,0 +1,117 @@
+// "Completed successfully" means the fragments are on the medium, holding the bytes
+// written: media that lose or change what they were given must be named, on real loop
+// disks where the fault is the medium's, and through a test build whose medium gives back
+// other bytes. A run that finds a fault keeps every fragment and writes no Recomb.cmd.
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <regex>
+#include <string>
+
+#include "support/mounted_disk.h"
+#include "support/program_runner.h"
+#include "support/program_session.h"
+#include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
+
+namespace floppysplit {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr TypedSplit k6000000BytesIn1000K{.length = 6000000,
+                                          .kilobytes = 1000,
+                                          .lengthInKilobytes = "5859.4",
+                                          .floppies = 5,
+                                          .fragments = 6};
+constexpr TypedSplit k5000BytesIn2K{
+    .length = 5000, .kilobytes = 2, .lengthInKilobytes = "4.9", .floppies = 1, .fragments = 3};
+
+const std::vector<std::string> kSixFragments = {"fragmen1", "fragmen2", "fragmen3",
+                                                "fragmen4", "fragmen5", "fragmen6"};
+
+TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
+  // The stick claims 32 MiB and holds 4: the fragments fit into the system's cache, and
+  // writing them out fails part-way, after every write has returned.
+  ScratchFolder home;
+  MountedDisk stick(home / "stick", DiskKind::ext4, int64_t{32} << 20, int64_t{4} << 20);
+  MOUNT_OR_SKIP(stick);
+  const std::string input = patternBytes(k6000000BytesIn1000K.length, 21);
+  home.write("big.bin", input);
+  const std::string name = (home / "big.bin").string();
+
+  const RunResult run = runProgram(stick.path(), answersUpToOk(name, 1000) + "y\n");
+
+  const std::string dialogue = transcriptUpToOk(name, k6000000BytesIn1000K);
+  ASSERT_TRUE(run.out.starts_with(dialogue)) << run.out;
+  // The first fragment that failed: full fragments are named without blanks, the final
+  // one with them, as when a write to them fails.
+  const std::string errorLine = run.out.substr(dialogue.size());
+  EXPECT_TRUE(std::regex_match(errorLine, std::regex(" ###Error  " + std::to_string(ENOSPC) +
+                                                     "  writing (fragmen[1-5]|fragmen6  )\r\n")))
+      << errorLine;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_FALSE(fs::exists(stick.path() / "Recomb.cmd"));
+  EXPECT_EQ(home.read("big.bin"), input);
+}
+
+TEST(Medium, HealthyDiskHoldsTheFragmentsAndTheirHashAfterARemount) {
+  ScratchFolder home;
+  MountedDisk disk(home / "disk", DiskKind::ext4, int64_t{32} << 20);
+  MOUNT_OR_SKIP(disk);
+  const std::string input = patternBytes(k6000000BytesIn1000K.length, 22);
+  home.write("big.bin", input);
+  const std::string name = (home / "big.bin").string();
+
+  const RunResult run = runProgram(disk.path(), answersUpToOk(name, 1000) + "y\n");
+
+  EXPECT_EQ(run.out, transcriptUpToOk(name, k6000000BytesIn1000K) + completionText());
+  EXPECT_EQ(run.exitCode, 0);
+  ASSERT_TRUE(disk.remount()) << disk.refusal();
+  const std::string script = joinFiles(disk.path(), {"Recomb.cmd"});
+  EXPECT_EQ(fragmentsDeletedByScript(script), kSixFragments);
+  EXPECT_EQ(joinFiles(disk.path(), kSixFragments), input);
+  EXPECT_EQ(scriptSha256(script), sha256sumOf(home.path(), {"big.bin"}));
+}
+
+TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
+  struct Case {
+    const char* lie;  // FLOPPYSPLIT_LYING_MEDIUM
+    std::string line;
+  };
+  const Case cases[] = {
+      {"fragmen2", " ###Error reading back fragmen2: not the bytes written"},
+      // A medium that wrapped round: the last fragment went over the first.
+      {"fragmen1=fragmen3", " ###Error reading back fragmen1: not the bytes written"},
+      {"fragmen3=lost", " ###Error  " + std::to_string(ENOENT) + "  reading back fragmen3"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lie);
+    ScratchFolder folder;
+    const std::string input = patternBytes(k5000BytesIn2K.length, 23);
+    folder.write("big.bin", input);
+
+    const RunResult run = runProgramWith(folder.path(), answersUpToOk("big.bin", 2) + "y\n",
+                                         {.command = {FLOPPYSPLIT_LYING_MEDIUM_BINARY},
+                                          .environment = {{"FLOPPYSPLIT_LYING_MEDIUM", c.lie}},
+                                          .fileSizeLimit = {}});
+
+    const bool lies = !c.line.empty();
+    EXPECT_EQ(run.out, transcriptUpToOk("big.bin", k5000BytesIn2K) +
+                           (lies ? consoleLines({c.line}) : completionText()));
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(folder.listing(), lies ? "big.bin\nfragmen1\nfragmen2\nfragmen3\n"
+                                     : "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
+    EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);
+  }
+}
+
+}  // namespace
+
+}  // namespace floppysplit
