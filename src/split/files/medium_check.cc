@@ -34,6 +34,7 @@ std::atomic<int32_t> gCheckedFile = 0;
 template <typename Work>
 void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaiting) {
   std::vector<std::future<void>> running;
+  running.reserve(static_cast<size_t>(threads));
   for (int32_t i = 0; i < threads; ++i) {
     running.push_back(std::async(std::launch::async, [&work, i] { work(i); }));
   }
