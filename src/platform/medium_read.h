@@ -55,11 +55,13 @@ constexpr MediumReadPlan planMediumReads(int64_t bufferBytes, int64_t largestFil
   return {readers, mediumBlocksWithin(bufferBytes / readers)};
 }
 
-// Opens `name` for reading past the system's cache (O_DIRECT; FILE_FLAG_NO_BUFFERING).
-// Where the file system refuses that, the file's cached bytes are dropped instead, so that
-// the reads that follow fetch them from the medium again; on a file system without a medium
-// (tmpfs) they come from memory. Close it with osClose.
-Status osOpenOnMedium(const std::string& name, OsFile* file);
+// Opens `name` so that the reads that follow, `readLength` bytes each, fetch its bytes from
+// the medium, not from the system's cache: reads past the cache (O_DIRECT,
+// FILE_FLAG_NO_BUFFERING), or, for a file longer than one read where the system allows it,
+// reads through a cache emptied of the file first, which the system fills ahead of them in
+// long requests. On a file system without a medium (tmpfs) they come from memory. Close it
+// with osClose.
+Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file);
 
 // Reads up to `length` bytes at `offset` (both whole blocks) into `data` (a buffer from
 // osAllocateMediumBuffer); `*got` is less than `length` only at the end of the file.

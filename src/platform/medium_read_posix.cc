@@ -1,11 +1,18 @@
-// Reading back from the medium on POSIX: O_DIRECT where the file system takes it; where it
-// does not (or a read at these alignments is refused after all), the file's cached pages
-// are dropped with posix_fadvise and it is read as usual, so that the system fetches the
-// bytes from the medium again.
+// Reading back from the medium on POSIX. A file that one read takes whole is read past the
+// system's cache (O_DIRECT): one request to the medium. A longer one has its cached pages
+// dropped (posix_fadvise) and, where mincore then finds none of them left, is read as
+// usual: the system has to fetch every byte from the medium again, and reads ahead in long
+// requests, into pages of its own rather than this program's memory. Where pages stay
+// (another program maps the file), it too is read past the cache. Where the file system
+// refuses that, the file is read through the cache, emptied of it as far as the system
+// allows; on a file system that keeps its files in memory (tmpfs) that reads memory.
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -15,21 +22,15 @@ namespace floppysplit {
 
 namespace {
 
+#ifdef __linux__
+using PageFlags = unsigned char;
+#else
+using PageFlags = char;
+#endif
+
 Status lastError() { return errno == 0 ? EIO : errno; }
 
 int descriptor(OsFile file) { return static_cast<int>(file.handle); }
-
-// Turns `fd` into a descriptor that reads through the cache, with the file's cached pages
-// dropped first. Its bytes were flushed before, so none of them is still to be written.
-void readPastDroppedPages(int fd) {
-#ifdef O_DIRECT
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0 && (flags & O_DIRECT) != 0) ::fcntl(fd, F_SETFL, flags & ~O_DIRECT);
-#endif
-#ifdef POSIX_FADV_DONTNEED
-  ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-#endif
-}
 
 int openForReading(const std::string& name, int moreFlags) {
   int fd;
@@ -39,20 +40,71 @@ int openForReading(const std::string& name, int moreFlags) {
   return fd;
 }
 
+// True when no page of the file open as `fd` is in the system's cache.
+bool noPageCached(int fd, int64_t length) {
+  if (length == 0) return true;
+  void* const map = ::mmap(nullptr, static_cast<size_t>(length), PROT_READ, MAP_SHARED, fd, 0);
+  if (map == MAP_FAILED) return false;
+  const auto pageBytes = static_cast<int64_t>(::sysconf(_SC_PAGESIZE));
+  PageFlags flags[256];
+  const int64_t step = pageBytes * static_cast<int64_t>(sizeof flags);
+  bool none = true;
+  for (int64_t at = 0; at < length && none; at += step) {
+    const int64_t bytes = std::min(step, length - at);
+    none = ::mincore(static_cast<char*>(map) + at, static_cast<size_t>(bytes), flags) == 0;
+    const int64_t pages = (bytes + pageBytes - 1) / pageBytes;
+    for (int64_t page = 0; page < pages && none; ++page) none = (flags[page] & 1) == 0;
+  }
+  ::munmap(map, static_cast<size_t>(length));
+  return none;
+}
+
+// Drops the cached pages of the file open as `fd`, `length` bytes long, which was flushed
+// before, so that none of them is still to be written. True when none is left.
+bool dropCachedPages(int fd, int64_t length) {
+#ifdef POSIX_FADV_DONTNEED
+  if (::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) != 0 || !noPageCached(fd, length)) {
+    return false;
+  }
+  // The reads that follow go from the start to the end: read ahead of them generously.
+  ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return true;
+#else
+  (void)fd, (void)length;
+  return false;
+#endif
+}
+
 }  // namespace
 
-Status osOpenOnMedium(const std::string& name, OsFile* file) {
+Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file) {
   if (name.find('\0') != std::string::npos) return EINVAL;
-  int fd = -1;
+  int fd = openForReading(name, 0);
+  if (fd < 0) return lastError();
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    const Status status = lastError();
+    ::close(fd);
+    return status;
+  }
+  const bool oneRead = info.st_size <= readLength;
+  if (oneRead || !dropCachedPages(fd, info.st_size)) {
 #ifdef O_DIRECT
-  fd = openForReading(name, O_DIRECT);
-  // EINVAL: this file system does not read past its cache.
-  if (fd < 0 && errno != EINVAL) return lastError();
+    const int direct = openForReading(name, O_DIRECT);
+    if (direct >= 0) {
+      ::close(fd);
+      fd = direct;
+    } else if (errno != EINVAL) {
+      const Status status = lastError();
+      ::close(fd);
+      return status;
+    } else if (oneRead) {
+      // EINVAL: the file system does not read past its cache.
+      dropCachedPages(fd, info.st_size);
+    }
+#else
+    if (oneRead) dropCachedPages(fd, info.st_size);
 #endif
-  if (fd < 0) {
-    fd = openForReading(name, 0);
-    if (fd < 0) return lastError();
-    readPastDroppedPages(fd);
   }
   *file = OsFile{fd, false};
   return kOk;
@@ -60,21 +112,27 @@ Status osOpenOnMedium(const std::string& name, OsFile* file) {
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
   auto* bytes = static_cast<char*>(data);
-  bool retried = false;
+  [[maybe_unused]] bool retried = false;
   *got = 0;
   while (*got < length) {
     const ssize_t n = ::pread(descriptor(file), bytes + *got, static_cast<size_t>(length - *got),
                               static_cast<off_t>(offset + *got));
     if (n < 0) {
-      if (errno == EINTR) continue;
-      // A device that wants larger blocks than these refuses the read itself: read it
-      // through the cache, emptied of the file first.
-      if (errno == EINVAL && !retried) {
+      const Status error = lastError();
+      if (error == EINTR) continue;
+#ifdef O_DIRECT
+      // A device that wants larger blocks than these refuses the read past the cache: read
+      // the file through the cache, dropped of its pages first.
+      const int flags = ::fcntl(descriptor(file), F_GETFL);
+      if (error == EINVAL && !retried && flags >= 0 && (flags & O_DIRECT) != 0) {
         retried = true;
-        readPastDroppedPages(descriptor(file));
+        ::fcntl(descriptor(file), F_SETFL, flags & ~O_DIRECT);
+        struct stat info;
+        if (::fstat(descriptor(file), &info) == 0) dropCachedPages(descriptor(file), info.st_size);
         continue;
       }
-      return lastError();
+#endif
+      return error;
     }
     *got += n;
     if (mediumReadReachedEnd(n, length - (*got - n))) break;

@@ -24,7 +24,7 @@ std::set<int> gToChange;
 
 }  // namespace
 
-Status osOpenOnMedium(const std::string& name, OsFile* file) {
+Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* file) {
   const char* lie = std::getenv("FLOPPYSPLIT_LYING_MEDIUM");
   const std::string told = lie == nullptr ? "" : lie;
   const size_t equals = told.find('=');

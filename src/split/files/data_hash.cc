@@ -106,7 +106,7 @@ class DataHash {
     stopping_ = false;
   }
 
-  const std::vector<uint64_t>& checksums() const { return checksums_; }
+  const std::vector<FileChecksumValue>& checksums() const { return checksums_; }
 
   int64_t hashed() const { return hashed_; }
 
@@ -134,7 +134,7 @@ class DataHash {
         job = jobs_.front();
         failed = static_cast<bool>(fault_);
       }
-      uint64_t checksum = 0;
+      FileChecksumValue checksum = 0;
       const WrittenFileFault fault = failed ? WrittenFileFault{} : readBack(job, &checksum);
       osClose(job.file);
       std::lock_guard lock(mutex_);
@@ -146,7 +146,7 @@ class DataHash {
   }
 
   // Reads the job's file back into the digest and `*checksum`, then flushes it if asked.
-  WrittenFileFault readBack(const HashJob& job, uint64_t* checksum) {
+  WrittenFileFault readBack(const HashJob& job, FileChecksumValue* checksum) {
     char* buffer = readBackBuffer();
     if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
     checksum_.start();
@@ -179,7 +179,7 @@ class DataHash {
   Sha256 sha_;
   FileChecksum checksum_;
   // One entry a queued file, set when it leaves the queue.
-  std::vector<uint64_t> checksums_;
+  std::vector<FileChecksumValue> checksums_;
   std::atomic<int64_t> hashed_ = 0;
   std::thread worker_;
 };
@@ -215,7 +215,7 @@ WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whil
   return dataHash().finish(hex, whileWaiting);
 }
 
-const std::vector<uint64_t>& dataHashChecksums() { return dataHash().checksums(); }
+const std::vector<FileChecksumValue>& dataHashChecksums() { return dataHash().checksums(); }
 
 void abandonDataHash() { dataHash().abandon(); }
 

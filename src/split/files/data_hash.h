@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "split/files/file_checksum.h"
 #include "split/files/written_files.h"
 
 namespace floppysplit {
@@ -42,7 +43,7 @@ void awaitDataHashOf(OsFile file);
 WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whileWaiting);
 
 // The checksum of each file queued, in order, once the hash is finished.
-const std::vector<uint64_t>& dataHashChecksums();
+const std::vector<FileChecksumValue>& dataHashChecksums();
 
 // Ends the thread at once, closing what is still queued.
 void abandonDataHash();

@@ -22,6 +22,8 @@ void FileChecksum::add(const void* data, int64_t length) {
   XXH3_64bits_update(&state_->xxh3, data, static_cast<size_t>(length));
 }
 
-uint64_t FileChecksum::value() const { return XXH3_64bits_digest(&state_->xxh3); }
+FileChecksumValue FileChecksum::value() const {
+  return static_cast<FileChecksumValue>(XXH3_64bits_digest(&state_->xxh3));
+}
 
 }  // namespace floppysplit

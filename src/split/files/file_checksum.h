@@ -9,6 +9,11 @@
 
 namespace floppysplit {
 
+// What is kept of a file's checksum: 32 bits, so that a run of many small fragments keeps
+// little memory for them. A fragment the medium changed passes as unchanged only once in
+// four billion times, and Recomb.cmd's SHA-256 would still find it.
+using FileChecksumValue = uint32_t;
+
 class FileChecksum {
  public:
   FileChecksum();
@@ -20,7 +25,7 @@ class FileChecksum {
   void start();
   void add(const void* data, int64_t length);
   // The checksum of every byte added since the start.
-  uint64_t value() const;
+  FileChecksumValue value() const;
 
  private:
   struct State;

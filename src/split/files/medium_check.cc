@@ -10,9 +10,10 @@
 #include <array>
 #include <atomic>
 #include <chrono>
-#include <future>
+#include <condition_variable>
 #include <limits>
 #include <mutex>
+#include <thread>
 
 #include "platform/medium_read.h"
 #include "split/files/data_hash.h"
@@ -33,16 +34,28 @@ std::atomic<int32_t> gCheckedFile = 0;
 // all have ended, calling `whileWaiting` every tenth of a second until then.
 template <typename Work>
 void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaiting) {
-  std::vector<std::future<void>> running;
-  running.reserve(static_cast<size_t>(threads));
+  std::mutex mutex;
+  std::condition_variable ended;
+  int32_t running = threads;
+  std::vector<std::thread> started;
+  started.reserve(static_cast<size_t>(threads));
   for (int32_t i = 0; i < threads; ++i) {
-    running.push_back(std::async(std::launch::async, [&work, i] { work(i); }));
+    started.emplace_back([&, i] {
+      work(i);
+      const std::lock_guard lock(mutex);
+      --running;
+      ended.notify_one();
+    });
   }
-  for (const std::future<void>& thread : running) {
-    while (thread.wait_for(kWaitStep) != std::future_status::ready) {
-      if (whileWaiting) whileWaiting();
-    }
+  std::unique_lock lock(mutex);
+  while (!ended.wait_for(lock, kWaitStep, [&running] { return running == 0; })) {
+    if (!whileWaiting) continue;
+    lock.unlock();
+    whileWaiting();
+    lock.lock();
   }
+  lock.unlock();
+  for (std::thread& thread : started) thread.join();
 }
 
 // Flushes the file `name` names through a new handle of its own.
@@ -74,11 +87,11 @@ class LowestFault {
 };
 
 // Reads file `n` back from the medium through `slice` and compares it with `expected`.
-WrittenFileFault checkFile(int32_t n, const std::string& name, uint64_t expected,
+WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue expected,
                            int64_t largestFile, char* slice, int64_t sliceBytes,
                            FileChecksum& checksum) {
   OsFile file;
-  Status status = osOpenOnMedium(name, &file);
+  Status status = osOpenOnMedium(name, sliceBytes, &file);
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   checksum.start();
   int64_t offset = 0;
@@ -123,7 +136,7 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
   return fault;
 }
 
-WrittenFileFault checkOnMedium(const std::vector<uint64_t>& checksums, int64_t largestFile,
+WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, int64_t largestFile,
                                const WrittenFileName& nameOf, const WhileWaiting& whileWaiting) {
   gCheckedBytes = 0;
   gCheckedFile = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "split/files/file_checksum.h"
 #include "split/files/written_files.h"
 
 namespace floppysplit {
@@ -20,7 +21,7 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
 
 // Reads files 1 to checksums.size() back from the medium on threads of their own and
 // compares each with its checksum; none of them is longer than `largestFile` bytes.
-WrittenFileFault checkOnMedium(const std::vector<uint64_t>& checksums, int64_t largestFile,
+WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, int64_t largestFile,
                                const WrittenFileName& nameOf, const WhileWaiting& whileWaiting);
 
 // Bytes read back from the medium, and the last file begun, since the last check began.
