@@ -152,13 +152,17 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
       std::min(plan.readers, std::max(count, 1)),
       [&](int32_t reader) {
         char* slice = buffer + reader * plan.sliceBytes;
+        // No longer than the largest file needs: a read past the cache claims every page
+        // it asks for, and small files would otherwise fill the whole buffer.
+        const int64_t readBytes =
+            std::min(plan.sliceBytes, wholeMediumBlocks(std::max<int64_t>(largestFile, 1)));
         for (int32_t n = next++; n <= count && !lowest.beyond(n); n = next++) {
           int32_t shown = gCheckedFile;
           while (shown < n && !gCheckedFile.compare_exchange_weak(shown, n)) {
           }
           const WrittenFileFault fault =
               checkFile(n, nameOf(n), checksums[static_cast<size_t>(n) - 1], largestFile, slice,
-                        plan.sliceBytes, readerChecksums[static_cast<size_t>(reader)]);
+                        readBytes, readerChecksums[static_cast<size_t>(reader)]);
           if (fault) lowest.note(fault);
         }
       },
