@@ -143,7 +143,8 @@ echo
 echo "== copy-on-write results, $cow_runs runs each; space counted from FIEMAP after each run =="
 echo "$(mkfs.xfs -V), $(mkfs.btrfs --version | head -1), kernel $(uname -r)"
 echo "note: floppysplit's times include reading back every fragment for its SHA-256, which here" \
-  "reads the blocks a fragment shares with the input from the file system, not the page cache."
+  "reads the blocks a fragment shares with the input from the file system, not the page cache," \
+  "and reading every fragment back from the medium once they are all flushed."
 for kind in "${cow_done[@]}"; do
   if [ "$kind" = xfs ]; then
     cow_report d "XFS (reflink=1), 1 GiB in 4096 KB pieces (256 files)"

@@ -12,18 +12,28 @@
 #                                      bench/data/small-set, no copy-on-write cases; its times
 #                                      say nothing about speed
 #
+# floppysplit reports success only once its pieces are on the medium and read back from it,
+# so its peers here include GNU split followed by sync.
+#
 # Cases:
-# (a) 1 GiB in floppy-sized pieces (1,457,152 bytes), against three programs:
+# (a) 1 GiB in floppy-sized pieces (1,457,152 bytes), against four programs:
 #     - GNU split -b 1457152 alone, the pieces without a checksum;
+#     - split, then sync, timed as one `sh -c` run: the pieces on the medium (target:
+#       floppysplit takes at most 2.0 times as long, since it also reads them back);
 #     - split, then sha256sum of the input, timed as one `sh -c` run: the usual way to get
-#       the pieces and a checksum (target: floppysplit takes at most 0.30 of its time);
-#     - openssl dgst -sha256 of the input: every byte read and hashed once, the floor for
-#       floppysplit's work (target: floppysplit takes at most 1.25 of its time).
-# (b) 100 MB in 100 KB pieces (1,000 files) and (c) 20 MB in 1 KB pieces (20,480 files),
-#     against GNU split.
+#       the pieces and a checksum (no target: floppysplit also puts the pieces on the medium
+#       and reads them back from it);
+#     - openssl dgst -sha256 of the input: every byte read and hashed once (no target here;
+#       see (j)).
+#     One more run, under strace, shows what share of floppysplit's time the flush and the
+#     check from the medium take.
+# (b) 100 MB in 100 KB pieces (1,000 files), against GNU split, and (c) 20 MB in 1 KB pieces
+#     (20,480 files), against GNU split and split then sync (target at most 2.0).
 # Run as root, also (d) to (g): 1 GiB in 4096 KB and in floppy-sized pieces on loop-mounted
 # XFS and btrfs against GNU split, with the disk space the pieces take; 5 rounds unless
-# BENCH_RUNS is set (bench/copy_on_write_cases.sh).
+# BENCH_RUNS is set (bench/copy_on_write_cases.sh). And (h) and (i), cases (a) and (c) on a
+# loop-mounted ext4 image with its journal, and (j), case (a) in a tmpfs folder, which has
+# no medium, against openssl dgst -sha256 (target at most 1.25) (bench/medium_cases.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -58,6 +68,7 @@ install_missing() {
 }
 install_missing /usr/bin/time time "measures peak memory"
 install_missing openssl openssl "compares floppysplit with the hash alone"
+install_missing strace strace "shows the share of the flush and the check from the medium"
 for command in split sha256sum; do
   command -v "$command" >/dev/null || { echo "bench/run.sh: GNU $command is missing (coreutils)." >&2; exit 1; }
 done
@@ -104,6 +115,11 @@ timed_run() {
     split)
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
         split -a "$suffix" -b "$pieces" "$input" piece.) ;;
+    split_sync)
+      # GNU split's pieces on the medium: the floor for a split that promises that.
+      # shellcheck disable=SC2016 # the inner shell expands its own arguments
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        sh -c 'split -a "$1" -b "$2" "$3" piece. && sync' sh "$suffix" "$pieces" "$input") ;;
     split_sha256sum)
       # The pieces and a checksum the common way: split, then sha256sum of the input, in one
       # shell timed as a whole. The CPU times are those of the shell and its children
@@ -183,16 +199,40 @@ empty_big_files() {
 # run_case case input answers pieces suffix program...
 run_case() { run_rounds "${@:1:5}" empty_big_files "${@:6}"; }
 
+# Runs floppysplit once more on `input` in a fresh folder of `case`, untimed, under strace,
+# and writes to the case's phases file the seconds its run took, the flush of the file
+# system (syncfs) took, and the rest after it took: the check from the medium, and the
+# script.
+measure_phases() {
+  local case=$1 input=$2 answers=$3
+  local folder=$work/$case-phases
+  mkdir "$folder"
+  ln "$data/$input" "$folder/$input"
+  sync
+  (cd "$folder" && printf '%b' "$answers" | strace -f -qq --seccomp-bpf -ttt -T \
+    -e trace=execve,syncfs,exit_group -o ../strace.txt "$program" >/dev/null)
+  awk '
+    { sub(/^[0-9]+ +/, "") }
+    NR == 1 { start = $1 }
+    / syncfs\(/ { flushed = $1; match($0, /<[0-9.]+>$/); flush = substr($0, RSTART + 1, RLENGTH - 2) }
+    / exit_group\(/ { end = $1 }
+    END { printf "%.3f %.3f %.3f\n", end - start, flush, end - flushed - flush }
+  ' "$work/strace.txt" >"$work/$case-phases.txt"
+  rm -rf "$folder"
+}
+
 # Many small files first: they suffer most from anything else the disk is still doing.
-run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit
+run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync
 run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
 # Case (a) also times the ways to get the pieces and a SHA-256 without floppysplit.
-run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sha256sum openssl
+run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sync split_sha256sum openssl
+measure_phases a big 'y\nbig\ny\ny\ny\n'
 
 # The name a program goes by in the report.
 label_of() {
   case $1 in
     split) echo "GNU split" ;;
+    split_sync) echo "split && sync" ;;
     split_sha256sum) echo "split + sha256sum" ;;
     openssl) echo "openssl dgst -sha256" ;;
     *) echo "$1" ;;
@@ -224,7 +264,7 @@ ratio_line() {
 report() {
   local case=$1 title=$2 ratios=$3
   shift 3
-  local who file ratio target
+  local who file ratio target whole flush check
   echo "($case) $title"
   for who in "$@"; do
     file=$work/$case-$who.txt
@@ -237,6 +277,13 @@ report() {
     [[ $ratio != *:* ]] || target=${ratio#*:}
     ratio_line "$case" "${ratio%%:*}" "$target"
   done
+  if [ -f "$work/$case-phases.txt" ]; then
+    read -r whole flush check <"$work/$case-phases.txt"
+    awk -v whole="$whole" -v flush="$flush" -v check="$check" 'BEGIN {
+      printf "    one more floppysplit run under strace: %.3f s, of which the flush %.3f s (%.0f%%)" \
+        " and the check from the medium with the script %.3f s (%.0f%%)\n",
+        whole, flush, 100 * flush / whole, check, 100 * check / whole }'
+  fi
   echo "    every run, ms:"
   for who in "$@"; do
     printf '      %-20s %s\n' "$(label_of "$who")" "$(column_of "$work/$case-$who.txt" 1 | paste -sd ' ')"
@@ -247,18 +294,22 @@ echo
 echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
   "kernel $(uname -r), $(stat -f -c %T bench) file system"
-# floppysplit splits and hashes: at most a quarter slower than hashing alone, and under a
-# third of the time of split followed by sha256sum.
-report a "$title_a" "openssl:1.25 split_sha256sum:0.30 split" \
-  floppysplit openssl split_sha256sum split
+echo "bench disk: $(findmnt -n -o SOURCE,FSTYPE --target bench)," \
+  "$(tune2fs -l "$(findmnt -n -o SOURCE --target bench)" 2>/dev/null |
+    grep -q has_journal && echo "with a journal" || echo "no journal (or not ext4)")"
+# floppysplit splits, hashes and reads its pieces back from the medium: at most twice the
+# time of split followed by sync.
+report a "$title_a" "split_sync:2.0 split_sha256sum openssl split" \
+  floppysplit split_sync openssl split_sha256sum split
 report b "$title_b" split floppysplit split
-report c "$title_c" split floppysplit split
+report c "$title_c" "split_sync:2.0 split" floppysplit split_sync split
 
 if [ "$small" = 1 ]; then
   echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
 else
   source bench/copy_on_write_cases.sh
 fi
+source bench/medium_cases.sh
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"
