@@ -30,14 +30,7 @@ fi
 cow_root=$(mktemp -d "${TMPDIR:-/tmp}/floppysplit-bench-cow.XXXXXX")
 mkdir "$cow_root/results"
 # The images go, mounted or not, however the script ends.
-cow_cleanup() {
-  local point
-  for point in "$cow_root"/mount-*; do
-    if mountpoint -q "$point"; then umount "$point" || umount -l "$point"; fi
-  done
-  rm -rf "$cow_root"
-}
-trap cow_cleanup EXIT
+trap 'remove_mount_root "$cow_root"' EXIT
 trap 'exit 130' INT TERM
 
 # Makes a sparse image of file system `kind` (xfs or btrfs) and mounts it on
@@ -154,5 +147,5 @@ for kind in "${cow_done[@]}"; do
     cow_report g "btrfs, 1 GiB in floppy pieces (737 files)"
   fi
 done
-cow_cleanup
+remove_mount_root "$cow_root"
 trap - EXIT INT TERM

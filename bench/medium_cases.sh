@@ -17,14 +17,7 @@ fi
 
 medium_root=$(mktemp -d "${TMPDIR:-/tmp}/floppysplit-bench-medium.XXXXXX")
 mkdir "$medium_root/results"
-medium_cleanup() {
-  local point
-  for point in "$medium_root"/mount-*; do
-    if mountpoint -q "$point"; then umount "$point" || umount -l "$point"; fi
-  done
-  rm -rf "$medium_root"
-}
-trap medium_cleanup EXIT
+trap 'remove_mount_root "$medium_root"' EXIT
 trap 'exit 130' INT TERM
 
 # The pieces of every run go at once: an image holds fewer files than all rounds make.
@@ -71,5 +64,5 @@ medium_report() {
 medium_report h "ext4 with a journal (loop image): $title_a" "split_sync:2.0" floppysplit split_sync
 medium_report i "ext4 with a journal (loop image): $title_c" "split_sync:2.0" floppysplit split_sync
 medium_report j "tmpfs, no medium: $title_a" "openssl:1.25" floppysplit openssl
-medium_cleanup
+remove_mount_root "$medium_root"
 trap - EXIT INT TERM

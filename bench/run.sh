@@ -199,6 +199,16 @@ empty_big_files() {
 # run_case case input answers pieces suffix program...
 run_case() { run_rounds "${@:1:5}" empty_big_files "${@:6}"; }
 
+# Unmounts what is mounted on the folders `root`/mount-* and removes `root`, for the cases
+# on file systems of their own.
+remove_mount_root() {
+  local point
+  for point in "$1"/mount-*; do
+    if mountpoint -q "$point"; then umount "$point" || umount -l "$point"; fi
+  done
+  rm -rf "$1"
+}
+
 # Runs floppysplit once more on `input` in a fresh folder of `case`, untimed, under strace,
 # and writes to the case's phases file the seconds its run took, the flush of the file
 # system (syncfs) took, and the rest after it took: the check from the medium, and the
