@@ -68,8 +68,7 @@ Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file)
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got);
 
 // A buffer of `bytes` (whole blocks) that starts on a block, or nullptr when there is no
-// memory for it. Free it with osFreeMediumBuffer.
+// memory for it. It lasts as long as the process.
 void* osAllocateMediumBuffer(int64_t bytes);
-void osFreeMediumBuffer(void* buffer);
 
 }  // namespace floppysplit

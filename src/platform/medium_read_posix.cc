@@ -32,12 +32,26 @@ Status lastError() { return errno == 0 ? EIO : errno; }
 
 int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 
-int openForReading(const std::string& name, int moreFlags) {
-  int fd;
-  do {
-    fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | moreFlags);
-  } while (fd < 0 && errno == EINTR);
-  return fd;
+// Turns reads past the cache (O_DIRECT) on or off for the file open as `fd`; false where
+// the file system does not read past its cache.
+bool readPastCache(int fd, bool on) {
+#ifdef O_DIRECT
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags >= 0 && ::fcntl(fd, F_SETFL, on ? flags | O_DIRECT : flags & ~O_DIRECT) == 0;
+#else
+  (void)fd, (void)on;
+  return false;
+#endif
+}
+
+bool readsPastCache(int fd) {
+#ifdef O_DIRECT
+  const int flags = ::fcntl(fd, F_GETFL);
+  return flags >= 0 && (flags & O_DIRECT) != 0;
+#else
+  (void)fd;
+  return false;
+#endif
 }
 
 // True when no page of the file open as `fd` is in the system's cache.
@@ -78,41 +92,26 @@ bool dropCachedPages(int fd, int64_t length) {
 }  // namespace
 
 Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file) {
-  if (name.find('\0') != std::string::npos) return EINVAL;
-  int fd = openForReading(name, 0);
-  if (fd < 0) return lastError();
+  const Status status = osOpen(name, OsExistence::mustExist, OsAccess::read, file);
+  if (status != kOk) return status;
+  const int fd = descriptor(*file);
   struct stat info;
   if (::fstat(fd, &info) != 0) {
-    const Status status = lastError();
-    ::close(fd);
-    return status;
+    const Status failed = lastError();
+    osClose(*file);
+    return failed;
   }
-  const bool oneRead = info.st_size <= readLength;
-  if (oneRead || !dropCachedPages(fd, info.st_size)) {
-#ifdef O_DIRECT
-    const int direct = openForReading(name, O_DIRECT);
-    if (direct >= 0) {
-      ::close(fd);
-      fd = direct;
-    } else if (errno != EINVAL) {
-      const Status status = lastError();
-      ::close(fd);
-      return status;
-    } else if (oneRead) {
-      // EINVAL: the file system does not read past its cache.
-      dropCachedPages(fd, info.st_size);
-    }
-#else
-    if (oneRead) dropCachedPages(fd, info.st_size);
-#endif
+  if (info.st_size <= readLength) {
+    if (!readPastCache(fd, true)) dropCachedPages(fd, info.st_size);
+  } else if (!dropCachedPages(fd, info.st_size)) {
+    readPastCache(fd, true);
   }
-  *file = OsFile{fd, false};
   return kOk;
 }
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
   auto* bytes = static_cast<char*>(data);
-  [[maybe_unused]] bool retried = false;
+  bool retried = false;
   *got = 0;
   while (*got < length) {
     const ssize_t n = ::pread(descriptor(file), bytes + *got, static_cast<size_t>(length - *got),
@@ -120,18 +119,15 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
     if (n < 0) {
       const Status error = lastError();
       if (error == EINTR) continue;
-#ifdef O_DIRECT
       // A device that wants larger blocks than these refuses the read past the cache: read
       // the file through the cache, dropped of its pages first.
-      const int flags = ::fcntl(descriptor(file), F_GETFL);
-      if (error == EINVAL && !retried && flags >= 0 && (flags & O_DIRECT) != 0) {
+      if (error == EINVAL && !retried && readsPastCache(descriptor(file))) {
         retried = true;
-        ::fcntl(descriptor(file), F_SETFL, flags & ~O_DIRECT);
+        readPastCache(descriptor(file), false);
         struct stat info;
         if (::fstat(descriptor(file), &info) == 0) dropCachedPages(descriptor(file), info.st_size);
         continue;
       }
-#endif
       return error;
     }
     *got += n;
@@ -143,7 +139,5 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
 void* osAllocateMediumBuffer(int64_t bytes) {
   return std::aligned_alloc(static_cast<size_t>(kMediumBlock), static_cast<size_t>(bytes));
 }
-
-void osFreeMediumBuffer(void* buffer) { std::free(buffer); }
 
 }  // namespace floppysplit

@@ -70,8 +70,4 @@ void* osAllocateMediumBuffer(int64_t bytes) {
                       PAGE_READWRITE);
 }
 
-void osFreeMediumBuffer(void* buffer) {
-  if (buffer != nullptr) VirtualFree(buffer, 0, MEM_RELEASE);
-}
-
 }  // namespace floppysplit

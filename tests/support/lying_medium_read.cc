@@ -54,6 +54,4 @@ void* osAllocateMediumBuffer(int64_t bytes) {
   return std::aligned_alloc(static_cast<size_t>(kMediumBlock), static_cast<size_t>(bytes));
 }
 
-void osFreeMediumBuffer(void* buffer) { std::free(buffer); }
-
 }  // namespace floppysplit

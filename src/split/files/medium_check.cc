@@ -144,6 +144,10 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
   if (buffer == nullptr) return {WrittenFileStep::readFromMedium, kBufferAllocationFailed, 1};
   const auto count = static_cast<int32_t>(checksums.size());
   const MediumReadPlan plan = planMediumReads(kReadBackBufferBytes, largestFile, kMostReaders);
+  // No longer than the largest file needs: a read past the cache claims every page it asks
+  // for, and small files would otherwise fill the whole buffer.
+  const int64_t readBytes =
+      std::min(plan.sliceBytes, wholeMediumBlocks(std::max<int64_t>(largestFile, 1)));
   // Made here, so that no reader thread needs memory of its own.
   std::array<FileChecksum, kMostReaders> readerChecksums;
   std::atomic<int32_t> next = 1;
@@ -152,10 +156,6 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
       std::min(plan.readers, std::max(count, 1)),
       [&](int32_t reader) {
         char* slice = buffer + reader * plan.sliceBytes;
-        // No longer than the largest file needs: a read past the cache claims every page
-        // it asks for, and small files would otherwise fill the whole buffer.
-        const int64_t readBytes =
-            std::min(plan.sliceBytes, wholeMediumBlocks(std::max<int64_t>(largestFile, 1)));
         for (int32_t n = next++; n <= count && !lowest.beyond(n); n = next++) {
           int32_t shown = gCheckedFile;
           while (shown < n && !gCheckedFile.compare_exchange_weak(shown, n)) {
