@@ -14,6 +14,12 @@ namespace {
 constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
 constexpr size_t kGroupSize = 4;
 
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
 bool isLiteralInScript(char c) {
   if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return true;
   return std::string_view("._-\\:~#$@+{}[]'").find(c) != std::string_view::npos;
@@ -81,6 +87,16 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
 
 }  // namespace
 
+std::string_view joinedFileName(std::string_view inputName) {
+  std::string_view name = inputName;
+  const bool hasDrive = name.size() >= 2 && name[1] == ':' &&
+                        ((name[0] >= 'a' && name[0] <= 'z') || (name[0] >= 'A' && name[0] <= 'Z'));
+  if (hasDrive) name.remove_prefix(2);
+  const size_t slash = name.find_last_of("/\\");
+  if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
+  return name;
+}
+
 std::string scriptFileName(std::string_view name) {
   bool literal = !name.empty();
   for (const char c : name) literal = literal && isLiteralInScript(c);
@@ -103,7 +119,8 @@ int64_t WrittenData::fragmentLength(size_t index) const {
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
                              const WrittenData& written,
                              const std::function<void(const std::string&)>& emit) {
-  const std::string name = scriptFileName(inputName);
+  const std::string_view joinedName = joinedFileName(inputName);
+  const std::string name = scriptFileName(joinedName);
   const size_t count = fragments.size();
   emit("@echo off");
   emit("setlocal");
@@ -147,7 +164,7 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
   const std::string other(kTemporaries[1 - current]);
   emit(lengthCheckLine(result, written.length, "nocopy"));
   for (const std::string& line : hashCheckLines(result, written.sha256)) emit(line);
-  const std::vector<std::string> outcome = {
+  std::vector<std::string> outcome = {
       "if not exist " + name + " goto do_ren",
       "echo " + name + " already exists.",
       "echo Recombined file is " + result,
@@ -155,25 +172,28 @@ void emitRecombinationScript(std::string_view inputName, std::span<const Fragmen
       ":do_ren",
       "rename " + result + " " + name,
       "if errorlevel 1 goto nocopy",
-      "del " + other,
-      "if exist " + name + " goto ok",
-      "echo " + name + " not created.",
-      "goto end",
-      ":missing",
-      "echo %fs_frag% is missing.",
-      "goto nocopy",
-      ":wronglength",
-      "echo %fs_frag% has the wrong length.",
-      "goto nocopy",
-      ":mismatch",
-      "echo The recombined file does not match the original.",
-      "goto nocopy",
-      ":nocopy",
-      "echo Recombination of files failed.",
-      "goto end",
-      ":ok",
-      "Echo Recombination succeeded.",
   };
+  // A join renamed to the other temporary's name must not be deleted as that temporary.
+  if (!equalIgnoringCase(joinedName, other)) outcome.push_back("del " + other);
+  outcome.insert(outcome.end(), {
+                                    "if exist " + name + " goto ok",
+                                    "echo " + name + " not created.",
+                                    "goto end",
+                                    ":missing",
+                                    "echo %fs_frag% is missing.",
+                                    "goto nocopy",
+                                    ":wronglength",
+                                    "echo %fs_frag% has the wrong length.",
+                                    "goto nocopy",
+                                    ":mismatch",
+                                    "echo The recombined file does not match the original.",
+                                    "goto nocopy",
+                                    ":nocopy",
+                                    "echo Recombination of files failed.",
+                                    "goto end",
+                                    ":ok",
+                                    "Echo Recombination succeeded.",
+                                });
   for (const std::string& line : outcome) emit(line);
   for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
   emit("del recomb.cmd");

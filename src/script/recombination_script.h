@@ -18,6 +18,12 @@
 
 namespace floppysplit {
 
+// The name the script joins the fragments under: the typed name's last part, after its
+// last '/' or '\' and after a drive letter's colon, so that the join lands in the folder
+// the script runs in wherever the input came from. "rename" takes no folder in its new
+// name, and the receiver's machine seldom has the sender's folders.
+std::string_view joinedFileName(std::string_view inputName);
+
 // How the input's name is written into the script: as it stands when it holds only
 // characters the command processor takes literally, otherwise between double quotes with
 // every % doubled and every " left out, so that no name can run a command of its own.

@@ -250,6 +250,57 @@ TEST(RecombinationScript, ResultIsTheLastCopyTarget) {
   }
 }
 
+// The lines from the test whether the joined name exists to the end of the success branch.
+Lines outcomeBlock(const Lines& script) {
+  Lines block;
+  for (const std::string& line : script) {
+    if (block.empty() && !(startsWith(line, "if not exist ") && line.ends_with(" goto do_ren"))) {
+      continue;
+    }
+    block.push_back(line);
+    if (line == "goto end") break;
+  }
+  return block;
+}
+
+// What the script does with the joined file, for the result temporary `result` under the
+// script name `name`; `deleteOther` is the line that deletes the other temporary, if any.
+Lines outcomeFor(const std::string& name, const std::string& result,
+                 const std::string& deleteOther) {
+  Lines lines = {"if not exist " + name + " goto do_ren",
+                 "echo " + name + " already exists.",
+                 "echo Recombined file is " + result,
+                 "goto ok",
+                 ":do_ren",
+                 "rename " + result + " " + name,
+                 "if errorlevel 1 goto nocopy"};
+  if (!deleteOther.empty()) lines.push_back(deleteOther);
+  lines.insert(lines.end(),
+               {"if exist " + name + " goto ok", "echo " + name + " not created.", "goto end"});
+  return lines;
+}
+
+TEST(RecombinationScript, JoinsUnderTheLastPartOfTheTypedName) {
+  const std::tuple<std::string, int32_t, Lines> cases[] = {
+      {"big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
+      {"../sub/big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
+      {"sub\\big.bin", 4, outcomeFor("big.bin", "zzztempa", "del zzztempb")},
+      {"C:big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
+      {"C:\\data\\big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
+      {"/home/u/x:y.bin", 2, outcomeFor("x:y.bin", "zzztempb", "del zzztempa")},
+      {"my files/a & b.bin", 2, outcomeFor("\"a & b.bin\"", "zzztempb", "del zzztempa")},
+      // The join in zzztempb renamed to zzztempa, or the other way round, is never deleted.
+      {"zzztempa", 2, outcomeFor("zzztempa", "zzztempb", "")},
+      {"d:\\ZZZTEMPA", 3, outcomeFor("ZZZTEMPA", "zzztempb", "")},
+      {"zzztempb", 4, outcomeFor("zzztempb", "zzztempa", "")},
+      // A fragment's name exists when the script runs: the join stays in its temporary.
+      {"in/fragmen1", 2, outcomeFor("fragmen1", "zzztempb", "del zzztempa")},
+  };
+  for (const auto& [input, count, expected] : cases) {
+    EXPECT_EQ(outcomeBlock(scriptFor(input, count)), expected) << input;
+  }
+}
+
 TEST(RecombinationScript, DeleteLinesNameEveryFragmentThenTheScript) {
   const Lines script = scriptFor("x", 10);
   ASSERT_GE(script.size(), 13u);
