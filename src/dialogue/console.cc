@@ -75,6 +75,11 @@ void writeListLine(std::initializer_list<Item> items) {
   writeConsoleLines(std::span(&line, 1));
 }
 
+void writeConsoleLine(std::string_view text) {
+  const std::string line(text);
+  writeConsoleLines(std::span(&line, 1));
+}
+
 void writeFormatted(std::string_view layout, std::initializer_list<Item> items) {
   writeConsoleLines(formatLines(layout, items));
 }

@@ -24,6 +24,9 @@ std::string listLineText(std::span<const Item> items);
 
 void writeListLine(std::initializer_list<Item> items);
 
+// `text` as one line, as it stands: what the user would have typed there.
+void writeConsoleLine(std::string_view text);
+
 // One formatted output (see layout.h) to the console; it may span several lines.
 void writeFormatted(std::string_view layout, std::initializer_list<Item> items = {});
 

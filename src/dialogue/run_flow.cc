@@ -32,11 +32,11 @@ void askOrStop(std::string_view question) {
 
 void stopRun() { endRun(0); }
 
-void runFlow() {
+void runFlow(const std::optional<std::string>& file) {
   osPrepareProcess();
   writeFormatted(kDisclaimer);
   askOrStop("Agree?");
-  selectInputFile();
+  selectInputFile(file);
   splitInputFile();
   writeRecombinationScript();
   writeFormatted(kCompletion);

@@ -3,12 +3,15 @@
 // and the recombination script, then the completion text. Any stage may end the run
 // early with the silent stop.
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace floppysplit {
 
-// The program's whole run; ends the process.
-[[noreturn]] void runFlow();
+// The program's whole run; ends the process. `file`, named on the command line, answers the
+// first question for the file's name.
+[[noreturn]] void runFlow(const std::optional<std::string>& file);
 
 // Asks `question`; returns on yes, ends the run silently on no.
 void askOrStop(std::string_view question);

@@ -1,5 +1,7 @@
 #include "split/input_selection.h"
 
+#include <algorithm>
+
 #include "dialogue/console.h"
 #include "dialogue/run_flow.h"
 #include "dialogue/yes_no.h"
@@ -14,12 +16,22 @@ constexpr size_t kNameLength = 80;
 
 }  // namespace
 
-void selectInputFile() {
+void selectInputFile(const std::optional<std::string>& givenName) {
   SplitJob& job = splitJob;
   TextField name(kNameLength);
+  std::optional<std::string> given = givenName;
   while (true) {
     writeListLine({"File name for splitting?"});
-    if (readAnswerLine(name) != kOk) {
+    if (given) {
+      // A given name is shown where a typed one would stand, and is kept whole.
+      writeConsoleLine(*given);
+      name = TextField(std::max(kNameLength, given->size()));
+      name.store(*given);
+      given.reset();
+    } else if (TextField typed(kNameLength); readAnswerLine(typed) == kOk) {
+      name = typed;
+    } else {
+      // The field keeps what it held before the failed read.
       writeListLine({"Problem with your input:"});
       writeListLine({name.stripped()});
       askOrStop("Try again?");
@@ -42,7 +54,7 @@ void selectInputFile() {
     writeListLine({"File to be split up: ", shown});
     writeListLine({"Length:", job.inputLength, " bytes"});
     if (askYesNo("Split up this file?")) {
-      job.inputName.store(name.all());
+      job.inputName = name;
       return;
     }
   }

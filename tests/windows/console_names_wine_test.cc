@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <ostream>
 #include <set>
@@ -67,6 +68,8 @@ class ConsoleNames : public WindowsBuildTest {
   // Answers the question that keeps a console window of the program's own open.
   static void closeWindow(TerminalSession& terminal) {
     ASSERT_TRUE(terminal.waitForScreen(kCloseQuestion)) << terminal.screen();
+    // Time for a window that took a typed-ahead line as the answer to close.
+    terminal.waitForScreen("\x01", std::chrono::seconds(1));
     ASSERT_TRUE(terminal.typeLine("")) << terminal.screen();
   }
 
@@ -132,6 +135,25 @@ TEST_F(ConsoleNames, TypedInAConsoleSwitchedToUtf8AreFoundAndSplit) {
   expectSplit(name, bytes, name);
 }
 
+// A name on the command line arrives in UTF-16 and is taken in the code page typed names
+// arrive in (437 without a console); a name that code page cannot hold is refused.
+TEST_F(ConsoleNames, NamedOnTheCommandLineAreTakenInTheConsolesCodePage) {
+  const std::string bytes = patternBytes(3000, 13);
+  folder_.write("caf\u00e9.bin", bytes);
+  std::vector<std::string> command = programCommand();
+  command.emplace_back("caf\u00e9.bin");
+  const RunResult run = runCommand(folder_.path(), command, "y\ny\nn\n1\ny\n");
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(contains(run.out, " File name for splitting?\r\ncaf\x82.bin\r\n")) << run.out;
+  expectSplit("caf\u00e9.bin", bytes, "caf\x82.bin");
+
+  command.back() = "\u8cc7\u6599.bin";
+  const RunResult refused = runCommand(folder_.path(), command, "y\n");
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_TRUE(refused.err.starts_with("floppysplit: a name holds characters")) << refused.err;
+}
+
 // A run that ends before the split, started on its own: the question follows its last
 // lines, and the exit status is the run's.
 struct EarlyEnd {
@@ -164,12 +186,15 @@ TEST_P(ConsoleWindow, OfItsOwnWaitsForEnterAfterTheLastLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, ConsoleWindow,
-    testing::Values(EarlyEnd{"Declined", {{"Agree (Y for yes, N for no)?", "n"}}, {}, 0},
-                    EarlyEnd{"ErrorReport",
-                             {{"Agree (Y for yes, N for no)?", "y"},
-                              {"File name for splitting?", "folder"}},
-                             {"? System Error:", "? Access denied.", "? OPEN(UNIT=10,..."},
-                             255}));
+    testing::Values(
+        EarlyEnd{"Declined", {{"Agree (Y for yes, N for no)?", "n"}}, {}, 0},
+        // The extra Enter is typed ahead: the window still waits for one.
+        EarlyEnd{
+            "DeclinedWithAnExtraEnter", {{"Agree (Y for yes, N for no)?", "n"}, {"", ""}}, {}, 0},
+        EarlyEnd{"ErrorReport",
+                 {{"Agree (Y for yes, N for no)?", "y"}, {"File name for splitting?", "folder"}},
+                 {"? System Error:", "? Access denied.", "? OPEN(UNIT=10,..."},
+                 255}));
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 #include <string>
@@ -329,6 +330,36 @@ INSTANTIATE_TEST_SUITE_P(Awkward, RecombScriptNames,
                                          "100%%.bin", "(1) a^b;c,d=e!.bin"),
                          [](const testing::TestParamInfo<const char*>& param) {
                            return "Name" + std::to_string(param.index);
+                         });
+
+// A name typed with a folder, joined where that folder does not exist (the receiver's
+// machine): the script joins under the name's last part, in its own folder.
+class RecombScriptFolders : public RecombScript, public testing::WithParamInterface<const char*> {};
+
+TEST_P(RecombScriptFolders, JoinUnderTheNamesLastPart) {
+  const std::string bytes = inputFor(3);
+  ScratchFolder work(folder_.path());
+  // The input in a folder beside the work folder, or on drive C: of wine's prefix.
+  const bool onDriveC = std::string_view(GetParam()) == "C:";
+  const char* prefix = std::getenv("WINEPREFIX");
+  if (onDriveC && prefix == nullptr) GTEST_SKIP() << "WINEPREFIX is not set";
+  ScratchFolder source(onDriveC ? fs::path(prefix) / "drive_c" : folder_.path());
+  const std::string folder = source.path().filename().string();
+  const std::string typed = onDriveC ? "C:\\" + folder + "\\big.bin" : "../" + folder + "/big.bin";
+  source.write("big.bin", bytes);
+  const RunResult run = runCommand(work.path(), programCommand(), "y\n" + typed + "\ny\nn\n1\ny\n");
+  ASSERT_TRUE(run.out.ends_with(kCompletion)) << run.out << run.err;
+  fs::remove(source / "big.bin");
+
+  const RunResult joined = runCommand(work.path(), commandProcessorCommand("Recomb.cmd"), "");
+  EXPECT_EQ(joined.out, "Recombination succeeded.\r\n") << joined.err;
+  EXPECT_EQ(work.listing(), "big.bin\n");
+  EXPECT_TRUE(work.read("big.bin") == bytes) << "the joined file differs from the input";
+}
+
+INSTANTIATE_TEST_SUITE_P(Typed, RecombScriptFolders, testing::Values("..", "C:"),
+                         [](const testing::TestParamInfo<const char*>& param) {
+                           return param.index == 0 ? "RelativeFolder" : "DriveAndFolder";
                          });
 
 // Names beyond ASCII as a console in code page 437 hands them over (wine's OEM code page,

@@ -1,0 +1,29 @@
+#pragma once
+// What the command line asks for: the dialogue (with the file to split, if one is named),
+// the usage text or the version. Anything else is a usage error.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace floppysplit {
+
+enum class Request { dialogue, help, version, usageError };
+
+struct CommandLine {
+  Request request = Request::dialogue;
+  // The file named on the command line, taken whole.
+  std::optional<std::string> file;
+  // What is wrong, for a usage error.
+  std::string error;
+};
+
+// `arguments` are those after the program's name; an empty one stands for an argument that
+// the console's code page cannot hold. `slashHelp` lets "/?" ask for help.
+CommandLine parseCommandLine(std::span<const std::optional<std::string>> arguments, bool slashHelp);
+
+// The text --help writes.
+std::string_view usageText();
+
+}  // namespace floppysplit
