@@ -55,8 +55,11 @@ TEST_P(CommandLine, AnswersAsTheUsualConventionsSay) {
   std::vector<std::string> command = programCommand();
   command.insert(command.end(), call.arguments.begin(), call.arguments.end());
   RunResult run = runCommand(folder.path(), command, call.input);
-  // The Windows build writes its own lines with CR LF, as text mode does.
-  if (testingWindowsBuild() && call.exitCode == 2) std::erase(run.err, '\r');
+  // Outside the dialogue the Windows build ends its lines with CR LF, as text mode does.
+  if (testingWindowsBuild() && !call.out.ends_with(completionText())) {
+    std::erase(run.out, '\r');
+    std::erase(run.err, '\r');
+  }
   EXPECT_EQ(run.out, call.out);
   EXPECT_EQ(run.err, call.err);
   EXPECT_EQ(run.exitCode, call.exitCode);
