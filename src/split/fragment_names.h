@@ -8,6 +8,9 @@
 
 namespace floppysplit {
 
+// Numbers never have more digits than this: a name never grows beyond eight characters.
+inline constexpr int32_t kMaxNameDigits = 8;
+
 // How many digits every number of a run with `count` fragments gets: the integer part of
 // log10(count) + 1.000001 in double precision. The margin lifts counts just below a power
 // of ten (999998 and 999999 get 7 digits).

@@ -19,8 +19,6 @@ namespace {
 constexpr int64_t kKilobyte = 1024;
 constexpr int64_t kFloppyKilobytes = 1423;
 constexpr int64_t kFloppyBytes = kFloppyKilobytes * kKilobyte;
-// Names never grow beyond eight characters.
-constexpr int32_t kMaxNameDigits = 8;
 
 void openInput(SplitJob& job) {
   const Status status = openRecordFile(job.inputUnit, job.inputName.all(), ExistenceRule::mustExist,
