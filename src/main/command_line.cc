@@ -14,6 +14,7 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
                              bool slashHelp) {
   CommandLine line;
   bool optionsEnded = false;
+  bool joinAsked = false;
   for (const std::optional<std::string>& argument : arguments) {
     if (!argument) return usageError("a name holds characters the console's code page lacks");
     const std::string& text = *argument;
@@ -23,6 +24,8 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
       line.request = Request::help;
     } else if (!optionsEnded && text == "--version") {
       line.request = Request::version;
+    } else if (!optionsEnded && text == "--join") {
+      joinAsked = true;
     } else if (!optionsEnded && text.starts_with('-')) {
       return usageError("unknown option '" + text + "'");
     } else if (line.file) {
@@ -31,13 +34,20 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
       line.file = text;
     }
   }
-  // Help or the version wins over a file named beside it: neither starts a dialogue.
-  if (line.request != Request::dialogue) line.file.reset();
+  // Help or the version wins over anything beside it: neither starts any work.
+  if (line.request != Request::dialogue) {
+    line.file.reset();
+  } else if (joinAsked) {
+    if (line.file)
+      return usageError("--join takes no file; it joins the set in the current folder");
+    line.request = Request::join;
+  }
   return line;
 }
 
 std::string_view usageText() {
   return "Usage: floppysplit [FILE]\n"
+         "       floppysplit --join\n"
          "       floppysplit --help | --version\n"
          "\n"
          "Cuts FILE into numbered fragments of a chosen size, by default a 1.44 MB floppy,\n"
@@ -45,8 +55,15 @@ std::string_view usageText() {
          "them back on Windows. The dialogue asks for everything else, and for the file's\n"
          "name when none is given.\n"
          "\n"
+         "--join does what Recomb.cmd does, on any system: in the current folder it checks\n"
+         "every fragment, joins them, reads the join back from the medium and compares it\n"
+         "with the SHA-256 the script holds, then renames it and deletes the fragments and\n"
+         "Recomb.cmd. It prints the lines the script prints; exit status 1 when the join\n"
+         "fails, 2 when there is no script of this program.\n"
+         "\n"
          "  FILE         the file to split, taken whole (up to the system's path limit);\n"
          "               a name that starts with '-' follows '--'\n"
+         "  --join       join the fragment set in the current folder\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
          "  --version    show the version and exit\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the command line asks for: the dialogue (with the file to split, if one is named),
-// the usage text or the version. Anything else is a usage error.
+// the join of the fragment set in the current folder, the usage text or the version. Anything else
+// is a usage error.
 
 #include <optional>
 #include <span>
@@ -9,7 +10,7 @@
 
 namespace floppysplit {
 
-enum class Request { dialogue, help, version, usageError };
+enum class Request { dialogue, join, help, version, usageError };
 
 struct CommandLine {
   Request request = Request::dialogue;

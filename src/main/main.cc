@@ -4,6 +4,7 @@
 #include "dialogue/run_flow.h"
 #include "main/command_line.h"
 #include "platform/command_line.h"
+#include "script/recombination_join.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
               .c_str(),
           stderr);
       return 2;
+    case Request::join:
+      return joinFragmentSet();
     case Request::dialogue:
       runFlow(line.file);
   }

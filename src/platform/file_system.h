@@ -33,6 +33,26 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
 // True when `name` names something that can be opened for reading.
 bool osCanOpenForReading(const std::string& name);
 
+// What a name stands for, without following a link it ends in.
+enum class OsEntryKind { none, regularFile, other };
+
+// What `name` is in its folder: nothing, a regular file, or anything else (a link, a folder,
+// a device). A name that cannot be looked up for another reason than its absence is other.
+OsEntryKind osEntryKind(const std::string& name);
+
+// Opens the regular file `name` for reading only, refusing a link or anything else that is
+// not a regular file (the code the system gives for a link where none may be, or for a
+// folder).
+Status osOpenRegularForReading(const std::string& name, OsFile* file);
+
+// Gives the file `from` the name `to`, unless `to` names something already: then nothing
+// changes and the result is kOsNameTaken.
+Status osRenameNoReplace(const std::string& from, const std::string& to);
+inline constexpr Status kOsNameTaken = -3;
+
+// Removes the file `name`.
+Status osDelete(const std::string& name);
+
 // Reads up to `length` bytes at `offset`; `*got` is less than `length` only at end of file.
 Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got);
 

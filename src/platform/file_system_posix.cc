@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,6 +69,48 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   if (fd < 0) return lastError();
   file->handle = fd;
   return kOk;
+}
+
+OsEntryKind osEntryKind(const std::string& name) {
+  struct stat entry {};
+  if (!isFileName(name)) return OsEntryKind::other;
+  if (::lstat(name.c_str(), &entry) != 0) {
+    return errno == ENOENT ? OsEntryKind::none : OsEntryKind::other;
+  }
+  return S_ISREG(entry.st_mode) ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+Status osOpenRegularForReading(const std::string& name, OsFile* file) {
+  if (!isFileName(name)) return EINVAL;
+  const int fd = openName(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+  if (fd < 0) return lastError();
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    const Status status = S_ISDIR(opened.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    return status;
+  }
+  file->handle = fd;
+  file->created = false;
+  return kOk;
+}
+
+Status osRenameNoReplace(const std::string& from, const std::string& to) {
+  if (!isFileName(from) || !isFileName(to)) return EINVAL;
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+    return kOk;
+  }
+  if (errno == EEXIST) return kOsNameTaken;
+  if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return lastError();
+  // A file system without the flag: a hard link fails on a taken name as well, and the old
+  // name is removed only once the new one stands.
+  if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? kOsNameTaken : lastError();
+  return ::unlink(from.c_str()) == 0 ? kOk : lastError();
+}
+
+Status osDelete(const std::string& name) {
+  if (!isFileName(name)) return EINVAL;
+  return ::unlink(name.c_str()) == 0 ? kOk : lastError();
 }
 
 bool osCanOpenForReading(const std::string& name) {

@@ -101,6 +101,59 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   return kOk;
 }
 
+OsEntryKind osEntryKind(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return OsEntryKind::other;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? OsEntryKind::none
+                                                                        : OsEntryKind::other;
+  }
+  const DWORD notRegular =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  return (attributes & notRegular) == 0 ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+Status osOpenRegularForReading(const std::string& name, OsFile* file) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
+  // Opened as the link itself, if it is one, so that its kind shows and nothing it points
+  // to is read.
+  const HANDLE handle =
+      CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr, OPEN_EXISTING,
+                  FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  BY_HANDLE_FILE_INFORMATION info;
+  const bool known = GetFileInformationByHandle(handle, &info) != 0;
+  const DWORD notRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  if (!known || (info.dwFileAttributes & notRegular) != 0) {
+    CloseHandle(handle);
+    return static_cast<Status>(known ? ERROR_ACCESS_DENIED : ERROR_GEN_FAILURE);
+  }
+  file->handle = reinterpret_cast<intptr_t>(handle);
+  file->created = false;
+  return kOk;
+}
+
+Status osRenameNoReplace(const std::string& from, const std::string& to) {
+  std::wstring wideFrom;
+  std::wstring wideTo;
+  if (!wideName(from, &wideFrom) || !wideName(to, &wideTo)) {
+    return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
+  }
+  // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
+  if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)) return kOk;
+  const DWORD code = GetLastError();
+  return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? kOsNameTaken : lastError();
+}
+
+Status osDelete(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
+  return DeleteFileW(wide.c_str()) ? kOk : lastError();
+}
+
 bool osCanOpenForReading(const std::string& name) {
   // FILE_FLAG_BACKUP_SEMANTICS lets a folder be opened too, so that a folder of that name
   // counts as existing, as it does where a folder can be opened read-only; opening it for

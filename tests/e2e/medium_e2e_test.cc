@@ -85,6 +85,13 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     EXPECT_EQ(fragmentsDeletedByScript(script), kSixFragments);
     EXPECT_EQ(joinFiles(disk.path(), kSixFragments), input);
     EXPECT_EQ(scriptSha256(script), sha256sumOf(home.path(), {"big.bin"}));
+
+    // The program's own join, read back from the same medium.
+    std::vector<std::string> joinCommand = nativeProgramCommand();
+    joinCommand.emplace_back("--join");
+    const RunResult join = runCommand(disk.path(), joinCommand, "");
+    EXPECT_EQ(join.out, "Recombination succeeded.\n") << join.err;
+    EXPECT_EQ(joinFiles(disk.path(), {"big.bin"}), input);
   }
 }
 
@@ -119,6 +126,20 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
     EXPECT_EQ(folder.listing(), lies ? "big.bin\nfragmen1\nfragmen2\nfragmen3\n"
                                      : "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
     EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);
+    if (lies) continue;
+
+    // The join is read back from the medium too: a changed byte fails it, keeping the join
+    // and every fragment.
+    const RunResult join =
+        runProgramWith(folder.path(), "",
+                       {.command = {FLOPPYSPLIT_LYING_MEDIUM_BINARY, "--join"},
+                        .environment = {{"FLOPPYSPLIT_LYING_MEDIUM", "zzztempb"}},
+                        .fileSizeLimit = {}});
+    EXPECT_EQ(join.out,
+              "The recombined file does not match the original.\nRecombination of files failed.\n");
+    EXPECT_EQ(join.exitCode, 1);
+    EXPECT_EQ(folder.listing(), "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\nzzztempb\n");
+    EXPECT_EQ(folder.read("zzztempb"), input);
   }
 }
 

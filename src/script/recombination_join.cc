@@ -1,0 +1,339 @@
+#include "script/recombination_join.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "platform/medium_read.h"
+#include "platform/sha256.h"
+#include "script/recombination_script.h"
+#include "script/recombination_script_reader.h"
+#include "split/split_job.h"
+
+namespace floppysplit {
+
+namespace {
+
+// A script of this program holds a few lines per fragment; anything longer is not one.
+constexpr int64_t kLargestScript = int64_t{64} << 20;
+// Bytes moved per read and write where the system cannot copy by itself, and per read back
+// from the medium.
+constexpr int64_t kTransferBytes = int64_t{1} << 20;
+constexpr size_t kFragmentsPerCopyLine = 4;
+
+void say(const std::string& line) {
+  std::fputs((line + "\n").c_str(), stdout);
+  std::fflush(stdout);
+}
+
+int refuse(const std::string& what) {
+  std::fputs(("floppysplit: " + what + "\n").c_str(), stderr);
+  return 2;
+}
+
+int failOn(const std::string& name, Status status) {
+  std::fputs(("floppysplit: " + name + ": " + osErrorText(status) + "\n").c_str(), stderr);
+  return 1;
+}
+
+int notRegular(const std::string& name) {
+  std::fputs(("floppysplit: " + name + " is not a regular file; nothing was joined\n").c_str(),
+             stderr);
+  return 1;
+}
+
+int failedRecombination() {
+  say("Recombination of files failed.");
+  return 1;
+}
+
+// The name as the script's echo lines print it: quoted where the script quotes it, and
+// each doubled % printed once.
+std::string echoed(std::string_view name) {
+  std::string line;
+  const std::string written = scriptFileName(name);
+  for (size_t i = 0; i < written.size(); ++i) {
+    line += written[i];
+    if (written[i] == '%') ++i;
+  }
+  return line;
+}
+
+// The command processor takes names without regard to case.
+bool sameName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+Status readWhole(OsFile file, int64_t length, std::string* bytes) {
+  bytes->resize(static_cast<size_t>(length));
+  int64_t got = 0;
+  const Status status = osReadAt(file, 0, bytes->data(), length, &got);
+  bytes->resize(static_cast<size_t>(got));
+  return status;
+}
+
+// Copies all of `from` to `to` at `*offset`, which moves on by what was copied. The system
+// copies where it can; what it refuses goes through the program, which tells a failed read
+// from a failed write. `*readFailed` says which side a failure was on.
+Status appendFile(OsFile from, OsFile to, int64_t* offset, bool* readFailed) {
+  int64_t fromOffset = 0;
+  while (true) {
+    int64_t copied = 0;
+    const Status status = osCopyRange(from, fromOffset, to, *offset, int64_t{1} << 30, &copied);
+    fromOffset += copied;
+    *offset += copied;
+    if (status != kOk) break;
+    if (copied == 0) return kOk;
+  }
+  static std::vector<char> buffer(static_cast<size_t>(kTransferBytes));
+  while (true) {
+    int64_t got = 0;
+    Status status = osReadAt(from, fromOffset, buffer.data(), kTransferBytes, &got);
+    *readFailed = status != kOk;
+    if (status == kOk && got > 0) status = osWriteAt(to, *offset, buffer.data(), got);
+    if (status != kOk) return status;
+    fromOffset += got;
+    *offset += got;
+    if (got < kTransferBytes) return kOk;
+  }
+}
+
+// The SHA-256 of `name` as the medium gives it back, read through `buffer` (kTransferBytes
+// from osAllocateMediumBuffer).
+Status mediumDigest(const std::string& name, void* buffer, std::string* hex) {
+  OsFile file;
+  Status status = osOpenOnMedium(name, kTransferBytes, &file);
+  if (status != kOk) return status;
+  Sha256 digest;
+  status = digest.start();
+  for (int64_t offset = 0; status == kOk;) {
+    int64_t got = 0;
+    status = osReadFromMedium(file, offset, buffer, kTransferBytes, &got);
+    if (status == kOk) status = digest.add(buffer, got);
+    offset += got;
+    if (status != kOk || mediumReadReachedEnd(got, kTransferBytes)) break;
+  }
+  if (status == kOk) status = digest.finish(hex);
+  const Status closed = osClose(file);
+  return status != kOk ? status : closed;
+}
+
+class SetJoin {
+ public:
+  explicit SetJoin(const RecombinationPlan& plan)
+      : plan_(plan),
+        joined_(joinedFileName(plan.joinedName)),
+        result_(plan.result),
+        other_(plan.other) {}
+
+  int run();
+
+ private:
+  int checkFragments();
+  int joinIntoResult();
+  int checkResult();
+  int keepPartialJoin();
+  int alreadyExists();
+  int succeed();
+  // Fragments whose join the copy line before the last leaves in the other temporary.
+  size_t fragmentsInOther() const;
+
+  const RecombinationPlan& plan_;
+  const std::string joined_;
+  const std::string result_;
+  const std::string other_;
+  int64_t joinedLength_ = 0;
+  int64_t otherLength_ = 0;
+};
+
+size_t SetJoin::fragmentsInOther() const {
+  const size_t count = plan_.fragments.size();
+  if (count <= kFragmentsPerCopyLine) return 0;
+  const size_t copyLines = (count + kFragmentsPerCopyLine - 1) / kFragmentsPerCopyLine;
+  return (copyLines - 1) * kFragmentsPerCopyLine;
+}
+
+int SetJoin::checkFragments() {
+  for (const FragmentToJoin& fragment : plan_.fragments) {
+    const OsEntryKind kind = osEntryKind(fragment.name);
+    if (kind == OsEntryKind::none) {
+      if (fragment.length) say(fragment.name + " is missing.");
+      return failedRecombination();
+    }
+    if (kind != OsEntryKind::regularFile) return notRegular(fragment.name);
+    if (!fragment.length) continue;
+    OsFile file;
+    Status status = osOpenRegularForReading(fragment.name, &file);
+    if (status != kOk) return failOn(fragment.name, status);
+    int64_t length = 0;
+    status = osLength(file, &length);
+    osClose(file);
+    if (status != kOk) return failOn(fragment.name, status);
+    if (length != *fragment.length) {
+      say(fragment.name + " has the wrong length.");
+      return failedRecombination();
+    }
+  }
+  return 0;
+}
+
+int SetJoin::joinIntoResult() {
+  OsFile target;
+  Status status = osOpen(result_, OsExistence::openOrCreate, OsAccess::write, &target);
+  if (status != kOk) return failOn(result_, status);
+  const size_t inOther = fragmentsInOther();
+  for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
+    if (i == inOther) otherLength_ = joinedLength_;
+    const std::string& name = plan_.fragments[i].name;
+    OsFile from;
+    status = osOpenRegularForReading(name, &from);
+    if (status != kOk) {
+      osClose(target);
+      return failOn(name, status);
+    }
+    bool readFailed = false;
+    status = appendFile(from, target, &joinedLength_, &readFailed);
+    osClose(from);
+    if (status != kOk) {
+      osClose(target);
+      return failOn(readFailed ? name : result_, status);
+    }
+  }
+  status = osSetLength(target, joinedLength_);
+  // Nothing is renamed or deleted before the join is on the medium.
+  if (status == kOk) status = osFlush(target);
+  const Status closed = osClose(target);
+  if (status == kOk) status = closed;
+  return status == kOk ? 0 : failOn(result_, status);
+}
+
+int SetJoin::checkResult() {
+  if (joinedLength_ != plan_.joinedLength) {
+    const int kept = keepPartialJoin();
+    return kept != 0 ? kept : failedRecombination();
+  }
+  if (!plan_.sha256) return 0;
+  void* const buffer = osAllocateMediumBuffer(kTransferBytes);
+  if (buffer == nullptr) {
+    std::fputs("floppysplit: no memory to read the join back\n", stderr);
+    return 1;
+  }
+  std::string digest;
+  const Status status = mediumDigest(result_, buffer, &digest);
+  if (status != kOk) return failOn(result_, status);
+  if (digest == *plan_.sha256) return 0;
+  say("The recombined file does not match the original.");
+  const int kept = keepPartialJoin();
+  return kept != 0 ? kept : failedRecombination();
+}
+
+// Where the join is kept, the other temporary holds what the copy line before the last
+// left in it, as after the script.
+int SetJoin::keepPartialJoin() {
+  if (fragmentsInOther() == 0) return 0;
+  OsFile from;
+  OsFile to;
+  Status status = osOpenRegularForReading(result_, &from);
+  if (status != kOk) return failOn(result_, status);
+  status = osOpen(other_, OsExistence::openOrCreate, OsAccess::write, &to);
+  if (status != kOk) {
+    osClose(from);
+    return failOn(other_, status);
+  }
+  int64_t copied = 0;
+  bool readFailed = false;
+  status = osSetLength(to, 0);
+  while (status == kOk && copied < otherLength_) {
+    int64_t part = 0;
+    status = osCopyRange(from, copied, to, copied, otherLength_ - copied, &part);
+    copied += part;
+    if (status == kOk && part == 0) break;
+  }
+  if (status != kOk) {
+    // Through the program: the whole join, then cut to the part.
+    copied = 0;
+    status = appendFile(from, to, &copied, &readFailed);
+  }
+  if (status == kOk) status = osSetLength(to, otherLength_);
+  osClose(from);
+  const Status closed = osClose(to);
+  if (status == kOk) status = closed;
+  return status == kOk ? 0 : failOn(readFailed ? result_ : other_, status);
+}
+
+int SetJoin::alreadyExists() {
+  say(echoed(joined_) + " already exists.");
+  say("Recombined file is " + result_);
+  const int kept = keepPartialJoin();
+  return kept != 0 ? kept : succeed();
+}
+
+int SetJoin::succeed() {
+  say("Recombination succeeded.");
+  for (const FragmentToJoin& fragment : plan_.fragments) {
+    const Status status = osDelete(fragment.name);
+    if (status != kOk) return failOn(fragment.name, status);
+  }
+  const std::string script(kScriptName);
+  Status status = osDelete(script);
+  if (status == kOk) status = osFlushFolderOf(script);
+  return status == kOk ? 0 : failOn(script, status);
+}
+
+int SetJoin::run() {
+  for (const std::string& temporary : {result_, other_}) {
+    if (osEntryKind(temporary) == OsEntryKind::other) return notRegular(temporary);
+  }
+  if (const int failed = checkFragments(); failed != 0) return failed;
+  if (const int failed = joinIntoResult(); failed != 0) return failed;
+  if (const int failed = checkResult(); failed != 0) return failed;
+
+  // Every name the script sees when it asks whether the join's name exists: the command
+  // processor ignores case, so these count whatever this system's file names do.
+  bool taken = osEntryKind(joined_) != OsEntryKind::none || sameName(joined_, result_) ||
+               sameName(joined_, kScriptName) ||
+               (fragmentsInOther() > 0 && sameName(joined_, other_));
+  for (const FragmentToJoin& fragment : plan_.fragments) {
+    taken = taken || sameName(joined_, fragment.name);
+  }
+  if (taken) return alreadyExists();
+
+  Status status = osRenameNoReplace(result_, joined_);
+  if (status == kOsNameTaken) return alreadyExists();
+  if (status == kOk) status = osFlushFolderOf(joined_);
+  if (status != kOk) return failOn(joined_, status);
+  if (!sameName(joined_, other_) && osEntryKind(other_) == OsEntryKind::regularFile) {
+    status = osDelete(other_);
+    if (status != kOk) return failOn(other_, status);
+  }
+  return succeed();
+}
+
+}  // namespace
+
+int joinFragmentSet() {
+  const std::string script(kScriptName);
+  const OsEntryKind kind = osEntryKind(script);
+  if (kind == OsEntryKind::none) return refuse("no Recomb.cmd in this folder");
+  const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
+  if (kind != OsEntryKind::regularFile) return refuse(notOurs);
+  OsFile file;
+  Status status = osOpenRegularForReading(script, &file);
+  if (status != kOk) return failOn(script, status);
+  int64_t length = 0;
+  std::string bytes;
+  status = osLength(file, &length);
+  if (status == kOk && length <= kLargestScript) status = readWhole(file, length, &bytes);
+  osClose(file);
+  if (status != kOk) return failOn(script, status);
+  if (length > kLargestScript) return refuse(notOurs);
+  const std::optional<RecombinationPlan> plan = readRecombinationScript(bytes);
+  if (!plan || joinedFileName(plan->joinedName).empty()) return refuse(notOurs);
+  return SetJoin(*plan).run();
+}
+
+}  // namespace floppysplit

@@ -1,0 +1,16 @@
+#pragma once
+// The join that Recomb.cmd makes, made by the program itself, on any system: it reads the
+// script in the current folder as a description of the set (never as commands), checks
+// every fragment, joins them into the temporary the script would leave, makes sure that
+// file is on the medium and holds the bytes that were split, and then ends as the script
+// does: the join renamed to the name's last part (or kept under its temporary when that
+// name is taken), the fragments and the script deleted. It prints the lines the script's
+// echo lines print.
+
+namespace floppysplit {
+
+// Joins the set in the current folder; the process's exit status: 0 after success, 1 after
+// a failed check or a system error, 2 when there is no script of this program to follow.
+int joinFragmentSet();
+
+}  // namespace floppysplit
