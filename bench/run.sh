@@ -34,6 +34,12 @@
 # BENCH_RUNS is set (bench/copy_on_write_cases.sh). And (h) and (i), cases (a) and (c) on a
 # loop-mounted ext4 image with its journal, and (j), case (a) in a tmpfs folder, which has
 # no medium, against openssl dgst -sha256 (target at most 1.25) (bench/medium_cases.sh).
+# Then the join, `floppysplit --join` of case (a)'s 737 fragments as floppysplit made them
+# (bench/join_cases.sh): (k) on the bench's disk, against `sh -c 'cat fragme* > big && sync'`
+# (target at most 2.0, since it also reads the join back from the medium and checks its
+# SHA-256); as root, (l) the same on a loop-mounted ext4 image with its journal (target at
+# most 2.0), and (m) in a tmpfs folder, against openssl dgst -sha256 of the joined data
+# (target at most 1.25).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -98,13 +104,18 @@ if [ -d "$work" ]; then
 fi
 mkdir -p "$work"
 
-# One timed run in a fresh folder holding a link to the input. Appends "wall user system rss"
-# (milliseconds, seconds, seconds, KiB) to the case's result file for the program.
+# One timed run in a fresh folder holding a link to the input, or, for the programs that
+# join (join and cat_sync), links to the fragments and Recomb.cmd of the case's set in
+# $work/$case-set (see bench/join_cases.sh). Appends "wall user system rss" (milliseconds,
+# seconds, seconds, KiB) to the case's result file for the program.
 timed_run() {
   local case=$1 who=$2 round=$3 input=$4 answers=$5 pieces=$6 suffix=$7
   local folder=$work/$case-$who-$round
   mkdir "$folder"
-  ln "$data/$input" "$folder/$input"
+  case $who in
+    join | cat_sync) ln "$work/$case-set"/* "$folder/" ;;
+    *) ln "$data/$input" "$folder/$input" ;;
+  esac
   sync
   local start end
   start=$(date +%s%N)
@@ -129,11 +140,22 @@ timed_run() {
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
         sh -c 'split -a "$1" -b "$2" "$3" piece. && sha256sum "$3" >"$3.sha256"' \
         sh "$suffix" "$pieces" "$input") ;;
-    openssl)
+    openssl | openssl_joined)
       # Every byte read and hashed once, and nothing written but the digest: the floor for a
-      # program that hashes what it splits.
+      # program that hashes what it splits, or what it joins (the input is the joined data).
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
         openssl dgst -sha256 -out "$input.sha256" "$input") ;;
+    join)
+      # The join names its result after the input, which the set's script holds.
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        "$program" --join </dev/null >../out.txt 2>&1) ||
+        { echo "floppysplit --join failed:" >&2; cat "$work/out.txt" >&2; exit 1; } ;;
+    cat_sync)
+      # The fragments joined and on the medium, with no check: the floor for a join that
+      # promises that. The glob sorts the fragment names in order.
+      # shellcheck disable=SC2016 # the inner shell expands its own arguments
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        sh -c 'cat fragme* >"$1" && sync' sh "$input") ;;
     *)
       echo "bench/run.sh: no program called $who" >&2
       exit 1 ;;
@@ -148,6 +170,19 @@ timed_run() {
     (cd "$folder" && cat fra* | cmp -s - "$input") ||
       { echo "floppysplit's fragments do not join to $input" >&2; exit 1; }
   fi
+  if [[ $who = join || $who = cat_sync ]] && [ "$round" = 0 ]; then
+    # Once per case, outside the timing: the join must give the input back.
+    cmp -s "$folder/$input" "$data/$input" || { echo "$who did not give $input back" >&2; exit 1; }
+  fi
+  if [ "$who" = join ] && [ "$round" = 0 ]; then
+    # Also, floppysplit --join must say it succeeded and nothing else, and leave nothing but
+    # the joined file in the folder.
+    [ "$(cat "$work/out.txt")" = "Recombination succeeded." ] ||
+      { echo "floppysplit --join printed something else:" >&2; cat "$work/out.txt" >&2; exit 1; }
+    local left
+    left=$(find "$folder" -mindepth 1 -printf '%f\n' | sort | paste -sd ' ')
+    [ "$left" = "$input" ] || { echo "floppysplit --join left $left, not just $input" >&2; exit 1; }
+  fi
   if [ "$round" = 0 ] && [ -f "$folder/$input.sha256" ]; then
     # Once per case, outside the timing: the programs that hash the input must agree.
     local digest
@@ -155,7 +190,7 @@ timed_run() {
       { echo "$who wrote no SHA-256 of $input" >&2; exit 1; }
     if [ -f "$work/$case-digest.txt" ]; then
       [ "$digest" = "$(cat "$work/$case-digest.txt")" ] ||
-        { echo "$who's SHA-256 of $input differs from the other program's" >&2; exit 1; }
+        { echo "$who's SHA-256 of $input differs from the other program's (or the fragment set's Recomb.cmd's)" >&2; exit 1; }
     else
       echo "$digest" >"$work/$case-digest.txt"
     fi
@@ -245,6 +280,9 @@ label_of() {
     split_sync) echo "split && sync" ;;
     split_sha256sum) echo "split + sha256sum" ;;
     openssl) echo "openssl dgst -sha256" ;;
+    join) echo "floppysplit --join" ;;
+    cat_sync) echo "cat fragme* && sync" ;;
+    openssl_joined) echo "openssl, joined data" ;;
     *) echo "$1" ;;
   esac
 }
@@ -252,13 +290,13 @@ label_of() {
 # Median wall time of a program's runs in a case, in milliseconds.
 median_wall() { column_of "$work/$1-$2.txt" 1 | median; }
 
-# Prints floppysplit's median wall time over that of `other` in `case`; with a `target`,
-# also whether the ratio stays within it.
+# Prints the median wall time of floppysplit, as `subject` runs it, over that of `other` in
+# `case`; with a `target`, also whether the ratio stays within it.
 ratio_line() {
-  local case=$1 other=$2 target=${3:-}
-  awk -v a="$(median_wall "$case" floppysplit)" -v b="$(median_wall "$case" "$other")" \
-    -v target="$target" -v name="$(label_of "$other"):" 'BEGIN {
-      text = sprintf("    wall ratio floppysplit / %-22s", name)
+  local case=$1 subject=$2 other=$3 target=${4:-}
+  awk -v a="$(median_wall "$case" "$subject")" -v b="$(median_wall "$case" "$other")" \
+    -v target="$target" -v subject="$(label_of "$subject")" -v name="$(label_of "$other"):" 'BEGIN {
+      text = sprintf("    wall ratio %s / %-22s", subject, name)
       if (b <= 0) { print text "   n/a (its median is 0 ms)"; exit }
       ratio = a / b
       if (target == "") printf "%s %6.3f  (no target)\n", text, ratio
@@ -268,9 +306,9 @@ ratio_line() {
 }
 
 # report case title ratios program...
-# Prints each program's median wall and CPU times and peak memory in the case, then
-# floppysplit's wall time over that of each program in `ratios` (words "program" or
-# "program:target"), then every run's wall time.
+# Prints each program's median wall and CPU times and peak memory in the case, then the
+# first program's (floppysplit's, splitting or joining) wall time over that of each program
+# in `ratios` (words "program" or "program:target"), then every run's wall time.
 report() {
   local case=$1 title=$2 ratios=$3
   shift 3
@@ -285,7 +323,7 @@ report() {
   for ratio in $ratios; do
     target=
     [[ $ratio != *:* ]] || target=${ratio#*:}
-    ratio_line "$case" "${ratio%%:*}" "$target"
+    ratio_line "$case" "$1" "${ratio%%:*}" "$target"
   done
   if [ -f "$work/$case-phases.txt" ]; then
     read -r whole flush check <"$work/$case-phases.txt"
@@ -320,6 +358,7 @@ else
   source bench/copy_on_write_cases.sh
 fi
 source bench/medium_cases.sh
+source bench/join_cases.sh
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"
