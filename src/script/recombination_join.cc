@@ -2,15 +2,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
-#include "platform/sha256.h"
+#include "script/hash_beside.h"
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
+#include "split/files/file_checksum.h"
 #include "split/split_job.h"
 
 namespace floppysplit {
@@ -19,9 +21,11 @@ namespace {
 
 // A script of this program holds a few lines per fragment; anything longer is not one.
 constexpr int64_t kLargestScript = int64_t{64} << 20;
-// Bytes moved per read and write where the system cannot copy by itself, and per read back
-// from the medium.
-constexpr int64_t kTransferBytes = int64_t{1} << 20;
+// The join goes through the program in slots of one buffer, whose bytes the second thread
+// hashes while the next ones are copied; the join is read back from the medium through one
+// of them.
+constexpr int64_t kSlotBytes = int64_t{128} << 10;
+constexpr int64_t kCopySlots = 4;
 constexpr size_t kFragmentsPerCopyLine = 4;
 
 void say(const std::string& line) {
@@ -76,48 +80,22 @@ Status readWhole(OsFile file, int64_t length, std::string* bytes) {
   return status;
 }
 
-// Copies all of `from` to `to` at `*offset`, which moves on by what was copied. The system
-// copies where it can; what it refuses goes through the program, which tells a failed read
-// from a failed write. `*readFailed` says which side a failure was on.
-Status appendFile(OsFile from, OsFile to, int64_t* offset, bool* readFailed) {
-  int64_t fromOffset = 0;
-  while (true) {
-    int64_t copied = 0;
-    const Status status = osCopyRange(from, fromOffset, to, *offset, int64_t{1} << 30, &copied);
-    fromOffset += copied;
-    *offset += copied;
-    if (status != kOk) break;
-    if (copied == 0) return kOk;
-  }
-  static std::vector<char> buffer(static_cast<size_t>(kTransferBytes));
-  while (true) {
-    int64_t got = 0;
-    Status status = osReadAt(from, fromOffset, buffer.data(), kTransferBytes, &got);
-    *readFailed = status != kOk;
-    if (status == kOk && got > 0) status = osWriteAt(to, *offset, buffer.data(), got);
-    if (status != kOk) return status;
-    fromOffset += got;
-    *offset += got;
-    if (got < kTransferBytes) return kOk;
-  }
-}
-
-// The SHA-256 of `name` as the medium gives it back, read through `buffer` (kTransferBytes
-// from osAllocateMediumBuffer).
-Status mediumDigest(const std::string& name, void* buffer, std::string* hex) {
+// The checksum of `name` as the medium gives it back, read through `slot` (kSlotBytes, on
+// a medium block).
+Status mediumChecksum(const std::string& name, char* slot, uint64_t* value) {
   OsFile file;
-  Status status = osOpenOnMedium(name, kTransferBytes, &file);
+  Status status = osOpenOnMedium(name, kSlotBytes, &file);
   if (status != kOk) return status;
-  Sha256 digest;
-  status = digest.start();
-  for (int64_t offset = 0; status == kOk;) {
+  FileChecksum checksum;
+  for (int64_t offset = 0;;) {
     int64_t got = 0;
-    status = osReadFromMedium(file, offset, buffer, kTransferBytes, &got);
-    if (status == kOk) status = digest.add(buffer, got);
+    status = osReadFromMedium(file, offset, slot, kSlotBytes, &got);
+    if (status != kOk) break;
+    checksum.add(slot, got);
     offset += got;
-    if (status != kOk || mediumReadReachedEnd(got, kTransferBytes)) break;
+    if (mediumReadReachedEnd(got, kSlotBytes)) break;
   }
-  if (status == kOk) status = digest.finish(hex);
+  *value = checksum.wideValue();
   const Status closed = osClose(file);
   return status != kOk ? status : closed;
 }
@@ -146,6 +124,10 @@ class SetJoin {
   const std::string joined_;
   const std::string result_;
   const std::string other_;
+  // kCopySlots slots, from osAllocateMediumBuffer.
+  char* buffer_ = nullptr;
+  // Hashes the copied bytes: their checksum, and their SHA-256 where the script holds one.
+  std::optional<HashBeside> hash_;
   int64_t joinedLength_ = 0;
   int64_t otherLength_ = 0;
 };
@@ -185,6 +167,9 @@ int SetJoin::joinIntoResult() {
   OsFile target;
   Status status = osOpen(result_, OsExistence::openOrCreate, OsAccess::write, &target);
   if (status != kOk) return failOn(result_, status);
+  hash_.emplace(buffer_, kSlotBytes, kCopySlots, plan_.sha256.has_value());
+  // A failed open or read is the fragment's; anything else the join's.
+  std::string failed = result_;
   const size_t inOther = fragmentsInOther();
   for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
     if (i == inOther) otherLength_ = joinedLength_;
@@ -192,23 +177,32 @@ int SetJoin::joinIntoResult() {
     OsFile from;
     status = osOpenRegularForReading(name, &from);
     if (status != kOk) {
-      osClose(target);
-      return failOn(name, status);
+      failed = name;
+      break;
     }
-    bool readFailed = false;
-    status = appendFile(from, target, &joinedLength_, &readFailed);
+    for (int64_t offset = 0; status == kOk;) {
+      char* slot = hash_->nextSlot();
+      int64_t got = 0;
+      status = osReadAt(from, offset, slot, kSlotBytes, &got);
+      if (status != kOk) {
+        failed = name;
+        break;
+      }
+      status = osWriteAt(target, joinedLength_, slot, got);
+      if (status != kOk) break;
+      hash_->hashSlot(got);
+      offset += got;
+      joinedLength_ += got;
+      if (got < kSlotBytes) break;
+    }
     osClose(from);
-    if (status != kOk) {
-      osClose(target);
-      return failOn(readFailed ? name : result_, status);
-    }
   }
-  status = osSetLength(target, joinedLength_);
+  if (status == kOk) status = osSetLength(target, joinedLength_);
   // Nothing is renamed or deleted before the join is on the medium.
   if (status == kOk) status = osFlush(target);
   const Status closed = osClose(target);
   if (status == kOk) status = closed;
-  return status == kOk ? 0 : failOn(result_, status);
+  return status == kOk ? 0 : failOn(failed, status);
 }
 
 int SetJoin::checkResult() {
@@ -216,16 +210,16 @@ int SetJoin::checkResult() {
     const int kept = keepPartialJoin();
     return kept != 0 ? kept : failedRecombination();
   }
-  if (!plan_.sha256) return 0;
-  void* const buffer = osAllocateMediumBuffer(kTransferBytes);
-  if (buffer == nullptr) {
-    std::fputs("floppysplit: no memory to read the join back\n", stderr);
-    return 1;
-  }
+  // The medium is read while the second thread may still be hashing what was copied.
+  uint64_t readBack = 0;
+  // A slot the thread is done with, and which is never handed to it again.
+  const Status read = mediumChecksum(result_, hash_->nextSlot(), &readBack);
+  uint64_t written = 0;
   std::string digest;
-  const Status status = mediumDigest(result_, buffer, &digest);
-  if (status != kOk) return failOn(result_, status);
-  if (digest == *plan_.sha256) return 0;
+  const Status hashed = hash_->finish(&written, &digest);
+  hash_.reset();
+  if (read != kOk || hashed != kOk) return failOn(result_, read != kOk ? read : hashed);
+  if (readBack == written && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
   say("The recombined file does not match the original.");
   const int kept = keepPartialJoin();
   return kept != 0 ? kept : failedRecombination();
@@ -234,6 +228,7 @@ int SetJoin::checkResult() {
 // Where the join is kept, the other temporary holds what the copy line before the last
 // left in it, as after the script.
 int SetJoin::keepPartialJoin() {
+  hash_.reset();
   if (fragmentsInOther() == 0) return 0;
   OsFile from;
   OsFile to;
@@ -244,25 +239,31 @@ int SetJoin::keepPartialJoin() {
     osClose(from);
     return failOn(other_, status);
   }
+  std::string failed = other_;
   int64_t copied = 0;
-  bool readFailed = false;
-  status = osSetLength(to, 0);
   while (status == kOk && copied < otherLength_) {
     int64_t part = 0;
     status = osCopyRange(from, copied, to, copied, otherLength_ - copied, &part);
     copied += part;
     if (status == kOk && part == 0) break;
   }
-  if (status != kOk) {
-    // Through the program: the whole join, then cut to the part.
-    copied = 0;
-    status = appendFile(from, to, &copied, &readFailed);
+  if (status != kOk) status = kOk;
+  // What the system did not copy goes through the program.
+  while (status == kOk && copied < otherLength_) {
+    int64_t got = 0;
+    status = osReadAt(from, copied, buffer_, std::min(kSlotBytes, otherLength_ - copied), &got);
+    if (status != kOk || got == 0) {
+      failed = result_;
+      break;
+    }
+    status = osWriteAt(to, copied, buffer_, got);
+    copied += got;
   }
   if (status == kOk) status = osSetLength(to, otherLength_);
   osClose(from);
   const Status closed = osClose(to);
   if (status == kOk) status = closed;
-  return status == kOk ? 0 : failOn(readFailed ? result_ : other_, status);
+  return status == kOk ? 0 : failOn(failed, status);
 }
 
 int SetJoin::alreadyExists() {
@@ -285,6 +286,11 @@ int SetJoin::succeed() {
 }
 
 int SetJoin::run() {
+  buffer_ = static_cast<char*>(osAllocateMediumBuffer(kCopySlots * kSlotBytes));
+  if (buffer_ == nullptr) {
+    std::fputs("floppysplit: no memory for the join\n", stderr);
+    return 1;
+  }
   for (const std::string& temporary : {result_, other_}) {
     if (osEntryKind(temporary) == OsEntryKind::other) return notRegular(temporary);
   }

@@ -23,7 +23,9 @@ void FileChecksum::add(const void* data, int64_t length) {
 }
 
 FileChecksumValue FileChecksum::value() const {
-  return static_cast<FileChecksumValue>(XXH3_64bits_digest(&state_->xxh3));
+  return static_cast<FileChecksumValue>(wideValue());
 }
+
+uint64_t FileChecksum::wideValue() const { return XXH3_64bits_digest(&state_->xxh3); }
 
 }  // namespace floppysplit

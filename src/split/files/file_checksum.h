@@ -26,6 +26,8 @@ class FileChecksum {
   void add(const void* data, int64_t length);
   // The checksum of every byte added since the start.
   FileChecksumValue value() const;
+  // All 64 bits of it, for one large file whose check may cost that much memory.
+  uint64_t wideValue() const;
 
  private:
   struct State;
