@@ -7,7 +7,7 @@
 # folder. Every timed run gets a fresh folder with hard links to the set's fragments and
 # Recomb.cmd: the join deletes only its links, and cat reads them.
 #
-# (k): on the bench's disk, against `sh -c 'cat fragme* > big && sync'` (target: floppysplit
+# (k): on the bench's disk, against `sh -c 'cat fra* > big && sync'` (target: floppysplit
 #      takes at most 2.0 times as long, since it also reads the join back and hashes it).
 # (l): the same on a loop-mounted ext4 image with its journal (the image a sparse 5 GiB file
 #      on the bench's disk) (target at most 2.0). Needs root (to mount).
@@ -36,7 +36,7 @@ make_join_set() {
   [ ${#digest} = 64 ] || { echo "$set/Recomb.cmd holds no single SHA-256" >&2; exit 1; }
   echo "$digest" >"$work/$case-digest.txt"
   # Every program reads the fragments from the page cache, the first run included.
-  cat "$set"/fragme* >/dev/null
+  cat "$set"/fra* >/dev/null
 }
 
 # After a run: the joined file goes, to give its space back (for openssl, the link to the

@@ -35,7 +35,7 @@
 # loop-mounted ext4 image with its journal, and (j), case (a) in a tmpfs folder, which has
 # no medium, against openssl dgst -sha256 (target at most 1.25) (bench/medium_cases.sh).
 # Then the join, `floppysplit --join` of case (a)'s 737 fragments as floppysplit made them
-# (bench/join_cases.sh): (k) on the bench's disk, against `sh -c 'cat fragme* > big && sync'`
+# (bench/join_cases.sh): (k) on the bench's disk, against `sh -c 'cat fra* > big && sync'`
 # (target at most 2.0, since it also reads the join back from the medium and checks its
 # SHA-256); as root, (l) the same on a loop-mounted ext4 image with its journal (target at
 # most 2.0), and (m) in a tmpfs folder, against openssl dgst -sha256 of the joined data
@@ -155,7 +155,7 @@ timed_run() {
       # promises that. The glob sorts the fragment names in order.
       # shellcheck disable=SC2016 # the inner shell expands its own arguments
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
-        sh -c 'cat fragme* >"$1" && sync' sh "$input") ;;
+        sh -c 'cat fra* >"$1" && sync' sh "$input") ;;
     *)
       echo "bench/run.sh: no program called $who" >&2
       exit 1 ;;
@@ -281,7 +281,7 @@ label_of() {
     split_sha256sum) echo "split + sha256sum" ;;
     openssl) echo "openssl dgst -sha256" ;;
     join) echo "floppysplit --join" ;;
-    cat_sync) echo "cat fragme* && sync" ;;
+    cat_sync) echo "cat fra* && sync" ;;
     openssl_joined) echo "openssl, joined data" ;;
     *) echo "$1" ;;
   esac

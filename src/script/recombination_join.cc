@@ -1,17 +1,19 @@
 #include "script/recombination_join.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
-#include "script/hash_beside.h"
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
+#include "script/set_hash.h"
 #include "split/files/file_checksum.h"
 #include "split/split_job.h"
 
@@ -21,11 +23,9 @@ namespace {
 
 // A script of this program holds a few lines per fragment; anything longer is not one.
 constexpr int64_t kLargestScript = int64_t{64} << 20;
-// The join goes through the program in slots of one buffer, whose bytes the second thread
-// hashes while the next ones are copied; the join is read back from the medium through one
-// of them.
-constexpr int64_t kSlotBytes = int64_t{128} << 10;
-constexpr int64_t kCopySlots = 4;
+// Bytes per read: of the second thread, which hashes the fragments, and of this one, which
+// reads the join back from the medium and copies what the system does not copy by itself.
+constexpr int64_t kReadBytes = int64_t{128} << 10;
 constexpr size_t kFragmentsPerCopyLine = 4;
 
 void say(const std::string& line) {
@@ -80,24 +80,51 @@ Status readWhole(OsFile file, int64_t length, std::string* bytes) {
   return status;
 }
 
-// The checksum of `name` as the medium gives it back, read through `slot` (kSlotBytes, on
+// The checksum of `name` as the medium gives it back, read through `slot` (kReadBytes, on
 // a medium block).
 Status mediumChecksum(const std::string& name, char* slot, uint64_t* value) {
   OsFile file;
-  Status status = osOpenOnMedium(name, kSlotBytes, &file);
+  Status status = osOpenOnMedium(name, kReadBytes, &file);
   if (status != kOk) return status;
   FileChecksum checksum;
   for (int64_t offset = 0;;) {
     int64_t got = 0;
-    status = osReadFromMedium(file, offset, slot, kSlotBytes, &got);
+    status = osReadFromMedium(file, offset, slot, kReadBytes, &got);
     if (status != kOk) break;
     checksum.add(slot, got);
     offset += got;
-    if (mediumReadReachedEnd(got, kSlotBytes)) break;
+    if (mediumReadReachedEnd(got, kReadBytes)) break;
   }
   *value = checksum.wideValue();
   const Status closed = osClose(file);
   return status != kOk ? status : closed;
+}
+
+// Copies `from` from `fromOffset` on to `to` at `*toOffset`, which moves on by what was
+// copied, until `from` ends or `length` bytes are copied. The system copies where it can;
+// the rest goes through `buffer` (kReadBytes), which tells a failed read (`*readFailed`)
+// from a failed write.
+Status copyFile(OsFile from, int64_t fromOffset, OsFile to, int64_t* toOffset, int64_t length,
+                char* buffer, bool* readFailed) {
+  int64_t copied = 0;
+  Status status = kOk;
+  while (copied < length) {
+    int64_t part = 0;
+    status = osCopyRange(from, fromOffset + copied, to, *toOffset + copied, length - copied, &part);
+    copied += part;
+    if (status != kOk || part == 0) break;
+  }
+  for (*readFailed = false; status != kOk && copied < length;) {
+    int64_t got = 0;
+    status =
+        osReadAt(from, fromOffset + copied, buffer, std::min(kReadBytes, length - copied), &got);
+    *readFailed = status != kOk;
+    if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
+    copied += got;
+    if (status != kOk || got < kReadBytes) break;
+  }
+  *toOffset += copied;
+  return status;
 }
 
 class SetJoin {
@@ -124,10 +151,12 @@ class SetJoin {
   const std::string joined_;
   const std::string result_;
   const std::string other_;
-  // kCopySlots slots, from osAllocateMediumBuffer.
+  // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
+  // second for this one.
   char* buffer_ = nullptr;
-  // Hashes the copied bytes: their checksum, and their SHA-256 where the script holds one.
-  std::optional<HashBeside> hash_;
+  char* ownBuffer() const { return buffer_ + kReadBytes; }
+  // Hashes the fragments: their checksum, and their SHA-256 where the script holds one.
+  std::optional<SetHash> hash_;
   int64_t joinedLength_ = 0;
   int64_t otherLength_ = 0;
 };
@@ -164,10 +193,12 @@ int SetJoin::checkFragments() {
 }
 
 int SetJoin::joinIntoResult() {
+  std::vector<std::string> names;
+  for (const FragmentToJoin& fragment : plan_.fragments) names.push_back(fragment.name);
+  hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
   OsFile target;
   Status status = osOpen(result_, OsExistence::openOrCreate, OsAccess::write, &target);
   if (status != kOk) return failOn(result_, status);
-  hash_.emplace(buffer_, kSlotBytes, kCopySlots, plan_.sha256.has_value());
   // A failed open or read is the fragment's; anything else the join's.
   std::string failed = result_;
   const size_t inOther = fragmentsInOther();
@@ -176,26 +207,13 @@ int SetJoin::joinIntoResult() {
     const std::string& name = plan_.fragments[i].name;
     OsFile from;
     status = osOpenRegularForReading(name, &from);
-    if (status != kOk) {
-      failed = name;
-      break;
+    bool readFailed = status != kOk;
+    if (status == kOk) {
+      constexpr int64_t kWhole = INT64_MAX;
+      status = copyFile(from, 0, target, &joinedLength_, kWhole, ownBuffer(), &readFailed);
+      osClose(from);
     }
-    for (int64_t offset = 0; status == kOk;) {
-      char* slot = hash_->nextSlot();
-      int64_t got = 0;
-      status = osReadAt(from, offset, slot, kSlotBytes, &got);
-      if (status != kOk) {
-        failed = name;
-        break;
-      }
-      status = osWriteAt(target, joinedLength_, slot, got);
-      if (status != kOk) break;
-      hash_->hashSlot(got);
-      offset += got;
-      joinedLength_ += got;
-      if (got < kSlotBytes) break;
-    }
-    osClose(from);
+    if (readFailed) failed = name;
   }
   if (status == kOk) status = osSetLength(target, joinedLength_);
   // Nothing is renamed or deleted before the join is on the medium.
@@ -210,16 +228,17 @@ int SetJoin::checkResult() {
     const int kept = keepPartialJoin();
     return kept != 0 ? kept : failedRecombination();
   }
-  // The medium is read while the second thread may still be hashing what was copied.
+  // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
-  // A slot the thread is done with, and which is never handed to it again.
-  const Status read = mediumChecksum(result_, hash_->nextSlot(), &readBack);
-  uint64_t written = 0;
+  const Status read = mediumChecksum(result_, ownBuffer(), &readBack);
+  uint64_t fragments = 0;
   std::string digest;
-  const Status hashed = hash_->finish(&written, &digest);
+  std::string failed;
+  const Status hashed = hash_->finish(&fragments, &digest, &failed);
   hash_.reset();
-  if (read != kOk || hashed != kOk) return failOn(result_, read != kOk ? read : hashed);
-  if (readBack == written && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
+  if (read != kOk) return failOn(result_, read);
+  if (hashed != kOk) return failOn(failed, hashed);
+  if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
   say("The recombined file does not match the original.");
   const int kept = keepPartialJoin();
   return kept != 0 ? kept : failedRecombination();
@@ -239,31 +258,16 @@ int SetJoin::keepPartialJoin() {
     osClose(from);
     return failOn(other_, status);
   }
-  std::string failed = other_;
   int64_t copied = 0;
-  while (status == kOk && copied < otherLength_) {
-    int64_t part = 0;
-    status = osCopyRange(from, copied, to, copied, otherLength_ - copied, &part);
-    copied += part;
-    if (status == kOk && part == 0) break;
-  }
-  if (status != kOk) status = kOk;
-  // What the system did not copy goes through the program.
-  while (status == kOk && copied < otherLength_) {
-    int64_t got = 0;
-    status = osReadAt(from, copied, buffer_, std::min(kSlotBytes, otherLength_ - copied), &got);
-    if (status != kOk || got == 0) {
-      failed = result_;
-      break;
-    }
-    status = osWriteAt(to, copied, buffer_, got);
-    copied += got;
-  }
+  bool readFailed = false;
+  status = osSetLength(to, 0);
+  if (status == kOk)
+    status = copyFile(from, 0, to, &copied, otherLength_, ownBuffer(), &readFailed);
   if (status == kOk) status = osSetLength(to, otherLength_);
   osClose(from);
   const Status closed = osClose(to);
   if (status == kOk) status = closed;
-  return status == kOk ? 0 : failOn(failed, status);
+  return status == kOk ? 0 : failOn(readFailed ? result_ : other_, status);
 }
 
 int SetJoin::alreadyExists() {
@@ -286,7 +290,7 @@ int SetJoin::succeed() {
 }
 
 int SetJoin::run() {
-  buffer_ = static_cast<char*>(osAllocateMediumBuffer(kCopySlots * kSlotBytes));
+  buffer_ = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   if (buffer_ == nullptr) {
     std::fputs("floppysplit: no memory for the join\n", stderr);
     return 1;

@@ -1,0 +1,45 @@
+#pragma once
+// The SHA-256 and the checksum (XXH3) of a fragment set's files, read in order on a second
+// thread while the program copies them into the join: hashing costs about as much as the
+// copy and the read back after it, so the two overlap, and the threads share nothing but
+// the result.
+
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/os_status.h"
+
+namespace floppysplit {
+
+class SetHash {
+ public:
+  // Starts reading `names`, in order, through `buffer` (`bufferBytes`); the SHA-256 only
+  // when `withSha256`.
+  SetHash(std::vector<std::string> names, char* buffer, int64_t bufferBytes, bool withSha256);
+  // Waits for the thread.
+  ~SetHash();
+  SetHash(const SetHash&) = delete;
+  SetHash& operator=(const SetHash&) = delete;
+
+  // Waits for the thread: the checksum of all the files' bytes, in order, and their SHA-256
+  // as 64 lowercase hexadecimal digits (empty without it). On a failure, the system's error
+  // and the file it concerns.
+  Status finish(uint64_t* checksum, std::string* sha256, std::string* failedFile);
+
+ private:
+  void run();
+
+  const std::vector<std::string> names_;
+  char* const buffer_;
+  const int64_t bufferBytes_;
+  const bool withSha256_;
+  uint64_t checksum_ = 0;
+  std::string sha256_;
+  Status status_ = kOk;
+  std::string failedFile_;
+  std::thread thread_;
+};
+
+}  // namespace floppysplit
