@@ -130,7 +130,7 @@ TEST_P(Joiners, PrintTheSameLinesAndLeaveTheSameFiles) {
 }
 
 const std::vector<std::string> kSucceeded = {"Recombination succeeded."};
-void intact(const ScratchFolder&) {}
+void intact(const ScratchFolder& /*set*/) {}
 
 INSTANTIATE_TEST_SUITE_P(
     Damage, Joiners,
