@@ -290,7 +290,9 @@ int SetJoin::succeed() {
 }
 
 int SetJoin::run() {
-  buffer_ = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
+  // A medium buffer lasts as long as the process; the static keeps it in reach until then.
+  static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
+  buffer_ = buffer;
   if (buffer_ == nullptr) {
     std::fputs("floppysplit: no memory for the join\n", stderr);
     return 1;
