@@ -13,6 +13,7 @@
 #include "platform/medium_read.h"
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
+#include "script/script_lines.h"
 #include "script/set_hash.h"
 #include "split/files/file_checksum.h"
 #include "split/split_job.h"
@@ -26,7 +27,6 @@ constexpr int64_t kLargestScript = int64_t{64} << 20;
 // Bytes per read: of the second thread, which hashes the fragments, and of this one, which
 // reads the join back from the medium and copies what the system does not copy by itself.
 constexpr int64_t kReadBytes = int64_t{128} << 10;
-constexpr size_t kFragmentsPerCopyLine = 4;
 
 void say(const std::string& line) {
   std::fputs((line + "\n").c_str(), stdout);
@@ -64,12 +64,6 @@ std::string echoed(std::string_view name) {
     if (written[i] == '%') ++i;
   }
   return line;
-}
-
-// The command processor takes names without regard to case.
-bool sameName(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 Status readWhole(OsFile file, int64_t length, std::string* bytes) {
@@ -162,10 +156,7 @@ class SetJoin {
 };
 
 size_t SetJoin::fragmentsInOther() const {
-  const size_t count = plan_.fragments.size();
-  if (count <= kFragmentsPerCopyLine) return 0;
-  const size_t copyLines = (count + kFragmentsPerCopyLine - 1) / kFragmentsPerCopyLine;
-  return (copyLines - 1) * kFragmentsPerCopyLine;
+  return fragmentsBeforeLastCopyLine(plan_.fragments.size());
 }
 
 int SetJoin::checkFragments() {
@@ -306,11 +297,11 @@ int SetJoin::run() {
 
   // Every name the script sees when it asks whether the join's name exists: the command
   // processor ignores case, so these count whatever this system's file names do.
-  bool taken = osEntryKind(joined_) != OsEntryKind::none || sameName(joined_, result_) ||
-               sameName(joined_, kScriptName) ||
-               (fragmentsInOther() > 0 && sameName(joined_, other_));
+  bool taken = osEntryKind(joined_) != OsEntryKind::none || equalIgnoringCase(joined_, result_) ||
+               equalIgnoringCase(joined_, kScriptName) ||
+               (fragmentsInOther() > 0 && equalIgnoringCase(joined_, other_));
   for (const FragmentToJoin& fragment : plan_.fragments) {
-    taken = taken || sameName(joined_, fragment.name);
+    taken = taken || equalIgnoringCase(joined_, fragment.name);
   }
   if (taken) return alreadyExists();
 
@@ -318,7 +309,7 @@ int SetJoin::run() {
   if (status == kOsNameTaken) return alreadyExists();
   if (status == kOk) status = osFlushFolderOf(joined_);
   if (status != kOk) return failOn(joined_, status);
-  if (!sameName(joined_, other_) && osEntryKind(other_) == OsEntryKind::regularFile) {
+  if (!equalIgnoringCase(joined_, other_) && osEntryKind(other_) == OsEntryKind::regularFile) {
     status = osDelete(other_);
     if (status != kOk) return failOn(other_, status);
   }

@@ -12,10 +12,6 @@ constexpr size_t kGroupSize = 4;
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
 std::string deleteName(const FragmentName& name) {
   return std::string(TextField::withoutTrailingBlanks(std::string_view(name.data(), name.size())));
 }
@@ -54,6 +50,16 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
 }
 
 }  // namespace
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+}
+
+size_t fragmentsBeforeLastCopyLine(size_t count) {
+  if (count <= kGroupSize) return 0;
+  const size_t copyLines = (count + kGroupSize - 1) / kGroupSize;
+  return (copyLines - 1) * kGroupSize;
+}
 
 std::string_view copyName(const FragmentName& name) { return std::string_view(name.data(), 8); }
 

@@ -23,6 +23,13 @@ using ScriptLineSink = std::function<void(const std::string&)>;
 // The temporaries the copy lines join through.
 inline constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
 
+// Whether the command processor takes `a` and `b` for the same name: it ignores case.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
+// How many of `count` fragments the copy lines before the last one have joined: the join
+// the other temporary holds once the script has copied (none with a single copy line).
+size_t fragmentsBeforeLastCopyLine(size_t count);
+
 // A fragment name as the script's lines show it: its first eight characters.
 std::string_view copyName(const FragmentName& name);
 
