@@ -96,10 +96,11 @@ Status mediumChecksum(const std::string& name, char* slot, uint64_t* value) {
 
 // Copies `from` from `fromOffset` on to `to` at `*toOffset`, which moves on by what was
 // copied, until `from` ends or `length` bytes are copied. The system copies where it can;
-// the rest goes through `buffer` (kReadBytes), which tells a failed read (`*readFailed`)
-// from a failed write.
+// where it cannot, every byte goes through `buffer` (kReadBytes), and `*readFailed` tells
+// a failed read of `from` from a failed write of `to`.
 Status copyFile(OsFile from, int64_t fromOffset, OsFile to, int64_t* toOffset, int64_t length,
                 char* buffer, bool* readFailed) {
+  *readFailed = false;
   int64_t copied = 0;
   Status status = kOk;
   while (copied < length) {
@@ -108,14 +109,18 @@ Status copyFile(OsFile from, int64_t fromOffset, OsFile to, int64_t* toOffset, i
     copied += part;
     if (status != kOk || part == 0) break;
   }
-  for (*readFailed = false; status != kOk && copied < length;) {
-    int64_t got = 0;
-    status =
-        osReadAt(from, fromOffset + copied, buffer, std::min(kReadBytes, length - copied), &got);
-    *readFailed = status != kOk;
-    if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
-    copied += got;
-    if (status != kOk || got < kReadBytes) break;
+  if (status == kOsCopyUnsupported) {
+    status = kOk;
+    while (copied < length) {
+      const int64_t wanted = std::min(kReadBytes, length - copied);
+      int64_t got = 0;
+      status = osReadAt(from, fromOffset + copied, buffer, wanted, &got);
+      *readFailed = status != kOk;
+      if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
+      if (status != kOk) break;
+      copied += got;
+      if (got < wanted) break;
+    }
   }
   *toOffset += copied;
   return status;

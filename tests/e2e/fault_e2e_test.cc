@@ -4,8 +4,6 @@
 // as it was.
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "support/immutable_file.h"
 #include "support/mounted_disk.h"
 #include "support/program_runner.h"
 #include "support/program_session.h"
@@ -55,7 +54,7 @@ class UnwritableFile {
       fs::permissions(path_,
                       fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
       how_ = "read-only permissions";
-    } else if (setImmutable(true)) {
+    } else if (setImmutable(path_, true)) {
       immutable_ = true;
       how_ = "the immutable attribute";
     } else {
@@ -76,7 +75,7 @@ class UnwritableFile {
     }
   }
   ~UnwritableFile() {
-    if (immutable_) setImmutable(false);
+    if (immutable_) setImmutable(path_, false);
     if (!bindMount_.empty()) ::umount2(bindMount_.c_str(), MNT_DETACH);
   }
   UnwritableFile(const UnwritableFile&) = delete;
@@ -88,19 +87,6 @@ class UnwritableFile {
   const std::string& how() const { return how_; }
 
  private:
-  bool setImmutable(bool on) {
-    const int fd = ::open(path_.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-      flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-      done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
-  }
-
   fs::path path_;
   bool immutable_ = false;
   fs::path bindMount_;

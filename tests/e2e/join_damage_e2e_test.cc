@@ -1,0 +1,299 @@
+// One table of damaged sets, run against every joiner at hand, each on its own copy of a
+// set the native program split: the native --join and a build of it without the system's
+// copy (as on Windows, or a POSIX system without copy_file_range); under wine
+// (scripts/test-windows.sh) also the command processor running Recomb.cmd and the Windows
+// build's --join. For every kind of damage they must print the same lines and leave the
+// same files, at 1 KB fragments and at the floppy size.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "support/immutable_file.h"
+#include "support/program_runner.h"
+#include "support/scratch_folder.h"
+#include "support/split_dialogue.h"
+
+namespace floppysplit {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Files = std::map<std::string, std::string>;
+
+constexpr int64_t k1K = 1024;
+constexpr int64_t kFloppy = 1457152;
+
+enum class Change {
+  none,
+  remove,       // the fragment is deleted
+  resize,       // the fragment is made `by` bytes longer (or shorter)
+  flipByte,     // the fragment's byte at `by` is changed
+  addFile,      // a file of that name is written beside the set
+  undeletable,  // the fragment gets the immutable attribute: this host's own fault
+};
+
+struct SetChange {
+  Change what = Change::none;
+  const char* fragment = nullptr;
+  int64_t by = 0;
+};
+
+// Makes the change in `set`; skips the test where this host cannot make it.
+void make(const SetChange& change, const ScratchFolder& set) {
+  const fs::path file = set / (change.fragment == nullptr ? "" : change.fragment);
+  switch (change.what) {
+    case Change::none:
+      break;
+    case Change::remove:
+      fs::remove(file);
+      break;
+    case Change::resize:
+      fs::resize_file(
+          file, static_cast<uintmax_t>(static_cast<int64_t>(fs::file_size(file)) + change.by));
+      break;
+    case Change::flipByte: {
+      std::string bytes = set.read(change.fragment);
+      bytes[static_cast<size_t>(change.by)] ^= 0x20;
+      set.write(change.fragment, bytes);
+      break;
+    }
+    case Change::addFile:
+      set.write(change.fragment, "another file");
+      break;
+    case Change::undeletable:
+      if (!setImmutable(file, true)) {
+        GTEST_SKIP() << "cannot set the immutable attribute here (needs root)";
+      }
+      break;
+  }
+}
+
+struct SetDamage {
+  const char* name;
+  // The typed name, which may hold a folder, and the fragments it gives.
+  const char* typed;
+  int fragments;
+  int64_t fragmentBytes;  // k1K or kFloppy
+  // What happens to each copy of the set before it is joined.
+  SetChange change;
+  std::vector<std::string> lines;
+  // What the folder holds afterwards, beside what the damage left in it.
+  struct Outcome {
+    // The set as damaged.
+    bool setKept = false;
+    // The join of all its fragments, under this name.
+    const char* joinedAs = nullptr;
+    // In zzztempa, the join of this many fragments from the first.
+    int inOther = 0;
+    // Of --join; the command processor ends every script with 0.
+    int exitCode = 0;
+    const char* err = "";
+  } after;
+};
+
+void PrintTo(const SetDamage& damage, std::ostream* out) { *out << damage.name; }
+
+std::string readAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+Files filesIn(const fs::path& folder) {
+  Files files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    files[name] = entry.is_regular_file() ? readAll(entry.path()) : "(folder)";
+  }
+  return files;
+}
+
+// Names and lengths: what a difference is shown as, without megabytes of bytes.
+std::string describe(const Files& files) {
+  std::string text;
+  for (const auto& [name, bytes] : files) text += name + " (" + std::to_string(bytes.size()) + ") ";
+  return text;
+}
+
+std::vector<std::string> linesOf(std::string out) {
+  std::erase(out, '\r');
+  std::vector<std::string> lines;
+  for (size_t start = 0, end; (end = out.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(out.substr(start, end - start));
+  }
+  return lines;
+}
+
+// A copy of the set, damaged as the row says, and undone before it is removed.
+class DamagedCopy {
+ public:
+  DamagedCopy(const SetDamage& damage, const Files& set) : damage_(damage) {
+    for (const auto& [name, bytes] : set) folder_.write(name, bytes);
+    make(damage.change, folder_);
+  }
+  ~DamagedCopy() {
+    if (damage_.change.what == Change::undeletable) {
+      setImmutable(folder_ / damage_.change.fragment, false);
+    }
+  }
+  DamagedCopy(const DamagedCopy&) = delete;
+  DamagedCopy& operator=(const DamagedCopy&) = delete;
+
+  const ScratchFolder& folder() const { return folder_; }
+
+ private:
+  const SetDamage& damage_;
+  ScratchFolder folder_;
+};
+
+struct Joiner {
+  const char* name;
+  std::vector<std::string> command;
+  // The command processor: its exit status and its complaints on standard error are not
+  // the program's.
+  bool script = false;
+};
+
+std::vector<std::string> joinCommand(std::vector<std::string> program) {
+  program.emplace_back("--join");
+  return program;
+}
+
+class JoinDamage : public testing::TestWithParam<SetDamage> {};
+
+TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
+  const SetDamage& damage = GetParam();
+  const std::string typed = damage.typed;
+  const int64_t bytes = damage.fragmentBytes;
+  const std::string input =
+      patternBytes(damage.fragments == 1 ? bytes : damage.fragments * bytes - bytes / 10,
+                   static_cast<uint32_t>(damage.fragments));
+  ScratchFolder home;
+  fs::create_directories((home / typed).parent_path());
+  home.write(typed, input);
+  const std::string sizeAnswers = bytes == kFloppy ? "y\n" : "n\n1\n";
+  const RunResult split = runCommand(home.path(), nativeProgramCommand(),
+                                     "y\n" + typed + "\ny\n" + sizeAnswers + "y\n");
+  ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
+  Files set;
+  std::vector<std::string> fragments;
+  for (const auto& [name, content] : filesIn(home.path())) {
+    if (name.starts_with("fragme")) fragments.push_back(name);
+    if (name.starts_with("fragme") || name == "Recomb.cmd") set[name] = content;
+  }
+  ASSERT_EQ(fragments.size(), static_cast<size_t>(damage.fragments));
+  ASSERT_TRUE(joinFiles(home.path(), fragments) == input) << "the split differs from the input";
+
+  // What every joiner must leave, worked out from one damaged copy.
+  const DamagedCopy reference(damage, set);
+  if (IsSkipped()) return;
+  Files expected = filesIn(reference.folder().path());
+  if (!damage.after.setKept) {
+    for (const auto& [name, content] : set) expected.erase(name);
+  }
+  if (damage.after.joinedAs != nullptr) {
+    expected[damage.after.joinedAs] = joinFiles(reference.folder().path(), fragments);
+  }
+  if (damage.after.inOther > 0) {
+    expected["zzztempa"] = joinFiles(
+        reference.folder().path(),
+        std::vector<std::string>(fragments.begin(), fragments.begin() + damage.after.inOther));
+  }
+
+  std::vector<Joiner> joiners = {
+      {"--join", joinCommand(nativeProgramCommand())},
+      {"--join without a system copy", joinCommand({FLOPPYSPLIT_NO_SYSTEM_COPY_BINARY})},
+  };
+  // The folder that stands for %SystemRoot%: its certutil prints the SHA-256 of what the
+  // fragments join to as they are now, as Windows' own does; wine's prints nothing.
+  ScratchFolder systemRoot;
+  // A fault of this host's own is left to the program's joiners: the command processor
+  // deletes what it can.
+  if (testingWindowsBuild() && damage.change.what != Change::undeletable) {
+    fs::create_directory(systemRoot / "System32");
+    systemRoot.write("System32/certutil.cmd",
+                     consoleLines({"@echo off", "echo SHA256 hash of zzztempb:",
+                                   "echo " + sha256sumOf(reference.folder().path(), fragments),
+                                   "echo CertUtil: -hashfile command completed successfully."}));
+    std::string root = "Z:" + systemRoot.path().string();
+    std::replace(root.begin(), root.end(), '/', '\\');
+    joiners.push_back(
+        {"cmd", commandProcessorCommand("set SystemRoot=" + root + "&& Recomb.cmd"), true});
+    joiners.push_back({"Windows --join", joinCommand(programCommand())});
+  }
+
+  for (const Joiner& joiner : joiners) {
+    SCOPED_TRACE(joiner.name);
+    const DamagedCopy copy(damage, set);
+    const RunResult run = runCommand(copy.folder().path(), joiner.command, "");
+    EXPECT_EQ(linesOf(run.out), damage.lines) << run.err;
+    if (!joiner.script) {
+      EXPECT_EQ(run.err, damage.after.err);
+      EXPECT_EQ(run.exitCode, damage.after.exitCode);
+    }
+    const Files after = filesIn(copy.folder().path());
+    EXPECT_TRUE(after == expected) << "left " << describe(after) << "\nnot " << describe(expected);
+  }
+}
+
+const std::vector<std::string> kSucceeded = {"Recombination succeeded."};
+const std::vector<std::string> kMismatch = {"The recombined file does not match the original.",
+                                            "Recombination of files failed."};
+std::vector<std::string> failedAfter(const std::string& line) {
+  return {line, "Recombination of files failed."};
+}
+constexpr SetDamage::Outcome kSetKept = {.setKept = true, .exitCode = 1};
+
+// The join stays in zzztempb when the name is taken, and zzztempa keeps what the copy line
+// before the last left in it. A fragment that cannot be deleted leaves the join standing,
+// nothing else deleted, and the failure in the exit status.
+// clang-format off
+const SetDamage kSets[] = {
+    {"OneFragment", "data.bin", 1, k1K, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"ThreeFragments", "data.bin", 3, k1K, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"FiveFragments", "data.bin", 5, k1K, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"ThirteenFragments", "in/data.bin", 13, k1K, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"Missing", "data.bin", 5, k1K, {Change::remove, "fragmen3"},
+     failedAfter("fragmen3 is missing."), kSetKept},
+    {"OneByteShort", "data.bin", 5, k1K, {Change::resize, "fragmen2", -1},
+     failedAfter("fragmen2 has the wrong length."), kSetKept},
+    {"OneByteLong", "data.bin", 5, k1K, {Change::resize, "fragmen5", 1},
+     failedAfter("fragmen5 has the wrong length."), kSetKept},
+    {"Emptied", "data.bin", 5, k1K, {Change::resize, "fragmen4", -1024},
+     failedAfter("fragmen4 has the wrong length."), kSetKept},
+    {"OneByteChanged", "data.bin", 13, k1K, {Change::flipByte, "fragme07", 500}, kMismatch,
+     {.setKept = true, .joinedAs = "zzztempb", .inOther = 12, .exitCode = 1}},
+    {"NameAlreadyThere", "data.bin", 13, k1K, {Change::addFile, "data.bin"},
+     {"data.bin already exists.", "Recombined file is zzztempb", "Recombination succeeded."},
+     {.joinedAs = "zzztempb", .inOther = 12}},
+    {"LastPartIsAFragmentsName", "in/fragmen2", 3, k1K, {},
+     {"fragmen2 already exists.", "Recombined file is zzztempb", "Recombination succeeded."},
+     {.joinedAs = "zzztempb"}},
+    {"FloppiesThreeAndATail", "data.bin", 4, kFloppy, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"FloppiesThirteen", "data.bin", 13, kFloppy, {}, kSucceeded, {.joinedAs = "data.bin"}},
+    {"FloppiesOneByteChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen2", 1000000},
+     kMismatch, {.setKept = true, .joinedAs = "zzztempa", .exitCode = 1}},
+    {"FloppiesOneByteShort", "data.bin", 4, kFloppy, {Change::resize, "fragmen3", -1},
+     failedAfter("fragmen3 has the wrong length."), kSetKept},
+    {"FragmentCannotBeDeleted", "data.bin", 3, k1K, {Change::undeletable, "fragmen1"}, kSucceeded,
+     {.setKept = true, .joinedAs = "data.bin", .exitCode = 1,
+      .err = "floppysplit: fragmen1: Operation not permitted\n"}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Sets, JoinDamage, testing::ValuesIn(kSets),
+                         [](const testing::TestParamInfo<SetDamage>& param) {
+                           return param.param.name;
+                         });
+
+}  // namespace
+
+}  // namespace floppysplit
