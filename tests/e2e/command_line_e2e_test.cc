@@ -137,20 +137,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
-  ScratchFolder folder;
-  std::vector<std::string> command = programCommand();
-  // A file named beside it starts no dialogue either.
-  command.emplace_back("big.bin");
-  command.emplace_back(testingWindowsBuild() ? "/?" : "--help");
-  RunResult run = runCommand(folder.path(), command, "y\n");
-  std::erase(run.out, '\r');
-  EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [FILE]\n")) << run.out;
-  for (const char* option : {"--help", "--version", "--"}) {
-    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  std::vector<std::string> asks = {"--help", "-h"};
+  if (testingWindowsBuild()) asks.emplace_back("/?");
+  for (const std::string& ask : asks) {
+    SCOPED_TRACE(ask);
+    ScratchFolder folder;
+    std::vector<std::string> command = programCommand();
+    // A file named beside it starts no dialogue either.
+    command.emplace_back("big.bin");
+    command.push_back(ask);
+    RunResult run = runCommand(folder.path(), command, "y\n");
+    std::erase(run.out, '\r');
+    EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [FILE]\n")) << run.out;
+    for (const char* option : {"--help", "--version", "--"}) {
+      EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(folder.listing(), "");
   }
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(folder.listing(), "");
 }
 
 }  // namespace

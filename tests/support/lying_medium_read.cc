@@ -2,15 +2,18 @@
 // medium_read_posix.cc. FLOPPYSPLIT_LYING_MEDIUM="NAME" gives back NAME's bytes with the
 // first one changed, as failing flash does; "NAME=LATER" gives back LATER's bytes for NAME,
 // as a stick that holds less than it claims does once it has wrapped round and written the
-// later file over the earlier one. Every other file reads back as it is.
+// later file over the earlier one. Several such entries are separated by commas. Every
+// other file reads back as it is.
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <mutex>
 #include <set>
+#include <string>
 
 #include "platform/medium_read.h"
 
@@ -22,11 +25,23 @@ std::mutex gMutex;
 // Files opened whose first byte is still to be changed.
 std::set<int> gToChange;
 
+// What FLOPPYSPLIT_LYING_MEDIUM says of `name`: its own entry in the list, or "".
+std::string lieAbout(const std::string& name) {
+  const char* lie = std::getenv("FLOPPYSPLIT_LYING_MEDIUM");
+  const std::string list = lie == nullptr ? "" : lie;
+  for (size_t start = 0; start <= list.size();) {
+    const size_t end = std::min(list.find(',', start), list.size());
+    std::string entry = list.substr(start, end - start);
+    if (entry.substr(0, entry.find('=')) == name) return entry;
+    start = end + 1;
+  }
+  return "";
+}
+
 }  // namespace
 
 Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* file) {
-  const char* lie = std::getenv("FLOPPYSPLIT_LYING_MEDIUM");
-  const std::string told = lie == nullptr ? "" : lie;
+  const std::string told = lieAbout(name);
   const size_t equals = told.find('=');
   const bool named = told.substr(0, equals) == name;
   const std::string opened = named && equals != std::string::npos ? told.substr(equals + 1) : name;

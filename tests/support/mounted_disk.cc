@@ -1,6 +1,8 @@
 #include "support/mounted_disk.h"
 
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cerrno>
 #include <cstring>
@@ -82,6 +84,19 @@ bool MountedDisk::remount() {
   mounted_ = mounting.exitCode == 0;
   if (!mounted_) refusal_ = "mount -o loop: " + complaint(mounting);
   return mounted_;
+}
+
+int64_t MountedDisk::bytesReadFromMedium() const {
+  struct stat info {};
+  if (::stat(path_.c_str(), &info) != 0) return -1;
+  std::ifstream statistics("/sys/dev/block/" + std::to_string(major(info.st_dev)) + ":" +
+                           std::to_string(minor(info.st_dev)) + "/stat");
+  // The third figure counts the 512-byte sectors read.
+  int64_t reads = 0;
+  int64_t merged = 0;
+  int64_t sectors = 0;
+  if (!(statistics >> reads >> merged >> sectors)) return -1;
+  return sectors * 512;
 }
 
 void MountedDisk::mountTmpfs(const fs::path& path, int64_t bytes) {

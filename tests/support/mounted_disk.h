@@ -44,6 +44,10 @@ class MountedDisk {
   // when that fails.
   bool remount();
 
+  // Bytes the block device under the file system has read from its medium since it was
+  // set up (its statistics in /sys), or -1 where there is no such device (tmpfs).
+  int64_t bytesReadFromMedium() const;
+
  private:
   void mountTmpfs(const std::filesystem::path& path, int64_t bytes);
   void mountImage(const std::vector<std::string>& mkfs, std::string_view package, int64_t bytes);
