@@ -30,6 +30,21 @@ enum class OsAccess { read, write, readWrite };
 // a missing file; `openOrCreate` creates it empty. An existing file is never emptied.
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
 
+// The result of a create or a rename whose name is taken already.
+inline constexpr Status kOsNameTaken = -3;
+
+// Creates the file `name`, which must not exist yet, open for reading and writing: the
+// result is kOsNameTaken where `name` names anything already, a link (even a dangling one),
+// a folder or a file, and a link is never followed. On Windows the handle may also rename
+// the file (osRenameOpenFile); while it is open, the file can be opened again only through
+// it (osDuplicate, osOpenOnMediumFrom), since an open by name (osOpen, osOpenOnMedium) would
+// have to share the right to delete it and does not.
+Status osCreateNew(const std::string& name, OsFile* file);
+
+// As osCreateNew, and from the moment the file exists until osForgetOnInterrupt, an
+// interruption deletes it (osDeleteOnInterrupt below): none can fall between the two.
+Status osCreateTemporary(const std::string& name, OsFile* file);
+
 // True when `name` names something that can be opened for reading.
 bool osCanOpenForReading(const std::string& name);
 
@@ -48,7 +63,12 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file);
 // Gives the file `from` the name `to`, unless `to` names something already: then nothing
 // changes and the result is kOsNameTaken.
 Status osRenameNoReplace(const std::string& from, const std::string& to);
-inline constexpr Status kOsNameTaken = -3;
+
+// Gives the file open as `file`, now called `from`, the name `to`, unless `to` names
+// something already: then nothing changes and the result is kOsNameTaken. Windows renames
+// through the handle (SetFileInformationByHandle with FileRenameInfo, ReplaceIfExists
+// FALSE; the handle from osCreateNew); POSIX renames `from` as osRenameNoReplace does.
+Status osRenameOpenFile(OsFile file, const std::string& from, const std::string& to);
 
 // Removes the file `name`.
 Status osDelete(const std::string& name);
@@ -89,6 +109,10 @@ bool osSameFile(OsFile a, OsFile b);
 
 // True when `name` exists and is the same file on disk as `file`.
 bool osIsFileNamed(OsFile file, const std::string& name);
+
+// True when `name` itself, not what a link of that name points to, is the regular file
+// open as `file`.
+bool osIsEntryOf(OsFile file, const std::string& name);
 
 // Getting written bytes onto the medium (disk, card, stick). A write that returned has only
 // reached the system's cache; these calls wait for the medium and report what failed on the
@@ -137,6 +161,14 @@ int32_t osTerminalColumns();
 // Process set-up before the first console or file operation: a failed write must come
 // back as a status, and console streams must pass bytes through unchanged.
 void osPrepareProcess();
+
+// From now until osForgetOnInterrupt, an interruption (SIGINT, SIGTERM, SIGHUP; on Windows
+// Ctrl+C, Ctrl+Break and a closed console window) deletes the file `name` and ends the process
+// with exit status 130. One name at a time; calling it again replaces the name. Outside that
+// span an interruption ends the process as if the program had never watched for it, and a
+// signal the process was started to ignore (as under nohup) stays ignored throughout.
+void osDeleteOnInterrupt(const std::string& name);
+void osForgetOnInterrupt();
 
 // The last step of a run, after everything else is written: a console window that the
 // system made for this program alone closes when the program ends, so there the program

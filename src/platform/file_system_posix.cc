@@ -1,9 +1,12 @@
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +32,45 @@ int openName(const std::string& name, int flags) {
     fd = ::open(name.c_str(), flags, 0666);
   } while (fd < 0 && errno == EINTR);
   return fd;
+}
+
+// The name an interruption deletes. The handler may run at any moment and on any thread, so
+// it takes no lock and allocates nothing: a new name is written into the slot that is not
+// armed, and only then is that slot armed.
+constexpr int kNoSlot = -1;
+char gInterruptNames[2][PATH_MAX];
+std::atomic<int> gArmedSlot{kNoSlot};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
+
+void onInterrupt(int signo) {
+  const int slot = gArmedSlot.load();
+  if (slot != kNoSlot) {
+    ::unlink(gInterruptNames[slot]);
+    ::_exit(130);
+  }
+  // Nothing to delete: the signal ends the process as it would without this handler, once
+  // the handler returns and the signal is no longer blocked.
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  ::sigaction(signo, &byDefault, nullptr);
+  ::raise(signo);
+}
+
+void watchInterrupts() {
+  static bool watching = false;
+  if (watching) return;
+  watching = true;
+  struct sigaction action {};
+  action.sa_handler = onInterrupt;
+  sigemptyset(&action.sa_mask);
+  for (const int signo : kInterrupts) sigaddset(&action.sa_mask, signo);
+  for (const int signo : kInterrupts) {
+    struct sigaction previous {};
+    if (::sigaction(signo, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+    ::sigaction(signo, &action, nullptr);
+  }
 }
 
 }  // namespace
@@ -71,6 +113,28 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   return kOk;
 }
 
+Status osCreateNew(const std::string& name, OsFile* file) {
+  if (!isFileName(name)) return EINVAL;
+  // O_EXCL fails on any entry of that name, a dangling link included, without following it.
+  const int fd = openName(name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return errno == EEXIST ? kOsNameTaken : lastError();
+  *file = OsFile{fd, true};
+  return kOk;
+}
+
+Status osCreateTemporary(const std::string& name, OsFile* file) {
+  // The interruptions wait while the file is made and watched for.
+  sigset_t interruptions;
+  sigset_t before;
+  sigemptyset(&interruptions);
+  for (const int signo : kInterrupts) sigaddset(&interruptions, signo);
+  ::pthread_sigmask(SIG_BLOCK, &interruptions, &before);
+  const Status status = osCreateNew(name, file);
+  if (status == kOk) osDeleteOnInterrupt(name);
+  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  return status;
+}
+
 OsEntryKind osEntryKind(const std::string& name) {
   struct stat entry {};
   if (!isFileName(name)) return OsEntryKind::other;
@@ -106,6 +170,12 @@ Status osRenameNoReplace(const std::string& from, const std::string& to) {
   // name is removed only once the new one stands.
   if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? kOsNameTaken : lastError();
   return ::unlink(from.c_str()) == 0 ? kOk : lastError();
+}
+
+// POSIX renames a name, not an open file: the caller makes sure first (osIsEntryOf) that
+// `from` still names that file.
+Status osRenameOpenFile(OsFile /*file*/, const std::string& from, const std::string& to) {
+  return osRenameNoReplace(from, to);
 }
 
 Status osDelete(const std::string& name) {
@@ -225,6 +295,17 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return infoFile.st_dev == infoName.st_dev && infoFile.st_ino == infoName.st_ino;
 }
 
+bool osIsEntryOf(OsFile file, const std::string& name) {
+  struct stat infoFile;
+  struct stat infoName;
+  if (!isFileName(name)) return false;
+  if (::fstat(descriptor(file), &infoFile) != 0 || ::lstat(name.c_str(), &infoName) != 0) {
+    return false;
+  }
+  return S_ISREG(infoName.st_mode) && infoFile.st_dev == infoName.st_dev &&
+         infoFile.st_ino == infoName.st_ino;
+}
+
 void osStartWriteOut(OsFile file) {
 #ifdef __linux__
   // Only a hint to begin: a failure shows at the flush, which waits for the medium.
@@ -308,6 +389,22 @@ void osPrepareProcess() {
   std::signal(SIGXFSZ, SIG_IGN);
   std::signal(SIGPIPE, SIG_IGN);
 }
+
+void osDeleteOnInterrupt(const std::string& name) {
+  watchInterrupts();
+  const int armed = gArmedSlot.load();
+  const int slot = armed == 0 ? 1 : 0;
+  // A name the system would refuse as too long is no file this program made, and a name
+  // cut short could be another file.
+  if (!isFileName(name) || name.size() >= sizeof gInterruptNames[slot]) {
+    gArmedSlot.store(kNoSlot);
+    return;
+  }
+  std::memcpy(gInterruptNames[slot], name.c_str(), name.size() + 1);
+  gArmedSlot.store(slot);
+}
+
+void osForgetOnInterrupt() { gArmedSlot.store(kNoSlot); }
 
 // A terminal window belongs to the shell or the user that opened it, not to the program.
 void osHoldConsoleWindow() {}

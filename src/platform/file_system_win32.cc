@@ -9,10 +9,15 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "platform/code_page_win32.h"
 #include "platform/file_system.h"
@@ -56,11 +61,37 @@ bool wideName(const std::string& name, std::wstring* wide) {
 }
 
 // Opens `name` with no data access at all, for comparing identities; folders included.
-HANDLE openForIdentity(const std::string& name) {
+// FILE_FLAG_OPEN_REPARSE_POINT in `flags` opens a link itself rather than what it points to.
+HANDLE openForIdentity(const std::string& name, DWORD flags = 0) {
   std::wstring wide;
   if (!wideName(name, &wide)) return INVALID_HANDLE_VALUE;
   return CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                     FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
+}
+
+// kOsNameTaken where the call that just failed found its name taken, else its own code.
+Status nameTakenOrLastError() {
+  const DWORD code = GetLastError();
+  return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? kOsNameTaken : lastError();
+}
+
+// The name an interruption deletes. The handler runs on a thread of its own, at any moment,
+// so it takes no lock and allocates nothing: a new name is written into the slot that is not
+// armed, and only then is that slot armed. A slot holds the longest name the system takes.
+constexpr int kNoSlot = -1;
+wchar_t gInterruptNames[2][32768];
+std::atomic<int> gArmedSlot{kNoSlot};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+BOOL WINAPI onConsoleEvent(DWORD event) {
+  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) {
+    return FALSE;
+  }
+  const int slot = gArmedSlot.load();
+  // Nothing to delete: the next handler, in the end the system's own, ends the process.
+  if (slot == kNoSlot) return FALSE;
+  DeleteFileW(gInterruptNames[slot]);
+  ExitProcess(130);
 }
 
 bool sameIdentity(HANDLE a, HANDLE b) {
@@ -99,6 +130,28 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   file->handle = reinterpret_cast<intptr_t>(handle);
   file->created = existence == OsExistence::openOrCreate && GetLastError() != ERROR_ALREADY_EXISTS;
   return kOk;
+}
+
+Status osCreateNew(const std::string& name, OsFile* file) {
+  if (!isFileName(name)) return ERROR_INVALID_NAME;
+  std::wstring wide;
+  if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  // DELETE access lets osRenameOpenFile rename the file through this handle. A link of that
+  // name counts as itself, so CREATE_NEW finds the name taken even where it points nowhere.
+  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                    kShareReadWrite | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nameTakenOrLastError();
+  *file = OsFile{reinterpret_cast<intptr_t>(handle), true};
+  return kOk;
+}
+
+// The console's control handler runs on a thread of its own, and may find the file made and
+// not yet watched for in the few instructions between the two.
+Status osCreateTemporary(const std::string& name, OsFile* file) {
+  const Status status = osCreateNew(name, file);
+  if (status == kOk) osDeleteOnInterrupt(name);
+  return status;
 }
 
 OsEntryKind osEntryKind(const std::string& name) {
@@ -144,8 +197,31 @@ Status osRenameNoReplace(const std::string& from, const std::string& to) {
   }
   // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
   if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)) return kOk;
-  const DWORD code = GetLastError();
-  return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? kOsNameTaken : lastError();
+  return nameTakenOrLastError();
+}
+
+// The handle is renamed, not the name `from`: whatever `from` has come to stand for since the
+// file was created, this file is the one that moves.
+Status osRenameOpenFile(OsFile file, const std::string& /*from*/, const std::string& to) {
+  if (!isFileName(to)) return ERROR_INVALID_NAME;
+  std::wstring wide;
+  if (!wideName(to, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  // The structure ends in the new name. The system reads it up to its NUL to make a full name
+  // of it, so a name relative to the current folder works as it does everywhere else.
+  const size_t nameBytes = (wide.size() + 1) * sizeof(wchar_t);
+  const size_t bytes = offsetof(FILE_RENAME_INFO, FileName) + nameBytes;
+  std::vector<FILE_RENAME_INFO> buffer((bytes + sizeof(FILE_RENAME_INFO) - 1) /
+                                       sizeof(FILE_RENAME_INFO));
+  FILE_RENAME_INFO* const info = buffer.data();
+  info->ReplaceIfExists = FALSE;
+  info->RootDirectory = nullptr;
+  info->FileNameLength = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
+  std::memcpy(reinterpret_cast<char*>(info) + offsetof(FILE_RENAME_INFO, FileName), wide.c_str(),
+              nameBytes);
+  if (SetFileInformationByHandle(handleOf(file), FileRenameInfo, info, static_cast<DWORD>(bytes))) {
+    return kOk;
+  }
+  return nameTakenOrLastError();
 }
 
 Status osDelete(const std::string& name) {
@@ -247,6 +323,19 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return same;
 }
 
+bool osIsEntryOf(OsFile file, const std::string& name) {
+  const HANDLE named = openForIdentity(name, FILE_FLAG_OPEN_REPARSE_POINT);
+  if (named == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION info;
+  const DWORD notRegular =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  const bool entry = GetFileInformationByHandle(named, &info) != 0 &&
+                     (info.dwFileAttributes & notRegular) == 0 &&
+                     sameIdentity(handleOf(file), named);
+  CloseHandle(named);
+  return entry;
+}
+
 // Windows has no call that only starts a file's write-out; osFlush does it all.
 void osStartWriteOut(OsFile) {}
 
@@ -325,5 +414,20 @@ void osPrepareProcess() {
   // a dialog box that waits for someone to press a button.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 }
+
+void osDeleteOnInterrupt(const std::string& name) {
+  static const bool watching = SetConsoleCtrlHandler(onConsoleEvent, TRUE) != 0;
+  (void)watching;
+  const int slot = gArmedSlot.load() == 0 ? 1 : 0;
+  std::wstring wide;
+  if (!wideName(name, &wide) || wide.size() >= std::size(gInterruptNames[slot])) {
+    gArmedSlot.store(kNoSlot);
+    return;
+  }
+  std::memcpy(gInterruptNames[slot], wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  gArmedSlot.store(slot);
+}
+
+void osForgetOnInterrupt() { gArmedSlot.store(kNoSlot); }
 
 }  // namespace floppysplit

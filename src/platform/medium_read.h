@@ -63,6 +63,13 @@ constexpr MediumReadPlan planMediumReads(int64_t bufferBytes, int64_t largestFil
 // with osClose.
 Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file);
 
+// As osOpenOnMedium, for the file open as `file` rather than a name: `*reader` reads that
+// very file, whatever its name now stands for, from the medium. Close it with osClose. Where
+// the system cannot open the file afresh from `file` (POSIX without /proc), `*reader` shares
+// `file`'s open and reads through a cache emptied of the file, never past it: reading past
+// the cache is a setting of the open, and `file`'s own writes would get it too.
+Status osOpenOnMediumFrom(OsFile file, int64_t readLength, OsFile* reader);
+
 // Reads up to `length` bytes at `offset` (both whole blocks) into `data` (a buffer from
 // osAllocateMediumBuffer); `*got` is less than `length` only at the end of the file.
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got);

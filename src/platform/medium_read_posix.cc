@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 #include "platform/medium_read.h"
 
@@ -89,24 +90,45 @@ bool dropCachedPages(int fd, int64_t length) {
 #endif
 }
 
+// Sets up `file`, just opened for reading, so that reads of `readLength` bytes fetch it from
+// the medium; closes it where that fails. Only a file with an open of its own (`ownOpen`) may
+// read past the cache: the setting belongs to the open, and would reach every descriptor that
+// shares it.
+Status prepareMediumReads(OsFile file, int64_t readLength, bool ownOpen) {
+  const int fd = descriptor(file);
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    const Status failed = lastError();
+    osClose(file);
+    return failed;
+  }
+  if (ownOpen && info.st_size <= readLength) {
+    if (!readPastCache(fd, true)) dropCachedPages(fd, info.st_size);
+  } else if (!dropCachedPages(fd, info.st_size) && ownOpen) {
+    readPastCache(fd, true);
+  }
+  return kOk;
+}
+
 }  // namespace
 
 Status osOpenOnMedium(const std::string& name, int64_t readLength, OsFile* file) {
   const Status status = osOpen(name, OsExistence::mustExist, OsAccess::read, file);
   if (status != kOk) return status;
-  const int fd = descriptor(*file);
-  struct stat info;
-  if (::fstat(fd, &info) != 0) {
-    const Status failed = lastError();
-    osClose(*file);
-    return failed;
-  }
-  if (info.st_size <= readLength) {
-    if (!readPastCache(fd, true)) dropCachedPages(fd, info.st_size);
-  } else if (!dropCachedPages(fd, info.st_size)) {
-    readPastCache(fd, true);
-  }
-  return kOk;
+  return prepareMediumReads(*file, readLength, true);
+}
+
+Status osOpenOnMediumFrom(OsFile file, int64_t readLength, OsFile* reader) {
+  // Opening the descriptor's entry in /proc opens the very file it is open on, afresh, even
+  // once its name is gone or stands for another file. Without /proc, or where the file's
+  // permissions refuse a new open, the reader is a copy of the descriptor.
+  const std::string path = "/proc/self/fd/" + std::to_string(descriptor(file));
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const bool ownOpen = fd >= 0;
+  if (!ownOpen) fd = ::fcntl(descriptor(file), F_DUPFD_CLOEXEC, 0);
+  if (fd < 0) return lastError();
+  *reader = OsFile{fd, false};
+  return prepareMediumReads(*reader, readLength, ownOpen);
 }
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {

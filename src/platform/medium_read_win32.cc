@@ -26,6 +26,16 @@ Status lastError() {
   return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
 }
 
+// A new handle for reading the file open as `open`, whose reads go past the system's cache:
+// the flag cannot be added to a handle that exists, and ReOpenFile makes a new one with it.
+// `share` has to allow whatever `open` may do to the file.
+Status reopenPastCache(HANDLE open, DWORD share, OsFile* file) {
+  const HANDLE direct = ReOpenFile(open, GENERIC_READ, share, FILE_FLAG_NO_BUFFERING);
+  if (direct == INVALID_HANDLE_VALUE) return lastError();
+  *file = OsFile{reinterpret_cast<intptr_t>(direct), false};
+  return kOk;
+}
+
 }  // namespace
 
 // Windows cannot empty its cache of one file: every read goes past it.
@@ -36,13 +46,15 @@ Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* f
   const HANDLE cached = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (cached == INVALID_HANDLE_VALUE) return lastError();
-  // The flag cannot be added to a handle that exists; ReOpenFile makes a new one with it.
-  const HANDLE direct = ReOpenFile(cached, GENERIC_READ, kShareReadWrite, FILE_FLAG_NO_BUFFERING);
-  const Status status = direct == INVALID_HANDLE_VALUE ? lastError() : kOk;
+  const Status status = reopenPastCache(cached, kShareReadWrite, file);
   CloseHandle(cached);
-  if (status != kOk) return status;
-  *file = OsFile{reinterpret_cast<intptr_t>(direct), false};
-  return kOk;
+  return status;
+}
+
+// A file from osCreateNew is open for writing and deleting, which the reader has to share;
+// sharing the delete also leaves the file free to be renamed while the reader is open.
+Status osOpenOnMediumFrom(OsFile file, int64_t /*readLength*/, OsFile* reader) {
+  return reopenPastCache(handleOf(file), kShareReadWrite | FILE_SHARE_DELETE, reader);
 }
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {

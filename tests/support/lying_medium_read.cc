@@ -3,7 +3,8 @@
 // first one changed, as failing flash does; "NAME=LATER" gives back LATER's bytes for NAME,
 // as a stick that holds less than it claims does once it has wrapped round and written the
 // later file over the earlier one. Several such entries are separated by commas. Every
-// other file reads back as it is.
+// other file reads back as it is. A file read back from its open handle rather than by name
+// goes by the last part of its name.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -38,13 +39,13 @@ std::string lieAbout(const std::string& name) {
   return "";
 }
 
-}  // namespace
-
-Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* file) {
+// Opens the file called `name` for its read back from the medium, as the list tells: `path`,
+// where the file is, or the later file's name, whose bytes the medium gives back instead.
+Status openLying(const std::string& name, const std::string& path, OsFile* file) {
   const std::string told = lieAbout(name);
   const size_t equals = told.find('=');
   const bool named = told.substr(0, equals) == name;
-  const std::string opened = named && equals != std::string::npos ? told.substr(equals + 1) : name;
+  const std::string opened = named && equals != std::string::npos ? told.substr(equals + 1) : path;
   const int fd = ::open(opened.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno;
   if (named && equals == std::string::npos) {
@@ -53,6 +54,23 @@ Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* f
   }
   *file = OsFile{fd, false};
   return kOk;
+}
+
+}  // namespace
+
+Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* file) {
+  return openLying(name, name, file);
+}
+
+// The list names files as the program names them; an open file goes by the last part of the
+// name the system knows it by.
+Status osOpenOnMediumFrom(OsFile file, int64_t /*readLength*/, OsFile* reader) {
+  const std::string path = "/proc/self/fd/" + std::to_string(file.handle);
+  char target[4096];
+  const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+  if (length < 0) return errno;
+  const std::string name(target, static_cast<size_t>(length));
+  return openLying(name.substr(name.rfind('/') + 1), path, reader);
 }
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
