@@ -14,6 +14,11 @@
 # (m): in a tmpfs folder, where no medium lies behind the cache and the check reads the join
 #      back from memory, against openssl dgst -sha256 of the input, which is the joined data
 #      (target: at most 1.25 times as long). Needs root.
+# (n): the peak memory of `floppysplit --join` in a folder holding nothing but a hostile
+#      64 MiB Recomb.cmd made only of empty CR LF lines. The join must refuse it (exit status
+#      2 and one line on standard error) without reading it all in: target, a median peak
+#      RSS of at most 16 MiB. The script is made once in the data folder; every run gets a
+#      fresh folder with a hard link to it. No peer: nothing else joins such a set.
 
 # Makes the fragment set of `case` in $work/$case-set: floppysplit splits a link to `input`
 # with `answers`, then the link goes, leaving the fragments and Recomb.cmd. The SHA-256 the
@@ -72,8 +77,78 @@ join_report() {
   report "$@"
 }
 
+# Case (n)'s hostile script, and what the join must say to it on standard error.
+hostile_script=$data/recomb-crlf-64MiB.cmd
+hostile_size=67108864
+hostile_message="floppysplit: Recomb.cmd is not a recombination script of this program"
+
+# Writes the hostile script unless it already has its size: yes prints a lone CR on every
+# line, so its output is CR LF over and over.
+make_hostile_script() {
+  if [ "$(stat -c %s "$hostile_script" 2>/dev/null || echo 0)" != "$hostile_size" ]; then
+    echo "making $hostile_script ($hostile_size bytes of empty CR LF lines)"
+    # Through a process substitution, since yes ends on the pipe head closes, which would
+    # fail a pipeline under pipefail.
+    head -c "$hostile_size" < <(yes $'\r' 2>/dev/null) >"$hostile_script.part"
+    mv "$hostile_script.part" "$hostile_script"
+  fi
+}
+
+# One run of case (n) in a fresh folder holding only a link to the hostile script, named
+# Recomb.cmd. Every run must end in the refusal and leave the script as it was. From round 1
+# on, appends "wall user system rss" (milliseconds, seconds, seconds, KiB) to
+# $work/n-join.txt, as timed_run does for the other cases.
+hostile_run() {
+  local round=$1
+  local folder=$work/n-join-$round status=0 start end left user system rss
+  mkdir "$folder"
+  ln "$hostile_script" "$folder/Recomb.cmd"
+  sync
+  start=$(date +%s%N)
+  (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+    "$program" --join </dev/null >../out.txt 2>../err.txt) || status=$?
+  end=$(date +%s%N)
+  if [ "$status" != 2 ] || [ -s "$work/out.txt" ] ||
+    [ "$(cat "$work/err.txt")" != "$hostile_message" ]; then
+    echo "floppysplit --join did not refuse the hostile Recomb.cmd with exit status 2 and" \
+      "\"$hostile_message\" alone (exit status $status; standard output, then standard error):" >&2
+    cat "$work/out.txt" "$work/err.txt" >&2
+    exit 1
+  fi
+  left=$(find "$folder" -mindepth 1 -printf '%f %s\n')
+  [ "$left" = "Recomb.cmd $hostile_size" ] ||
+    { echo "floppysplit --join, refusing the hostile Recomb.cmd, left this behind:" >&2; echo "$left" >&2; exit 1; }
+  # On a nonzero exit status, time writes "Command exited with non-zero status 2" first.
+  read -r user system rss < <(tail -n 1 "$work/time.txt")
+  [ "$round" = 0 ] || echo "$(((end - start) / 1000000)) $user $system $rss" >>"$work/n-join.txt"
+}
+
+# Prints case (n)'s median wall and CPU times and median peak RSS, whether that peak stays
+# within the target, and every run's peak RSS.
+hostile_report() {
+  local file=$work/n-join.txt
+  echo "(n) join refusing a hostile Recomb.cmd: 64 MiB of empty CR LF lines, alone in its folder"
+  printf '    %-22s median wall %7.3f s  cpu %7.3f s  median peak RSS %6d KiB\n' "$(label_of join)" \
+    "$(awk -v v="$(median_wall n join)" 'BEGIN { print v / 1000 }')" \
+    "$(awk '{ print $2 + $3 }' "$file" | median)" "$(column_of "$file" 4 | median)"
+  awk -v rss="$(column_of "$file" 4 | median)" -v target=16384 -v subject="$(label_of join):" 'BEGIN {
+    printf "    median peak RSS %-22s %6d KiB  (target at most %d KiB: %s)\n", subject, rss, target,
+      (rss <= target ? "ok" : "over target") }'
+  echo "    every run, peak RSS KiB:"
+  printf '      %-20s %s\n' "$(label_of join)" "$(column_of "$file" 4 | paste -sd ' ')"
+}
+
 echo
-echo "== join cases: floppysplit --join of case (a)'s fragments =="
+echo "== join cases: floppysplit --join of case (a)'s fragments, and of a hostile script =="
+
+# Case (n) first: it takes seconds, so a join that fails to refuse stops the bench before
+# the long cases, and the sync before each run leaves the making of the script no write-back
+# for the cases after it.
+echo "== join case (n): a hostile 64 MiB Recomb.cmd, $runs rounds after an untimed round 0 =="
+make_hostile_script
+for round in $(seq 0 "$runs"); do
+  hostile_run "$round"
+done
 join_mounted=0
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipping the join cases (l) and (m): mounting their file systems needs root; run bench/run.sh as root"
@@ -111,7 +186,13 @@ if [ "$join_mounted" = 1 ]; then
 fi
 
 echo
-echo "== join results, $runs runs each =="
+if [ "$only" = join ]; then
+  # run.sh printed no results of its own.
+  echo "== join results, $(date -u +%Y-%m-%d), $runs runs each =="
+  machine_lines
+else
+  echo "== join results, $runs runs each =="
+fi
 report k "join on the bench's disk: $title_a" "cat_sync:2.0" join cat_sync
 if [ "$join_mounted" = 1 ]; then
   join_report l "join on ext4 with a journal (loop image): $title_a" "cat_sync:2.0" join cat_sync
@@ -119,3 +200,4 @@ if [ "$join_mounted" = 1 ]; then
   remove_mount_root "$join_root"
   trap - EXIT INT TERM
 fi
+hostile_report

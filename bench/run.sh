@@ -11,6 +11,10 @@
 #   BENCH_SMALL=1 bash bench/run.sh    checks the script itself in seconds: small inputs under
 #                                      bench/data/small-set, no copy-on-write cases; its times
 #                                      say nothing about speed
+#   BENCH_ONLY=join bash bench/run.sh  only the join cases (k) to (n): makes case (a)'s input,
+#                                      which they split into their fragment set, and skips the
+#                                      timing of cases (a) to (j); works with BENCH_SMALL=1 and
+#                                      BENCH_RUNS
 #
 # floppysplit reports success only once its pieces are on the medium and read back from it,
 # so its peers here include GNU split followed by sync.
@@ -39,12 +43,19 @@
 # (target at most 2.0, since it also reads the join back from the medium and checks its
 # SHA-256); as root, (l) the same on a loop-mounted ext4 image with its journal (target at
 # most 2.0), and (m) in a tmpfs folder, against openssl dgst -sha256 of the joined data
-# (target at most 1.25).
+# (target at most 1.25). And (n): the peak memory of `floppysplit --join` refusing a hostile
+# 64 MiB Recomb.cmd made only of empty CR LF lines, which it must turn down without reading
+# it all in (target: median peak RSS at most 16 MiB).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${BENCH_RUNS:-9}
 small=${BENCH_SMALL:-0}
+only=${BENCH_ONLY:-}
+case $only in
+  "" | join) ;;
+  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the only value is join" >&2; exit 1 ;;
+esac
 data=bench/data
 work=bench/work
 # Input sizes in bytes and the titles of cases (a) to (c).
@@ -74,7 +85,9 @@ install_missing() {
 }
 install_missing /usr/bin/time time "measures peak memory"
 install_missing openssl openssl "compares floppysplit with the hash alone"
-install_missing strace strace "shows the share of the flush and the check from the medium"
+# Only case (a) runs a program under strace.
+[ "$only" = join ] ||
+  install_missing strace strace "shows the share of the flush and the check from the medium"
 for command in split sha256sum; do
   command -v "$command" >/dev/null || { echo "bench/run.sh: GNU $command is missing (coreutils)." >&2; exit 1; }
 done
@@ -94,9 +107,12 @@ make_data() {
   fi
 }
 mkdir -p "$data"
+# The join cases need only case (a)'s input, which they split into their fragment set.
 make_data big "$size_a"
-make_data mid "$size_b"
-make_data small "$size_c"
+if [ "$only" != join ]; then
+  make_data mid "$size_b"
+  make_data small "$size_c"
+fi
 
 if [ -d "$work" ]; then
   echo "removing $work left by an earlier run; timings may come out slow (see the note at the end)"
@@ -266,12 +282,16 @@ measure_phases() {
   rm -rf "$folder"
 }
 
-# Many small files first: they suffer most from anything else the disk is still doing.
-run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync
-run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
-# Case (a) also times the ways to get the pieces and a SHA-256 without floppysplit.
-run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sync split_sha256sum openssl
-measure_phases a big 'y\nbig\ny\ny\ny\n'
+if [ "$only" = join ]; then
+  echo "skipping the timing of cases (a) to (j) under BENCH_ONLY=join"
+else
+  # Many small files first: they suffer most from anything else the disk is still doing.
+  run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync
+  run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
+  # Case (a) also times the ways to get the pieces and a SHA-256 without floppysplit.
+  run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sync split_sha256sum openssl
+  measure_phases a big 'y\nbig\ny\ny\ny\n'
+fi
 
 # The name a program goes by in the report.
 label_of() {
@@ -338,26 +358,34 @@ report() {
   done
 }
 
-echo
-echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
-  "kernel $(uname -r), $(stat -f -c %T bench) file system"
-echo "bench disk: $(findmnt -n -o SOURCE,FSTYPE --target bench)," \
-  "$(tune2fs -l "$(findmnt -n -o SOURCE --target bench)" 2>/dev/null |
-    grep -q has_journal && echo "with a journal" || echo "no journal (or not ext4)")"
-# floppysplit splits, hashes and reads its pieces back from the medium: at most twice the
-# time of split followed by sync.
-report a "$title_a" "split_sync:2.0 split_sha256sum openssl split" \
-  floppysplit split_sync openssl split_sha256sum split
-report b "$title_b" split floppysplit split
-report c "$title_c" "split_sync:2.0 split" floppysplit split_sync split
+# The machine and the bench's disk, at the head of the results.
+machine_lines() {
+  echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
+    "kernel $(uname -r), $(stat -f -c %T bench) file system"
+  echo "bench disk: $(findmnt -n -o SOURCE,FSTYPE --target bench)," \
+    "$(tune2fs -l "$(findmnt -n -o SOURCE --target bench)" 2>/dev/null |
+      grep -q has_journal && echo "with a journal" || echo "no journal (or not ext4)")"
+}
 
-if [ "$small" = 1 ]; then
-  echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
-else
-  source bench/copy_on_write_cases.sh
+if [ "$only" != join ]; then
+  echo
+  echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
+  machine_lines
+  # floppysplit splits, hashes and reads its pieces back from the medium: at most twice the
+  # time of split followed by sync.
+  report a "$title_a" "split_sync:2.0 split_sha256sum openssl split" \
+    floppysplit split_sync openssl split_sha256sum split
+  report b "$title_b" split floppysplit split
+  report c "$title_c" "split_sync:2.0 split" floppysplit split_sync split
+
+  if [ "$small" = 1 ]; then
+    echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
+  else
+    source bench/copy_on_write_cases.sh
+  fi
+  source bench/medium_cases.sh
 fi
-source bench/medium_cases.sh
+# Under BENCH_ONLY=join, the join results print the machine lines themselves.
 source bench/join_cases.sh
 
 rm -rf "$work"
