@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,11 +23,11 @@ namespace floppysplit {
 
 namespace {
 
-// A script of this program holds a few lines per fragment; anything longer is not one.
-constexpr int64_t kLargestScript = int64_t{64} << 20;
 // Bytes per read: of the second thread, which hashes the fragments, and of this one, which
 // reads the join back from the medium and copies what the system does not copy by itself.
 constexpr int64_t kReadBytes = int64_t{128} << 10;
+// What the system copy is asked for: the whole file, however long.
+constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
 
 void say(const std::string& line) {
   std::fputs((line + "\n").c_str(), stdout);
@@ -38,20 +39,22 @@ int refuse(const std::string& what) {
   return 2;
 }
 
-int failOn(const std::string& name, Status status) {
-  std::fputs(("floppysplit: " + name + ": " + osErrorText(status) + "\n").c_str(), stderr);
-  return 1;
-}
-
-int notRegular(const std::string& name) {
-  std::fputs(("floppysplit: " + name + " is not a regular file; nothing was joined\n").c_str(),
-             stderr);
-  return 1;
-}
-
 int failedRecombination() {
   say("Recombination of files failed.");
   return 1;
+}
+
+// A failure the system reports: its message on standard error, then the script's last
+// line of a failure.
+int failOn(std::string_view name, Status status) {
+  std::fputs(("floppysplit: " + std::string(name) + ": " + osErrorText(status) + "\n").c_str(),
+             stderr);
+  return failedRecombination();
+}
+
+int failWith(std::string_view what) {
+  std::fputs(("floppysplit: " + std::string(what) + "\n").c_str(), stderr);
+  return failedRecombination();
 }
 
 // The name as the script's echo lines print it: quoted where the script quotes it, and
@@ -66,73 +69,69 @@ std::string echoed(std::string_view name) {
   return line;
 }
 
-Status readWhole(OsFile file, int64_t length, std::string* bytes) {
-  bytes->resize(static_cast<size_t>(length));
-  int64_t got = 0;
-  const Status status = osReadAt(file, 0, bytes->data(), length, &got);
-  bytes->resize(static_cast<size_t>(got));
-  return status;
-}
-
-// The checksum of `name` as the medium gives it back, read through `slot` (kReadBytes, on
-// a medium block).
-Status mediumChecksum(const std::string& name, char* slot, uint64_t* value) {
-  OsFile file;
-  Status status = osOpenOnMedium(name, kReadBytes, &file);
+// The checksum of the file open as `file` as the medium gives it back, read through `slot`
+// (kReadBytes, on a medium block).
+Status mediumChecksum(OsFile file, char* slot, uint64_t* value) {
+  OsFile reader;
+  Status status = osOpenOnMediumFrom(file, kReadBytes, &reader);
   if (status != kOk) return status;
   FileChecksum checksum;
   for (int64_t offset = 0;;) {
     int64_t got = 0;
-    status = osReadFromMedium(file, offset, slot, kReadBytes, &got);
+    status = osReadFromMedium(reader, offset, slot, kReadBytes, &got);
     if (status != kOk) break;
     checksum.add(slot, got);
     offset += got;
     if (mediumReadReachedEnd(got, kReadBytes)) break;
   }
   *value = checksum.wideValue();
-  const Status closed = osClose(file);
+  const Status closed = osClose(reader);
   return status != kOk ? status : closed;
 }
 
-// Copies `from` from `fromOffset` on to `to` at `*toOffset`, which moves on by what was
-// copied, until `from` ends or `length` bytes are copied. The system copies where it can;
-// where it cannot, every byte goes through `buffer` (kReadBytes), and `*readFailed` tells
-// a failed read of `from` from a failed write of `to`.
-Status copyFile(OsFile from, int64_t fromOffset, OsFile to, int64_t* toOffset, int64_t length,
-                char* buffer, bool* readFailed) {
+// Copies `from` whole to `to` at `*toOffset`, which moves on by what was copied. The system
+// copies where it can; where it cannot, every byte goes through `buffer` (kReadBytes), and
+// `*readFailed` tells a failed read of `from` from a failed write of `to`.
+Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, bool* readFailed) {
   *readFailed = false;
   int64_t copied = 0;
   Status status = kOk;
-  while (copied < length) {
+  for (;;) {
     int64_t part = 0;
-    status = osCopyRange(from, fromOffset + copied, to, *toOffset + copied, length - copied, &part);
+    status = osCopyRange(from, copied, to, *toOffset + copied, kWholeFile - copied, &part);
     copied += part;
     if (status != kOk || part == 0) break;
   }
   if (status == kOsCopyUnsupported) {
-    status = kOk;
-    while (copied < length) {
-      const int64_t wanted = std::min(kReadBytes, length - copied);
+    for (status = kOk;;) {
       int64_t got = 0;
-      status = osReadAt(from, fromOffset + copied, buffer, wanted, &got);
+      status = osReadAt(from, copied, buffer, kReadBytes, &got);
       *readFailed = status != kOk;
       if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
       if (status != kOk) break;
       copied += got;
-      if (got < wanted) break;
+      if (got < kReadBytes) break;
     }
   }
   *toOffset += copied;
   return status;
 }
 
+// Reads the script through `file`, from its start on.
+ScriptBytes scriptBytes(OsFile file, int64_t* offset) {
+  return [file, offset](char* data, int64_t capacity, int64_t* got) {
+    const Status status = osReadAt(file, *offset, data, capacity, got);
+    *offset += *got;
+    return status;
+  };
+}
+
+// The set's join, as the guarded script makes it: it writes over and deletes nothing it did
+// not make. The join goes into a temporary it creates, which is deleted again when anything
+// fails before the join has its name, or when the program is interrupted.
 class SetJoin {
  public:
-  explicit SetJoin(const RecombinationPlan& plan)
-      : plan_(plan),
-        joined_(joinedFileName(plan.joinedName)),
-        result_(plan.result),
-        other_(plan.other) {}
+  explicit SetJoin(const RecombinationPlan& plan) : plan_(plan) {}
 
   int run();
 
@@ -140,144 +139,168 @@ class SetJoin {
   int checkFragments();
   int joinIntoResult();
   int checkResult();
-  int keepPartialJoin();
+  int giveName();
   int alreadyExists();
   int succeed();
-  // Fragments whose join the copy line before the last leaves in the other temporary.
-  size_t fragmentsInOther() const;
+  // Deletes the temporary this join made, if its name still stands for it, and ends
+  // the failure.
+  int discard(int failure);
 
   const RecombinationPlan& plan_;
-  const std::string joined_;
-  const std::string result_;
-  const std::string other_;
   // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
   // second for this one.
   char* buffer_ = nullptr;
   char* ownBuffer() const { return buffer_ + kReadBytes; }
   // Hashes the fragments: their checksum, and their SHA-256 where the script holds one.
   std::optional<SetHash> hash_;
+  // The temporary, open while it is this join's to delete.
+  std::optional<OsFile> result_;
   int64_t joinedLength_ = 0;
-  int64_t otherLength_ = 0;
 };
 
-size_t SetJoin::fragmentsInOther() const {
-  return fragmentsBeforeLastCopyLine(plan_.fragments.size());
-}
-
 int SetJoin::checkFragments() {
-  for (const FragmentToJoin& fragment : plan_.fragments) {
-    const OsEntryKind kind = osEntryKind(fragment.name);
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    const std::string name(plan_.fragmentName(i));
+    const OsEntryKind kind = osEntryKind(name);
     if (kind == OsEntryKind::none) {
-      if (fragment.length) say(fragment.name + " is missing.");
+      say(name + " is missing.");
       return failedRecombination();
     }
-    if (kind != OsEntryKind::regularFile) return notRegular(fragment.name);
-    if (!fragment.length) continue;
+    if (kind != OsEntryKind::regularFile) {
+      return failWith(name + " is not a regular file; nothing was joined");
+    }
+    const std::optional<int64_t> expected = plan_.fragmentLength(i);
+    if (!expected) continue;
     OsFile file;
-    Status status = osOpenRegularForReading(fragment.name, &file);
-    if (status != kOk) return failOn(fragment.name, status);
+    Status status = osOpenRegularForReading(name, &file);
+    if (status != kOk) return failOn(name, status);
     int64_t length = 0;
     status = osLength(file, &length);
     osClose(file);
-    if (status != kOk) return failOn(fragment.name, status);
-    if (length != *fragment.length) {
-      say(fragment.name + " has the wrong length.");
+    if (status != kOk) return failOn(name, status);
+    if (length != *expected) {
+      say(name + " has the wrong length.");
       return failedRecombination();
     }
   }
   return 0;
 }
 
+int SetJoin::discard(int failure) {
+  hash_.reset();
+  if (result_) {
+    if (osIsEntryOf(*result_, std::string(plan_.result))) osDelete(std::string(plan_.result));
+    osClose(*result_);
+    result_.reset();
+  }
+  osForgetOnInterrupt();
+  return failure;
+}
+
 int SetJoin::joinIntoResult() {
-  std::vector<std::string> names;
-  for (const FragmentToJoin& fragment : plan_.fragments) names.push_back(fragment.name);
-  hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
+  const std::string result(plan_.result);
   OsFile target;
-  Status status = osOpen(result_, OsExistence::openOrCreate, OsAccess::write, &target);
-  if (status != kOk) return failOn(result_, status);
+  Status status = osCreateTemporary(result, &target);
+  if (status == kOsNameTaken) {
+    say(result + " already exists: move or rename it first.");
+    return failedRecombination();
+  }
+  if (status != kOk) return failOn(result, status);
+  result_ = target;
+  std::vector<std::string> names;
+  names.reserve(plan_.fragments.size());
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) names.emplace_back(plan_.fragmentName(i));
+  hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
   // A failed open or read is the fragment's; anything else the join's.
-  std::string failed = result_;
-  const size_t inOther = fragmentsInOther();
+  std::string failed = result;
   for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
-    if (i == inOther) otherLength_ = joinedLength_;
-    const std::string& name = plan_.fragments[i].name;
+    const std::string name(plan_.fragmentName(i));
     OsFile from;
     status = osOpenRegularForReading(name, &from);
     bool readFailed = status != kOk;
     if (status == kOk) {
-      constexpr int64_t kWhole = INT64_MAX;
-      status = copyFile(from, 0, target, &joinedLength_, kWhole, ownBuffer(), &readFailed);
+      status = copyFile(from, target, &joinedLength_, ownBuffer(), &readFailed);
       osClose(from);
     }
     if (readFailed) failed = name;
   }
-  if (status == kOk) status = osSetLength(target, joinedLength_);
   // Nothing is renamed or deleted before the join is on the medium.
   if (status == kOk) status = osFlush(target);
-  const Status closed = osClose(target);
-  if (status == kOk) status = closed;
-  return status == kOk ? 0 : failOn(failed, status);
+  return status == kOk ? 0 : discard(failOn(failed, status));
 }
 
 int SetJoin::checkResult() {
-  if (joinedLength_ != plan_.joinedLength) {
-    const int kept = keepPartialJoin();
-    return kept != 0 ? kept : failedRecombination();
-  }
+  if (joinedLength_ != plan_.joinedLength) return discard(failedRecombination());
   // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
-  const Status read = mediumChecksum(result_, ownBuffer(), &readBack);
+  const Status read = mediumChecksum(*result_, ownBuffer(), &readBack);
   uint64_t fragments = 0;
   std::string digest;
   std::string failed;
   const Status hashed = hash_->finish(&fragments, &digest, &failed);
   hash_.reset();
-  if (read != kOk) return failOn(result_, read);
-  if (hashed != kOk) return failOn(failed, hashed);
+  if (read != kOk) return discard(failOn(plan_.result, read));
+  if (hashed != kOk) return discard(failOn(failed, hashed));
   if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
   say("The recombined file does not match the original.");
-  const int kept = keepPartialJoin();
-  return kept != 0 ? kept : failedRecombination();
-}
-
-// Where the join is kept, the other temporary holds what the copy line before the last
-// left in it, as after the script.
-int SetJoin::keepPartialJoin() {
-  hash_.reset();
-  if (fragmentsInOther() == 0) return 0;
-  OsFile from;
-  OsFile to;
-  Status status = osOpenRegularForReading(result_, &from);
-  if (status != kOk) return failOn(result_, status);
-  status = osOpen(other_, OsExistence::openOrCreate, OsAccess::write, &to);
-  if (status != kOk) {
-    osClose(from);
-    return failOn(other_, status);
-  }
-  int64_t copied = 0;
-  bool readFailed = false;
-  status = osSetLength(to, 0);
-  if (status == kOk)
-    status = copyFile(from, 0, to, &copied, otherLength_, ownBuffer(), &readFailed);
-  if (status == kOk) status = osSetLength(to, otherLength_);
-  osClose(from);
-  const Status closed = osClose(to);
-  if (status == kOk) status = closed;
-  return status == kOk ? 0 : failOn(readFailed ? result_ : other_, status);
+  return discard(failedRecombination());
 }
 
 int SetJoin::alreadyExists() {
-  say(echoed(joined_) + " already exists.");
-  say("Recombined file is " + result_);
-  const int kept = keepPartialJoin();
-  return kept != 0 ? kept : succeed();
+  say(echoed(plan_.joinedName) + " already exists.");
+  say("Recombined file is " + std::string(plan_.result));
+  return succeed();
+}
+
+int SetJoin::giveName() {
+  const std::string& joined = plan_.joinedName;
+  const std::string result(plan_.result);
+  // Every name the script sees when it asks whether the join's name exists: the command
+  // processor ignores case, so these count whatever this system's file names do.
+  bool taken = osEntryKind(joined) != OsEntryKind::none || equalIgnoringCase(joined, result) ||
+               equalIgnoringCase(joined, kScriptName);
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    taken = taken || equalIgnoringCase(joined, plan_.fragmentName(i));
+  }
+  // The join keeps its temporary's name: from here on it is the result, not this run's to
+  // delete.
+  const auto keep = [this] {
+    osForgetOnInterrupt();
+    const Status closed = osClose(*result_);
+    result_.reset();
+    return closed;
+  };
+  if (taken) {
+    const Status closed = keep();
+    return closed != kOk ? failOn(result, closed) : alreadyExists();
+  }
+  // The file renamed is the file written and checked, not whatever took its name since.
+  if (!osIsEntryOf(*result_, result)) {
+    return discard(
+        failWith(result + " is no longer the file this join wrote; nothing was renamed"));
+  }
+  Status status = osRenameOpenFile(*result_, result, joined);
+  if (status == kOsNameTaken) {
+    const Status closed = keep();
+    return closed != kOk ? failOn(result, closed) : alreadyExists();
+  }
+  if (status != kOk) return discard(failOn(joined, status));
+  status = keep();
+  if (status == kOk) status = osFlushFolderOf(joined);
+  return status != kOk ? failOn(joined, status) : succeed();
 }
 
 int SetJoin::succeed() {
   say("Recombination succeeded.");
-  for (const FragmentToJoin& fragment : plan_.fragments) {
-    const Status status = osDelete(fragment.name);
-    if (status != kOk) return failOn(fragment.name, status);
+  if (!plan_.sha256) {
+    say("The recombined file could not be checked: the script holds no SHA-256.");
+    say("The fragments and Recomb.cmd are kept.");
+    return 0;
+  }
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    const std::string name(plan_.fragmentName(i));
+    const Status status = osDelete(name);
+    if (status != kOk) return failOn(name, status);
   }
   const std::string script(kScriptName);
   Status status = osDelete(script);
@@ -289,36 +312,18 @@ int SetJoin::run() {
   // A medium buffer lasts as long as the process; the static keeps it in reach until then.
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
-  if (buffer_ == nullptr) {
-    std::fputs("floppysplit: no memory for the join\n", stderr);
-    return 1;
-  }
-  for (const std::string& temporary : {result_, other_}) {
-    if (osEntryKind(temporary) == OsEntryKind::other) return notRegular(temporary);
+  if (buffer_ == nullptr) return failWith("no memory for the join");
+  // A temporary already in the folder is somebody's file.
+  for (const std::string_view temporary : kTemporaries) {
+    if (osEntryKind(std::string(temporary)) != OsEntryKind::none) {
+      say(std::string(temporary) + " already exists: move or rename it first.");
+      return failedRecombination();
+    }
   }
   if (const int failed = checkFragments(); failed != 0) return failed;
   if (const int failed = joinIntoResult(); failed != 0) return failed;
   if (const int failed = checkResult(); failed != 0) return failed;
-
-  // Every name the script sees when it asks whether the join's name exists: the command
-  // processor ignores case, so these count whatever this system's file names do.
-  bool taken = osEntryKind(joined_) != OsEntryKind::none || equalIgnoringCase(joined_, result_) ||
-               equalIgnoringCase(joined_, kScriptName) ||
-               (fragmentsInOther() > 0 && equalIgnoringCase(joined_, other_));
-  for (const FragmentToJoin& fragment : plan_.fragments) {
-    taken = taken || equalIgnoringCase(joined_, fragment.name);
-  }
-  if (taken) return alreadyExists();
-
-  Status status = osRenameNoReplace(result_, joined_);
-  if (status == kOsNameTaken) return alreadyExists();
-  if (status == kOk) status = osFlushFolderOf(joined_);
-  if (status != kOk) return failOn(joined_, status);
-  if (!equalIgnoringCase(joined_, other_) && osEntryKind(other_) == OsEntryKind::regularFile) {
-    status = osDelete(other_);
-    if (status != kOk) return failOn(other_, status);
-  }
-  return succeed();
+  return giveName();
 }
 
 }  // namespace
@@ -330,18 +335,14 @@ int joinFragmentSet() {
   const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
   if (kind != OsEntryKind::regularFile) return refuse(notOurs);
   OsFile file;
-  Status status = osOpenRegularForReading(script, &file);
+  const Status status = osOpenRegularForReading(script, &file);
   if (status != kOk) return failOn(script, status);
-  int64_t length = 0;
-  std::string bytes;
-  status = osLength(file, &length);
-  if (status == kOk && length <= kLargestScript) status = readWhole(file, length, &bytes);
+  int64_t offset = 0;
+  const ScriptReading reading = readRecombinationScript(scriptBytes(file, &offset));
   osClose(file);
-  if (status != kOk) return failOn(script, status);
-  if (length > kLargestScript) return refuse(notOurs);
-  const std::optional<RecombinationPlan> plan = readRecombinationScript(bytes);
-  if (!plan || joinedFileName(plan->joinedName).empty()) return refuse(notOurs);
-  return SetJoin(*plan).run();
+  if (reading.status != kOk) return failOn(script, reading.status);
+  if (!reading.plan) return refuse(notOurs);
+  return SetJoin(*reading.plan).run();
 }
 
 }  // namespace floppysplit

@@ -17,6 +17,22 @@ bool isLiteralInScript(char c) {
   return std::string_view("._-\\:~#$@+{}[]'").find(c) != std::string_view::npos;
 }
 
+// `name` without its double quotes and with every character of `madeUnderscore` made '_'.
+std::string mended(std::string_view name, std::string_view madeUnderscore) {
+  std::string result;
+  for (const char c : name) {
+    if (c == '"') continue;
+    result += madeUnderscore.find(c) == std::string_view::npos ? c : '_';
+  }
+  return result;
+}
+
+std::string plainName(std::string_view lastPart, std::string_view whole) {
+  std::string name = mended(lastPart, ":");
+  if (name.empty()) name = mended(whole, "/\\:");
+  return name.empty() ? "_" : name;
+}
+
 }  // namespace
 
 std::string_view joinedFileName(std::string_view inputName) {
@@ -28,6 +44,12 @@ std::string_view joinedFileName(std::string_view inputName) {
   if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
   return name;
 }
+
+std::string joinName(std::string_view inputName) {
+  return plainName(joinedFileName(inputName), inputName);
+}
+
+std::string joinNameOfLastPart(std::string_view lastPart) { return plainName(lastPart, lastPart); }
 
 std::string scriptFileName(std::string_view name) {
   bool literal = !name.empty();
@@ -51,8 +73,7 @@ int64_t WrittenData::fragmentLength(size_t index) const {
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
                              const WrittenData& written,
                              const std::function<void(const std::string&)>& emit) {
-  emitScriptLines(joinedFileName(inputName), OtherTemporary::keptUnderItsName, fragments, written,
-                  emit);
+  emitScriptLines(ScriptForm::guarded, joinName(inputName), fragments, written, emit);
 }
 
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,

@@ -2,10 +2,12 @@
 // Recomb.cmd: the batch script that joins the fragments back with "copy /b" through the
 // temporaries zzztempa and zzztempb, four fragments a line, gives the result the input's
 // name unless a file of that name exists, reports the outcome and, after success, deletes
-// the fragments and itself. Before anything is renamed or deleted it proves the join: it
-// names a fragment that is missing or has another length than was written, and fails,
-// deleting nothing, when the joined file has another length or (where the system's
-// certutil can tell) another SHA-256 than the bytes written.
+// the fragments and itself. It writes over and deletes nothing it did not make: it stops
+// where a temporary is already there. Before anything is renamed or deleted it proves the
+// join: it names a fragment that is missing or has another length than was written, and
+// fails, deleting only its temporaries, when the joined file has another length or another
+// SHA-256 than the bytes written. Where certutil gives no SHA-256 the join is made and the
+// set kept. A failure ends with exit status 1.
 
 #include <cstdint>
 #include <functional>
@@ -23,6 +25,17 @@ namespace floppysplit {
 // the script runs in wherever the input came from. "rename" takes no folder in its new
 // name, and the receiver's machine seldom has the sender's folders.
 std::string_view joinedFileName(std::string_view inputName);
+
+// The name the script gives the join: joinedFileName's last part with every '"' left out and
+// every ':' made '_'. Where that leaves nothing (a name ending in '/' or '\', a drive alone),
+// the whole typed name with every '"' left out and every '/', '\' and ':' made '_'; where
+// even that leaves nothing, "_". So it never names a folder, a drive or a stream, and the
+// command processor and every system take it for a file in the current folder.
+std::string joinName(std::string_view inputName);
+
+// The same for a name already cut to its last part, as the scripts written before this
+// rule hold it.
+std::string joinNameOfLastPart(std::string_view lastPart);
 
 // How the input's name is written into the script: as it stands when it holds only
 // characters the command processor takes literally, otherwise between double quotes with

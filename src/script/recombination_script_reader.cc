@@ -6,51 +6,65 @@
 #include <utility>
 
 #include "script/recombination_script.h"
-#include "script/script_lines.h"
 #include "split/fragment_names.h"
 
 namespace floppysplit {
 
 namespace {
 
-using Lines = std::vector<std::string_view>;
+// Bytes asked for per read.
+constexpr int64_t kReadBytes = int64_t{64} << 10;
 
-// The lines of `bytes`, each ended by CR LF; nothing when bytes follow the last line end.
-std::optional<Lines> splitLines(std::string_view bytes) {
-  constexpr std::string_view kLineEnd = "\r\n";
-  Lines lines;
-  while (!bytes.empty()) {
-    const size_t end = bytes.find(kLineEnd);
-    if (end == std::string_view::npos) return std::nullopt;
-    lines.push_back(bytes.substr(0, end));
-    bytes.remove_prefix(end + kLineEnd.size());
-  }
-  return lines;
-}
+// The script's lines one at a time, each ended by CR LF.
+class LineSource {
+ public:
+  explicit LineSource(const ScriptBytes& read) : read_(read) {}
 
-// The first line from `from` on that starts with `start` and, after it, ends with `end`;
-// lines.size() when there is none.
-size_t findLine(const Lines& lines, size_t from, std::string_view start, std::string_view end) {
-  for (size_t i = from; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    if (line.size() >= start.size() + end.size() && line.starts_with(start) &&
-        line.ends_with(end)) {
-      return i;
+  // The next line without its CR LF, left to be taken by skip(); nothing at the end of the
+  // bytes, at a line longer than kLongestScriptLine or not ended by CR LF, or when a read
+  // fails. The view lasts until the next call of peek().
+  std::optional<std::string_view> peek() {
+    for (;;) {
+      const size_t end = buffer_.find("\r\n", start_);
+      if (end != std::string::npos && end - start_ <= kLongestScriptLine) {
+        lineEnd_ = end + 2;
+        return std::string_view(buffer_).substr(start_, end - start_);
+      }
+      if (end != std::string::npos || buffer_.size() - start_ > kLongestScriptLine + 1 ||
+          !readMore()) {
+        return std::nullopt;
+      }
     }
   }
-  return lines.size();
-}
+  void skip() { start_ = lineEnd_; }
 
-// Whether `lines` are exactly the lines `build` hands its sink, in order, and no more.
-bool holdsExactly(const Lines& lines, const std::function<void(const ScriptLineSink&)>& build) {
-  size_t next = 0;
-  bool same = true;
-  build([&](const std::string& line) {
-    same = same && next < lines.size() && lines[next] == line;
-    ++next;
-  });
-  return same && next == lines.size();
-}
+  // Whether no byte follows the lines taken.
+  bool atEnd() { return start_ == buffer_.size() && !readMore(); }
+
+  Status status() const { return status_; }
+
+ private:
+  // Appends the next bytes to what is left unread; false at the end or on a failure.
+  bool readMore() {
+    if (ended_) return false;
+    buffer_.erase(0, start_);
+    start_ = 0;
+    const size_t kept = buffer_.size();
+    buffer_.resize(kept + static_cast<size_t>(kReadBytes));
+    int64_t got = 0;
+    status_ = read_(buffer_.data() + kept, kReadBytes, &got);
+    buffer_.resize(kept + static_cast<size_t>(status_ == kOk ? got : 0));
+    ended_ = status_ != kOk || got == 0;
+    return !ended_;
+  }
+
+  const ScriptBytes& read_;
+  std::string buffer_;
+  size_t start_ = 0;
+  size_t lineEnd_ = 0;
+  bool ended_ = false;
+  Status status_ = kOk;
+};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -78,8 +92,8 @@ std::optional<int64_t> decimalLength(std::string_view digits) {
 
 // The file name `written` stands for in the script: the text as it stands, or the text
 // between double quotes with every %% halved. Nothing when the name is empty or holds a
-// NUL, CR or LF, which no file name holds. Whether scriptFileName writes the name so is
-// checked with the rest of the script's lines.
+// NUL, which no file name holds. Whether scriptFileName writes the name so is checked with
+// the lines that follow.
 std::optional<std::string> decodedFileName(std::string_view written) {
   std::string name;
   if (written.size() >= 2 && written.front() == '"' && written.back() == '"') {
@@ -92,172 +106,222 @@ std::optional<std::string> decodedFileName(std::string_view written) {
   } else {
     name = written;
   }
-  if (name.empty() || name.find_first_of(std::string_view("\0\r\n", 3)) != std::string::npos) {
-    return std::nullopt;
-  }
+  if (name.empty() || name.find('\0') != std::string::npos) return std::nullopt;
   return name;
 }
 
-// Whether `count` fragments, every one but the last holding `fragmentSize` bytes and the
-// last what remains, hold `joinedLength` bytes together, as every split writes them. No
-// split chooses a size of 0 bytes.
-bool lengthsAddUp(int64_t fragmentSize, int64_t joinedLength, size_t count) {
-  if (fragmentSize <= 0) return false;
-  const auto full = static_cast<int64_t>(count - 1);
-  return full <= joinedLength / fragmentSize && joinedLength - full * fragmentSize <= fragmentSize;
-}
+class ScriptReader {
+ public:
+  explicit ScriptReader(LineSource& lines) : lines_(lines) {}
 
-// What the reader takes from a script before it builds the lines to compare it with.
-struct ScriptValues {
-  // Today's scripts check each fragment's length and the join's SHA-256; those of release
-  // 1.0.0 only that each fragment is there, and the join's length.
-  bool checksLengths = false;
-  std::vector<FragmentName> fragments;
-  std::string joinedName;
-  int64_t joinedLength = 0;
+  std::optional<RecombinationPlan> read();
+
+ private:
+  // Takes the next line when it is `expected`.
+  bool take(std::string_view expected);
+  // Takes the lines `build` hands its sink while each is the next line; a line equal to
+  // `optional` may also be missing.
+  bool takeBuilt(const std::function<void(const ScriptLineSink&)>& build,
+                 std::string_view optional = {});
+  // The fragments the lines before the first copy line name, with the lengths they check.
+  bool readFragments();
+  // The length of fragment `name` from its length check; nothing unless the line is that
+  // check as the writer writes it.
+  std::optional<int64_t> checkedLength(std::string_view name);
+  bool readHashCheck();
+  bool readEnding();
+
+  LineSource& lines_;
+  RecombinationPlan plan_;
+  // What the fragments' length checks add up to.
+  int64_t checkedTotal_ = 0;
 };
 
-constexpr std::string_view kCopy = "copy /b ";
-
-// The fragments the lines before the first copy line check, named as the split names
-// them: today's scripts say "setlocal" after "@echo off" and check each fragment in three
-// lines, those of release 1.0.0 in one.
-std::optional<std::vector<FragmentName>> checkedFragments(const Lines& lines, bool checksLengths) {
-  const size_t firstCheck = checksLengths ? 2 : 1;
-  const size_t linesPerFragment = checksLengths ? 3 : 1;
-  const size_t firstCopy = findLine(lines, firstCheck, kCopy, "");
-  if (firstCopy == lines.size() || (firstCopy - firstCheck) % linesPerFragment != 0) {
-    return std::nullopt;
-  }
-  const size_t count = (firstCopy - firstCheck) / linesPerFragment;
-  if (count == 0 || count > static_cast<size_t>(std::numeric_limits<int32_t>::max())) {
-    return std::nullopt;
-  }
-  const int32_t digits = fragmentDigitCount(static_cast<int32_t>(count));
-  if (digits > kMaxNameDigits) return std::nullopt;
-  std::vector<FragmentName> fragments;
-  fragments.reserve(count);
-  for (size_t i = 1; i <= count; ++i) {
-    fragments.push_back(makeFragmentName(static_cast<int32_t>(i), digits));
-  }
-  return fragments;
+bool ScriptReader::take(std::string_view expected) {
+  const std::optional<std::string_view> line = lines_.peek();
+  if (!line || *line != expected) return false;
+  lines_.skip();
+  return true;
 }
 
-// The fragments, the joined name and the joined length, read where the script first
-// names them: the join's length check follows the last copy line's error level check, and
-// the joined name is first named where the script tests whether it exists.
-std::optional<ScriptValues> scriptValues(const Lines& lines) {
-  ScriptValues values;
-  values.checksLengths = lines.size() > 1 && lines[1] == "setlocal";
-  std::optional<std::vector<FragmentName>> fragments =
-      checkedFragments(lines, values.checksLengths);
-  if (!fragments) return std::nullopt;
-  values.fragments = std::move(*fragments);
-  size_t joinedCheck = findLine(lines, 0, kCopy, "");
-  while (joinedCheck < lines.size() && lines[joinedCheck].starts_with(kCopy)) joinedCheck += 2;
-  if (joinedCheck >= lines.size()) return std::nullopt;
-  const std::optional<int64_t> joinedLength = decimalLength(comparedValue(lines[joinedCheck]));
+bool ScriptReader::takeBuilt(const std::function<void(const ScriptLineSink&)>& build,
+                             std::string_view optional) {
+  bool same = true;
+  build([&](const std::string& expected) {
+    if (!same) return;
+    if (take(expected)) return;
+    same = !optional.empty() && expected == optional;
+  });
+  return same;
+}
+
+std::optional<int64_t> ScriptReader::checkedLength(std::string_view name) {
+  const std::optional<std::string_view> line = lines_.peek();
+  if (!line) return std::nullopt;
+  const std::optional<int64_t> length = decimalLength(comparedValue(*line));
+  if (!length || *line != lengthCheckLine(name, *length, "wronglength")) return std::nullopt;
+  lines_.skip();
+  return length;
+}
+
+bool ScriptReader::readFragments() {
+  // The first name tells how many digits every number has.
+  const bool checksLengths = plan_.form != ScriptForm::firstRelease;
+  const std::string_view lead = checksLengths ? "set fs_frag=" : "if not exist ";
+  const std::optional<std::string_view> first = lines_.peek();
+  if (!first || !first->starts_with(lead)) return false;
+  int32_t digits = 1;
+  while (digits <= kMaxNameDigits &&
+         first->substr(lead.size(), 8) != copyName(makeFragmentName(1, digits))) {
+    ++digits;
+  }
+  if (digits > kMaxNameDigits) return false;
+  int64_t previous = 0;
+  for (int32_t index = 1;; ++index) {
+    const FragmentName fragment = makeFragmentName(index, digits);
+    const std::string name(copyName(fragment));
+    if (checksLengths) {
+      if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
+        return false;
+      }
+      const std::optional<int64_t> length = checkedLength(name);
+      if (!length) return false;
+      // Every fragment holds the first one's length until the bytes run out: then one holds
+      // what is left, and any after it nothing.
+      if (index == 1) {
+        plan_.fragmentSize = *length;
+      } else if (*length > *plan_.fragmentSize || (previous<*plan_.fragmentSize&& * length> 0)) {
+        return false;
+      }
+      if (checkedTotal_ > std::numeric_limits<int64_t>::max() - *length) return false;
+      previous = *length;
+      checkedTotal_ += *length;
+    } else if (!take("if not exist " + name + " goto nocopy")) {
+      return false;
+    }
+    plan_.fragments.push_back(fragment);
+    const std::optional<std::string_view> next = lines_.peek();
+    if (!next || !next->starts_with(lead)) break;
+    if (index == std::numeric_limits<int32_t>::max()) return false;
+  }
+  return fragmentDigitCount(static_cast<int32_t>(plan_.fragments.size())) == digits;
+}
+
+bool ScriptReader::readHashCheck() {
+  // The SHA-256 stands in the last of the six lines.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 6; ++i) {
+    const std::optional<std::string_view> line = lines_.peek();
+    if (!line) return false;
+    lines.emplace_back(*line);
+    lines_.skip();
+  }
+  const std::string_view sha256 = comparedValue(lines.back());
+  if (sha256.size() != 64 || !std::ranges::all_of(sha256, isLowerHex)) return false;
+  if (lines != hashCheckLines(plan_.result, sha256)) return false;
+  plan_.sha256 = std::string(sha256);
+  return true;
+}
+
+bool ScriptReader::readEnding() {
   constexpr std::string_view kNameTest = "if not exist ";
   constexpr std::string_view kNameTestEnd = " goto do_ren";
-  const size_t nameLine = findLine(lines, joinedCheck, kNameTest, kNameTestEnd);
-  if (!joinedLength || nameLine == lines.size()) return std::nullopt;
-  std::string_view writtenName = lines[nameLine];
-  writtenName.remove_prefix(kNameTest.size());
-  writtenName.remove_suffix(kNameTestEnd.size());
-  std::optional<std::string> joinedName = decodedFileName(writtenName);
-  if (!joinedName) return std::nullopt;
-  values.joinedName = std::move(*joinedName);
-  values.joinedLength = *joinedLength;
-  return values;
+  const std::optional<std::string_view> line = lines_.peek();
+  if (!line || !line->starts_with(kNameTest) || !line->ends_with(kNameTestEnd)) return false;
+  std::optional<std::string> name = decodedFileName(
+      line->substr(kNameTest.size(), line->size() - kNameTest.size() - kNameTestEnd.size()));
+  if (!name) return false;
+  const bool guarded = plan_.form == ScriptForm::guarded;
+  // The guarded form names a file in the current folder, and nothing else.
+  if (guarded && name->find_first_of("/\\:") != std::string::npos) return false;
+  // The older forms that check lengths differ only in the line that deletes the other
+  // temporary after the rename: the last of them leaves it out where the join took that
+  // temporary's name.
+  const ScriptForm built = plan_.form == ScriptForm::firstRelease ? ScriptForm::firstRelease
+                           : guarded                              ? ScriptForm::guarded
+                                                                  : ScriptForm::namedWithFolder;
+  const std::string optional = !guarded && equalIgnoringCase(*name, plan_.other)
+                                   ? "del " + std::string(plan_.other)
+                                   : std::string();
+  const std::string written = scriptFileName(*name);
+  if (!takeBuilt(
+          [&](const ScriptLineSink& emit) {
+            emitEnding(built, written, plan_.result, plan_.other, plan_.fragments, emit);
+          },
+          optional)) {
+    return false;
+  }
+  // The last of the older forms wrote the name cut to its last part already; those before
+  // it, with its folder.
+  const bool cut =
+      plan_.form == ScriptForm::namedByLastPart && name->find_first_of("/\\") == std::string::npos;
+  plan_.joinedName = guarded ? std::move(*name) : cut ? joinNameOfLastPart(*name) : joinName(*name);
+  return true;
 }
 
-// What a script of today's form checks besides: the size of every fragment but the last,
-// which the first fragment's length check gives, and the join's SHA-256. Nothing unless
-// the fragment lengths add up to the joined length and the SHA-256 is 64 lowercase
-// hexadecimal digits. The SHA-256 stays in `lines`.
-std::optional<WrittenData> writtenChecks(const Lines& lines, const ScriptValues& values) {
-  // After "@echo off", "setlocal" and the first fragment's name and presence test.
-  constexpr size_t kFirstLengthCheck = 4;
-  const std::optional<int64_t> fragmentSize =
-      decimalLength(comparedValue(lines[kFirstLengthCheck]));
-  const size_t hashCheck = findLine(lines, 0, "", "\" goto mismatch");
-  if (!fragmentSize || hashCheck == lines.size()) return std::nullopt;
-  const std::string_view sha256 = comparedValue(lines[hashCheck]);
-  if (sha256.size() != 64 || !std::ranges::all_of(sha256, isLowerHex)) return std::nullopt;
-  // Also keeps the fragment lengths the lines are built with from overflowing.
-  if (!lengthsAddUp(*fragmentSize, values.joinedLength, values.fragments.size())) {
+std::optional<RecombinationPlan> ScriptReader::read() {
+  if (!take("@echo off")) return std::nullopt;
+  if (take("setlocal")) {
+    const std::optional<std::string_view> line = lines_.peek();
+    plan_.form =
+        line && *line == "set fs_frag=zzztempa" ? ScriptForm::guarded : ScriptForm::namedByLastPart;
+    if (plan_.form == ScriptForm::guarded && !takeBuilt(emitTemporaryGuards)) return std::nullopt;
+  } else {
+    plan_.form = ScriptForm::firstRelease;
+  }
+  if (!readFragments()) return std::nullopt;
+  size_t result = 0;
+  if (!takeBuilt(
+          [&](const ScriptLineSink& emit) { result = emitCopyLines(plan_.fragments, emit); })) {
     return std::nullopt;
   }
-  return WrittenData{*fragmentSize, values.joinedLength, sha256};
-}
+  plan_.result = kTemporaries[result];
+  plan_.other = kTemporaries[1 - result];
 
-// The index in kTemporaries of the temporary that holds the join, when `lines` are the
-// script the writer writes for `values` and `written`, today's or the one written while the
-// joined name could hold a folder, which always deleted the other temporary.
-std::optional<size_t> todaysResult(const Lines& lines, const ScriptValues& values,
-                                   const WrittenData& written) {
-  for (const OtherTemporary other :
-       {OtherTemporary::keptUnderItsName, OtherTemporary::alwaysDeleted}) {
-    size_t result = 0;
-    if (holdsExactly(lines, [&](const ScriptLineSink& emit) {
-          result = emitScriptLines(values.joinedName, other, values.fragments, written, emit);
-        })) {
-      return result;
-    }
+  const std::optional<std::string_view> line = lines_.peek();
+  if (!line) return std::nullopt;
+  const std::optional<int64_t> joinedLength = decimalLength(comparedValue(*line));
+  if (!joinedLength || *line != lengthCheckLine(plan_.result, *joinedLength, "nocopy")) {
+    return std::nullopt;
   }
-  return std::nullopt;
-}
-
-// The same for the script of release 1.0.0: only a test that each fragment is there before
-// the copy lines, the join's length after them, and the other temporary always deleted.
-std::optional<size_t> firstReleaseResult(const Lines& lines, const ScriptValues& values) {
-  size_t result = 0;
-  const bool holds = holdsExactly(lines, [&](const ScriptLineSink& emit) {
-    emit("@echo off");
-    for (const FragmentName& fragment : values.fragments) {
-      emit("if not exist " + std::string(copyName(fragment)) + " goto nocopy");
-    }
-    result = emitCopyLines(values.fragments, emit);
-    emit(lengthCheckLine(kTemporaries[result], values.joinedLength, "nocopy"));
-    for (const std::string& line : outcomeLines(scriptFileName(values.joinedName),
-                                                kTemporaries[result], kTemporaries[1 - result],
-                                                /*deletesOther=*/true)) {
-      emit(line);
-    }
-    emitClosingLines(values.fragments, emit);
-  });
-  return holds ? std::optional(result) : std::nullopt;
+  lines_.skip();
+  plan_.joinedLength = *joinedLength;
+  if (plan_.form != ScriptForm::firstRelease) {
+    if (plan_.joinedLength != checkedTotal_ || !readHashCheck()) return std::nullopt;
+  }
+  if (plan_.form == ScriptForm::guarded &&
+      !take("if exist " + std::string(plan_.other) + " del " + std::string(plan_.other))) {
+    return std::nullopt;
+  }
+  if (!readEnding() || !lines_.atEnd()) return std::nullopt;
+  plan_.fragments.shrink_to_fit();
+  return std::move(plan_);
 }
 
 }  // namespace
 
-std::optional<RecombinationPlan> readRecombinationScript(std::string_view bytes) {
-  const std::optional<Lines> lines = splitLines(bytes);
-  if (!lines) return std::nullopt;
-  std::optional<ScriptValues> values = scriptValues(*lines);
-  if (!values) return std::nullopt;
-  std::optional<WrittenData> written;
-  std::optional<size_t> result;
-  if (values->checksLengths) {
-    written = writtenChecks(*lines, *values);
-    if (written) result = todaysResult(*lines, *values, *written);
-  } else {
-    result = firstReleaseResult(*lines, *values);
-  }
-  if (!result) return std::nullopt;
+std::optional<int64_t> RecombinationPlan::fragmentLength(size_t index) const {
+  if (!fragmentSize) return std::nullopt;
+  return WrittenData{*fragmentSize, joinedLength, {}}.fragmentLength(index);
+}
 
-  RecombinationPlan plan;
-  plan.fragments.reserve(values->fragments.size());
-  for (size_t i = 0; i < values->fragments.size(); ++i) {
-    plan.fragments.push_back({std::string(copyName(values->fragments[i])),
-                              written ? std::optional(written->fragmentLength(i)) : std::nullopt});
-  }
-  plan.joinedName = std::move(values->joinedName);
-  plan.result = kTemporaries[*result];
-  plan.other = kTemporaries[1 - *result];
-  plan.joinedLength = values->joinedLength;
-  if (written) plan.sha256 = std::string(written->sha256);
-  return plan;
+ScriptReading readRecombinationScript(const ScriptBytes& read) {
+  LineSource lines(read);
+  ScriptReading reading;
+  reading.plan = ScriptReader(lines).read();
+  reading.status = lines.status();
+  if (reading.status != kOk) reading.plan.reset();
+  return reading;
+}
+
+std::optional<RecombinationPlan> readRecombinationScript(std::string_view bytes) {
+  return readRecombinationScript([&bytes](char* data, int64_t capacity, int64_t* got) {
+           *got = std::min(capacity, static_cast<int64_t>(bytes.size()));
+           std::copy_n(bytes.data(), *got, data);
+           bytes.remove_prefix(static_cast<size_t>(*got));
+           return kOk;
+         })
+      .plan;
 }
 
 }  // namespace floppysplit

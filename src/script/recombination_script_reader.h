@@ -1,49 +1,66 @@
 #pragma once
-// Reads back a Recomb.cmd this program wrote: which fragments it joins, in which order, to
-// which name, and what it checks on the way. Two forms are understood: the script as it is
-// written today (and before the joined name was cut to its last part), which checks every
-// fragment's length and the join's SHA-256, and the script of release 1.0.0, which checks
-// only that every fragment is there and the join's length. Every line is compared with the
-// line the writer builds for the same fragments, lengths and name; anything else is refused.
+// Reads back a Recomb.cmd this program writes or wrote: which fragments it joins, in which
+// order, to which name, and what it checks on the way. Every form the program has written
+// is understood (script_lines.h). The script is read as a stream, line by line, and every
+// line is compared with the line the writer builds at that place for the fragments,
+// lengths and name read so far: the first line that differs, or that is longer than any
+// the writer writes, refuses the script at once. Memory grows only with the fragments
+// named, by ten bytes each, however long the script is.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/os_status.h"
+#include "script/script_lines.h"
+#include "split/split_job.h"
+
 namespace floppysplit {
 
-struct FragmentToJoin {
-  // As the script names it, eight characters: "fragmen1", "fragme01".
-  std::string name;
-  // The exact length the script checks; none in scripts of release 1.0.0.
-  std::optional<int64_t> length;
-};
-
 struct RecombinationPlan {
+  ScriptForm form = ScriptForm::guarded;
   // In join order; at least one.
-  std::vector<FragmentToJoin> fragments;
-  // The name the script renames the join to, as the file name it stands for: without the
-  // double quotes around it and with every %% halved. It may hold a folder, as the scripts
-  // written before the name was cut to its last part do; joinedFileName cuts it.
+  std::vector<FragmentName> fragments;
+  // The name the join is given: as the guarded form writes it, or, for the older forms,
+  // what joinName makes of the name they wrote. Never empty, never with a folder.
   std::string joinedName;
   // The temporary the last copy line writes, "zzztempa" or "zzztempb", and the other one.
   std::string_view result;
   std::string_view other;
-  // The exact length the script checks on the join.
+  // The lengths the script checks: the first fragment's, which every fragment but the last
+  // ones holds, and the join's. The first release's scripts check the join's alone.
+  std::optional<int64_t> fragmentSize;
   int64_t joinedLength = 0;
-  // The SHA-256 the script checks on the join, 64 lowercase hexadecimal digits; none in
-  // scripts of release 1.0.0.
+  // The SHA-256 the script checks on the join, 64 lowercase hexadecimal digits; none in the
+  // first release's scripts.
   std::optional<std::string> sha256;
+
+  // Fragment `index` (from 0) as the script names it, and the length it checks, if any.
+  std::string_view fragmentName(size_t index) const { return copyName(fragments[index]); }
+  std::optional<int64_t> fragmentLength(size_t index) const;
 };
 
-// The plan of the script in `bytes`, whose every line ends in CR LF, the last one empty.
-// Nothing when the bytes are not, line for line, a script this program writes or wrote:
-// another line anywhere, fragments named other than the split names them, fragment
-// lengths that do not add up to the joined length, a length check whose second length is
-// not the first's low 32 bits, an empty joined name or one with a NUL, CR or LF in it.
-// Nothing in it is capped by size: the caller limits the bytes it reads.
+// Fills up to `capacity` bytes at `data` with the script's next bytes and sets `*got` to
+// how many; 0 at the end.
+using ScriptBytes = std::function<Status(char* data, int64_t capacity, int64_t* got)>;
+
+// The longest line any script of this program holds.
+inline constexpr size_t kLongestScriptLine = 4096;
+
+struct ScriptReading {
+  // Nothing when the bytes are not, line for line, a script this program writes or wrote
+  // (lines ended by CR LF, the last one empty), or when a read failed.
+  std::optional<RecombinationPlan> plan;
+  // The failed read's status.
+  Status status = kOk;
+};
+
+ScriptReading readRecombinationScript(const ScriptBytes& read);
+
+// The same for a script held whole.
 std::optional<RecombinationPlan> readRecombinationScript(std::string_view bytes);
 
 }  // namespace floppysplit

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "script/recombination_script.h"
+#include "script/script_lines.h"
 #include "split/fragment_names.h"
+#include "support/older_scripts.h"
 
 namespace floppysplit {
 
@@ -29,6 +31,15 @@ std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSiz
   return bytes;
 }
 
+// A script of an older `form` for two fragments of 2000 bytes, the name written as given.
+std::string olderScript(ScriptForm form, std::string_view name) {
+  const std::vector<FragmentName> names = {makeFragmentName(1, 1), makeFragmentName(2, 1)};
+  std::string bytes;
+  emitScriptLines(form, name, names, WrittenData{1024, 2000, kSha256},
+                  [&bytes](const std::string& line) { bytes += line + "\r\n"; });
+  return bytes;
+}
+
 // `text` with its first `from`, or every one, replaced by `to`.
 std::string edited(std::string text, std::string_view from, std::string_view to,
                    bool every = false) {
@@ -44,9 +55,9 @@ std::string edited(std::string text, std::string_view from, std::string_view to,
 std::string describe(const std::optional<RecombinationPlan>& plan) {
   if (!plan) return "refused";
   std::string text;
-  for (const FragmentToJoin& fragment : plan->fragments) {
-    text += fragment.name;
-    if (fragment.length) text += '=' + std::to_string(*fragment.length);
+  for (size_t i = 0; i < plan->fragments.size(); ++i) {
+    text += plan->fragmentName(i);
+    if (plan->fragmentLength(i)) text += '=' + std::to_string(*plan->fragmentLength(i));
     text += ' ';
   }
   return text + "-> " + std::string(plan->result) + " not " + std::string(plan->other) + " " +
@@ -57,7 +68,7 @@ std::string describe(const std::optional<RecombinationPlan>& plan) {
 // What a split into `count` fragments of `fragmentSize` bytes, the last one holding the
 // rest of `length`, checks.
 std::string planOf(int32_t count, int64_t fragmentSize, int64_t length, std::string_view name,
-                   std::string_view result) {
+                   std::string_view result, std::string_view sha256 = kSha256) {
   std::string text;
   for (int32_t i = 1; i <= count; ++i) {
     const std::string number = std::to_string(i);
@@ -69,25 +80,16 @@ std::string planOf(int32_t count, int64_t fragmentSize, int64_t length, std::str
   }
   return text + "-> " + std::string(result) + " not " +
          (result == "zzztempa" ? "zzztempb" : "zzztempa") + " " + std::to_string(length) + " " +
-         std::string(name) + " " + std::string(kSha256);
+         std::string(name) + " " + std::string(sha256);
 }
 
-const std::string kFirstRelease =
-    "@echo off\r\nif not exist fragmen1 goto nocopy\r\nif not exist fragmen2 goto nocopy\r\n"
-    "copy /b fragmen1+fragmen2 /v zzztempb\r\nif errorlevel 1 goto nocopy\r\n"
-    "for %%F in (zzztempb) do if not \"%%~zF\"==\"3000000\" goto nocopy\r\n"
-    "if not exist C:\\data\\report.dat goto do_ren\r\necho C:\\data\\report.dat already exists.\r\n"
-    "echo Recombined file is zzztempb\r\ngoto ok\r\n:do_ren\r\n"
-    "rename zzztempb C:\\data\\report.dat\r\nif errorlevel 1 goto nocopy\r\ndel zzztempa\r\n"
-    "if exist C:\\data\\report.dat goto ok\r\necho C:\\data\\report.dat not created.\r\n"
-    "goto end\r\n:nocopy\r\necho Recombination of files failed.\r\ngoto end\r\n:ok\r\n"
-    "Echo Recombination succeeded.\r\ndel fragmen1\r\ndel fragmen2\r\ndel "
-    "recomb.cmd\r\n:end\r\n\r\n";
-const std::string kFirstReleasePlan = "fragmen1 fragmen2 -> zzztempb not zzztempa";
+constexpr std::string_view kSha256Of5000 =
+    "34398b85297bf7d9dfb59b8d511d8bbb44ab23e891570e4395e7871475fc8afb";
 
 TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
   const std::string big = scriptFor("big.bin", 2, 4294967296, 5000000000);
-  const std::string keptJoin = "rename zzztempb zzztempa\r\nif errorlevel 1 goto nocopy\r\n";
+  const std::string firstRelease(kFirstReleaseScript);
+  const std::string firstReleasePlan = "fragmen1 fragmen2 fragmen3 -> zzztempb not zzztempa ";
   const std::pair<std::string, std::string> cases[] = {
       {scriptFor("report.dat", 1, 1024, 1024), planOf(1, 1024, 1024, "report.dat", "zzztempb")},
       {scriptFor("a & b.bin", 2, 1457152, 2000000),
@@ -98,21 +100,43 @@ TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
       {scriptFor("../sub/big.bin", 5, 1024, 4096), planOf(5, 1024, 4096, "big.bin", "zzztempb")},
       {scriptFor("C:\\data\\big.bin", 13, 1000, 12345),
        planOf(13, 1000, 12345, "big.bin", "zzztempb")},
+      {scriptFor("a\\", 2, 1024, 2000), planOf(2, 1024, 2000, "a_", "zzztempb")},
       {big, planOf(2, 4294967296, 5000000000, "big.bin", "zzztempb")},
-      // Written before the joined name was cut to its last part: a folder, and the other
-      // temporary deleted even under its own name.
-      {edited(big, " big.bin", " \"../sub/big.bin\"", true),
-       planOf(2, 4294967296, 5000000000, "../sub/big.bin", "zzztempb")},
-      {scriptFor("zzztempa", 2, 1024, 2000), planOf(2, 1024, 2000, "zzztempa", "zzztempb")},
-      {edited(scriptFor("zzztempa", 2, 1024, 2000), keptJoin, keptJoin + "del zzztempa\r\n"),
-       planOf(2, 1024, 2000, "zzztempa", "zzztempb")},
-      {kFirstRelease, kFirstReleasePlan + " 3000000 C:\\data\\report.dat -"},
-      {edited(kFirstRelease, "\"3000000\"", R"("5000000000" if not "%%~zF"=="705032704")"),
-       kFirstReleasePlan + " 5000000000 C:\\data\\report.dat -"},
+      {scriptFor("zzztempa", 6, 1024, 6000), planOf(6, 1024, 6000, "zzztempa", "zzztempb")},
+      // The older forms' names are cut to their last part and made plain file names too.
+      {std::string(kNamedWithFolderScript),
+       planOf(5, 1024, 5000, "big.bin", "zzztempb", kSha256Of5000)},
+      {std::string(kNamedByLastPartScript),
+       planOf(5, 1024, 5000, "zzztempa", "zzztempb", kSha256Of5000)},
+      // Cut to its last part already: no drive is taken off it again.
+      {olderScript(ScriptForm::namedByLastPart, "x:y.bin"),
+       planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
+      {olderScript(ScriptForm::namedWithFolder, "C:\\data\\x:y.bin"),
+       planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
+      {firstRelease, firstReleasePlan + "2500 old.bin -"},
+      {edited(firstRelease, "\"2500\"", R"("5000000000" if not "%%~zF"=="705032704")"),
+       firstReleasePlan + "5000000000 old.bin -"},
   };
   for (const auto& [script, plan] : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), plan) << script;
   }
+}
+
+TEST(RecombinationScriptReader, ReadsTheWritersScriptForHalfAMillionFragments) {
+  constexpr int32_t kCount = 500000;
+  std::vector<FragmentName> names;
+  names.reserve(kCount);
+  const int32_t digits = fragmentDigitCount(kCount);
+  for (int32_t i = 1; i <= kCount; ++i) names.push_back(makeFragmentName(i, digits));
+  std::string bytes;
+  emitRecombinationScript("big.bin", names,
+                          WrittenData{1457152, int64_t{1457152} * kCount, kSha256},
+                          [&bytes](const std::string& line) { bytes += line + "\r\n"; });
+  ASSERT_GT(bytes.size(), size_t{64} << 20);
+  const std::optional<RecombinationPlan> plan = readRecombinationScript(bytes);
+  ASSERT_TRUE(plan);
+  EXPECT_EQ(plan->fragments.size(), static_cast<size_t>(kCount));
+  EXPECT_EQ(plan->fragmentName(kCount - 1), "fr500000");
 }
 
 TEST(RecombinationScriptReader, RefusesAnythingElse) {
@@ -124,10 +148,17 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
   const std::string cases[] = {
       "",
       "Hello\r\n",
+      // Empty lines are refused at the first.
+      [] {
+        std::string lines;
+        for (int i = 0; i < 1000; ++i) lines += "\r\n";
+        return lines;
+      }(),
       edited(base, "\r\n", "\n", true),
       base + "del x\r\n",
       base.substr(0, base.size() - 2),
       edited(base, "setlocal\r\n", "setlocal\r\n\r\n"),
+      edited(base, "if exist zzztempb goto inway\r\n", ""),
       edited(base, "\"1024\"", "\"1025\""),
       edited(base, "\"404\"", "\"405\""),
       edited(base, "\"4500\"", "\"4501\""),
@@ -138,18 +169,26 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
       edited(base, kSha256, upperSha),
       edited(base, "fragmen3+fragmen4", "fragmen4+fragmen3"),
       edited(base, "fragmen2", "../fragmen2", true),
+      // Names of a count with more digits than five fragments have.
+      edited(base, "fragmen", "fragme0", true),
       edited(base, "rename zzztempb", "rename zzztempa"),
       edited(base, "echo report.dat not created.", "echo report.dax not created."),
       edited(base, " report.dat", " \"report.dat\"", true),
+      // A name the guarded form never writes: it would land outside the folder.
+      edited(base, " report.dat", " ..\\report.dat", true),
+      edited(base, " report.dat", " C:report.dat", true),
       edited(base, "goto missing", "goto nocopy"),
-      edited(base, "del zzztempa\r\n", ""),
+      edited(base, "if exist zzztempa del zzztempa\r\n", ""),
+      edited(base, "if not defined fs_sha256 goto unchecked\r\n", ""),
       edited(big, "==\"0\"", "==\"1\""),
       edited(big, "\"705032704\" goto nocopy", "\"705032705\" goto nocopy"),
       edited(quoted, "\"a & b.bin\"", "\"\"", true),
       edited(quoted, "\"a & b.bin\"", std::string("\"a\0b\"", 5), true),
+      edited(quoted, "a & b.bin", std::string(5000, 'x'), true),
       edited(scriptFor("100%.bin", 2, 1024, 2000), "100%%", "100%", true),
-      edited(kFirstRelease, "if not exist fragmen2 goto nocopy\r\n", ""),
-      edited(kFirstRelease, "\"3000000\"", "\"-3000000\""),
+      edited(std::string(kFirstReleaseScript), "if not exist fragmen2 goto nocopy\r\n", ""),
+      edited(std::string(kFirstReleaseScript), "\"2500\"", "\"-2500\""),
+      edited(std::string(kNamedByLastPartScript), "\"904\"", "\"905\""),
   };
   for (const std::string& script : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), "refused") << script;

@@ -40,10 +40,10 @@ std::vector<std::string> copyBlock(const std::vector<std::string>& script) {
   return block;
 }
 
-// The lines between "setlocal" and the first copy line.
+// The lines between the temporaries' guards and the first copy line.
 std::vector<std::string> guardLines(const std::vector<std::string>& script) {
   std::vector<std::string> guards;
-  for (size_t i = 2; i < script.size() && !startsWith(script[i], "copy /b "); ++i) {
+  for (size_t i = 6; i < script.size() && !startsWith(script[i], "copy /b "); ++i) {
     guards.push_back(script[i]);
   }
   return guards;
@@ -58,15 +58,18 @@ std::string lineAfterCopies(const std::vector<std::string>& script) {
   return last + 2 < script.size() ? script[last + 2] : "";
 }
 
-// The temporary the result block renames, and the one it deletes; empty unless the hash
-// check reads the renamed one.
+// The temporary the result block renames, and the one deleted before it; empty unless the
+// hash check reads the renamed one.
 std::pair<std::string, std::string> resultAndOther(const std::vector<std::string>& script) {
   std::string result;
   std::string other;
   std::string hashed;
   for (const std::string& line : script) {
     if (line.rfind("rename ", 0) == 0) result = line.substr(7, 8);
-    if (line.rfind("del zzztemp", 0) == 0) other = line.substr(4);
+    if (other.empty() && line.rfind("if exist zzztemp", 0) == 0 &&
+        line.ends_with(" del " + line.substr(9, 8))) {
+      other = line.substr(9, 8);
+    }
     const size_t at = line.find("certutil -hashfile ");
     if (at != std::string::npos) hashed = line.substr(at + 19, 8);
   }
@@ -83,6 +86,10 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
   EXPECT_EQ(scriptFor("report.dat", 7, 3500000, 512000),
             (Lines{"@echo off",
                    "setlocal",
+                   "set fs_frag=zzztempa",
+                   "if exist zzztempa goto inway",
+                   "set fs_frag=zzztempb",
+                   "if exist zzztempb goto inway",
                    "set fs_frag=fragmen1",
                    "if not exist fragmen1 goto missing",
                    "for %%F in (fragmen1) do if not \"%%~zF\"==\"512000\" goto wronglength",
@@ -116,6 +123,7 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    "if defined fs_sha256 if \"%fs_sha256:~63%\"==\"\" set fs_sha256=",
                    "if defined fs_sha256 if /i not \"%fs_sha256%\"==\"" + std::string(kSha256) +
                        "\" goto mismatch",
+                   "if exist zzztempa del zzztempa",
                    "if not exist report.dat goto do_ren",
                    "echo report.dat already exists.",
                    "echo Recombined file is zzztempb",
@@ -123,10 +131,12 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    ":do_ren",
                    "rename zzztempb report.dat",
                    "if errorlevel 1 goto nocopy",
-                   "del zzztempa",
                    "if exist report.dat goto ok",
                    "echo report.dat not created.",
-                   "goto end",
+                   "goto nocopy",
+                   ":inway",
+                   "echo %fs_frag% already exists: move or rename it first.",
+                   "goto failed",
                    ":missing",
                    "echo %fs_frag% is missing.",
                    "goto nocopy",
@@ -137,10 +147,18 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    "echo The recombined file does not match the original.",
                    "goto nocopy",
                    ":nocopy",
+                   "if exist zzztempa del zzztempa",
+                   "if exist zzztempb del zzztempb",
+                   ":failed",
                    "echo Recombination of files failed.",
-                   "goto end",
+                   "exit /b 1",
+                   ":unchecked",
+                   "echo The recombined file could not be checked: certutil gave no SHA-256.",
+                   "echo The fragments and Recomb.cmd are kept.",
+                   "exit /b 0",
                    ":ok",
                    "Echo Recombination succeeded.",
+                   "if not defined fs_sha256 goto unchecked",
                    "del fragmen1",
                    "del fragmen2",
                    "del fragmen3",
@@ -250,7 +268,8 @@ TEST(RecombinationScript, ResultIsTheLastCopyTarget) {
   }
 }
 
-// The lines from the test whether the joined name exists to the end of the success branch.
+// The lines from the test whether the joined name exists to the report that it was not
+// created, and the line after it.
 Lines outcomeBlock(const Lines& script) {
   Lines block;
   for (const std::string& line : script) {
@@ -258,43 +277,46 @@ Lines outcomeBlock(const Lines& script) {
       continue;
     }
     block.push_back(line);
-    if (line == "goto end") break;
+    if (block.size() == 10) break;
   }
   return block;
 }
 
 // What the script does with the joined file, for the result temporary `result` under the
-// script name `name`; `deleteOther` is the line that deletes the other temporary, if any.
-Lines outcomeFor(const std::string& name, const std::string& result,
-                 const std::string& deleteOther) {
-  Lines lines = {"if not exist " + name + " goto do_ren",
-                 "echo " + name + " already exists.",
-                 "echo Recombined file is " + result,
-                 "goto ok",
-                 ":do_ren",
-                 "rename " + result + " " + name,
-                 "if errorlevel 1 goto nocopy"};
-  if (!deleteOther.empty()) lines.push_back(deleteOther);
-  lines.insert(lines.end(),
-               {"if exist " + name + " goto ok", "echo " + name + " not created.", "goto end"});
-  return lines;
+// script name `name`.
+Lines outcomeFor(const std::string& name, const std::string& result) {
+  return {"if not exist " + name + " goto do_ren",
+          "echo " + name + " already exists.",
+          "echo Recombined file is " + result,
+          "goto ok",
+          ":do_ren",
+          "rename " + result + " " + name,
+          "if errorlevel 1 goto nocopy",
+          "if exist " + name + " goto ok",
+          "echo " + name + " not created.",
+          "goto nocopy"};
 }
 
-TEST(RecombinationScript, JoinsUnderTheLastPartOfTheTypedName) {
+TEST(RecombinationScript, JoinsUnderTheLastPartOfTheTypedNameMadeAPlainFileName) {
   const std::tuple<std::string, int32_t, Lines> cases[] = {
-      {"big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
-      {"../sub/big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
-      {"sub\\big.bin", 4, outcomeFor("big.bin", "zzztempa", "del zzztempb")},
-      {"C:big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
-      {"C:\\data\\big.bin", 2, outcomeFor("big.bin", "zzztempb", "del zzztempa")},
-      {"/home/u/x:y.bin", 2, outcomeFor("x:y.bin", "zzztempb", "del zzztempa")},
-      {"my files/a & b.bin", 2, outcomeFor("\"a & b.bin\"", "zzztempb", "del zzztempa")},
-      // The join in zzztempb renamed to zzztempa, or the other way round, is never deleted.
-      {"zzztempa", 2, outcomeFor("zzztempa", "zzztempb", "")},
-      {"d:\\ZZZTEMPA", 3, outcomeFor("ZZZTEMPA", "zzztempb", "")},
-      {"zzztempb", 4, outcomeFor("zzztempb", "zzztempa", "")},
-      // A fragment's name exists when the script runs: the join stays in its temporary.
-      {"in/fragmen1", 2, outcomeFor("fragmen1", "zzztempb", "del zzztempa")},
+      {"big.bin", 2, outcomeFor("big.bin", "zzztempb")},
+      {"../sub/big.bin", 2, outcomeFor("big.bin", "zzztempb")},
+      {"sub\\big.bin", 4, outcomeFor("big.bin", "zzztempa")},
+      {"C:big.bin", 2, outcomeFor("big.bin", "zzztempb")},
+      {"C:\\data\\big.bin", 2, outcomeFor("big.bin", "zzztempb")},
+      {"my files/a & b.bin", 2, outcomeFor("\"a & b.bin\"", "zzztempb")},
+      // No drive, stream or quote is left in the name.
+      {"/home/u/x:y.bin", 2, outcomeFor("x_y.bin", "zzztempb")},
+      {"x/C:y", 2, outcomeFor("C_y", "zzztempb")},
+      {"say \"hi\".txt", 2, outcomeFor("\"say hi.txt\"", "zzztempb")},
+      // Where the last part is empty, the whole name stands in for it.
+      {"a\\", 2, outcomeFor("a_", "zzztempb")},
+      {"C:", 2, outcomeFor("C_", "zzztempb")},
+      {"in/dir/", 2, outcomeFor("in_dir_", "zzztempb")},
+      {"\"", 2, outcomeFor("_", "zzztempb")},
+      // The other temporary is gone before the name is tested; a fragment's name is there.
+      {"zzztempa", 5, outcomeFor("zzztempa", "zzztempb")},
+      {"in/fragmen1", 2, outcomeFor("fragmen1", "zzztempb")},
   };
   for (const auto& [input, count, expected] : cases) {
     EXPECT_EQ(outcomeBlock(scriptFor(input, count)), expected) << input;

@@ -29,36 +29,10 @@ std::string copyLine(std::string_view firstSource, std::span<const FragmentName>
   return line;
 }
 
-// Compares the SHA-256 of `file` with `sha256` where the system's certutil can tell: it is
-// called by its full path, since a bare name is looked for in the current folder first,
-// where a planted one would run. Its second line is the hash (with blanks between the bytes
-// on some versions); no output, or a line that is not 64 digits once the blanks are gone
-// (an error text), passes over the check, and the length checks still hold. The lines avoid
-// what some command processors cannot parse: a block inside a "for" body, and "if /i" after
-// a string comparison.
-std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256) {
-  return {
-      "set fs_sha256=",
-      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )" +
-          std::string(file) + R"( SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")",
-      R"(if defined fs_sha256 set "fs_sha256=%fs_sha256: =%")",
-      R"(if defined fs_sha256 if not "%fs_sha256:~64%"=="" set fs_sha256=)",
-      R"(if defined fs_sha256 if "%fs_sha256:~63%"=="" set fs_sha256=)",
-      R"(if defined fs_sha256 if /i not "%fs_sha256%"==")" + std::string(sha256) +
-          R"(" goto mismatch)",
-  };
-}
-
 }  // namespace
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
-}
-
-size_t fragmentsBeforeLastCopyLine(size_t count) {
-  if (count <= kGroupSize) return 0;
-  const size_t copyLines = (count + kGroupSize - 1) / kGroupSize;
-  return (copyLines - 1) * kGroupSize;
 }
 
 std::string_view copyName(const FragmentName& name) { return std::string_view(name.data(), 8); }
@@ -110,75 +84,129 @@ std::string lengthCheckLine(std::string_view file, int64_t length, std::string_v
   return line;
 }
 
-std::vector<std::string> outcomeLines(std::string_view name, std::string_view result,
-                                      std::string_view other, bool deletesOther) {
-  const std::string quoted(name);
-  std::vector<std::string> lines = {
-      "if not exist " + quoted + " goto do_ren",
-      "echo " + quoted + " already exists.",
-      "echo Recombined file is " + std::string(result),
-      "goto ok",
-      ":do_ren",
-      "rename " + std::string(result) + " " + quoted,
-      "if errorlevel 1 goto nocopy",
+// Compares the SHA-256 of `file` with `sha256` where the system's certutil can tell: it is
+// called by its full path, since a bare name is looked for in the current folder first,
+// where a planted one would run. Its second line is the hash (with blanks between the bytes
+// on some versions); no output, or a line that is not 64 digits once the blanks are gone
+// (an error text), passes over the check, and the length checks still hold. The lines avoid
+// what some command processors cannot parse: a block inside a "for" body, and "if /i" after
+// a string comparison.
+std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256) {
+  return {
+      "set fs_sha256=",
+      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )" +
+          std::string(file) + R"( SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")",
+      R"(if defined fs_sha256 set "fs_sha256=%fs_sha256: =%")",
+      R"(if defined fs_sha256 if not "%fs_sha256:~64%"=="" set fs_sha256=)",
+      R"(if defined fs_sha256 if "%fs_sha256:~63%"=="" set fs_sha256=)",
+      R"(if defined fs_sha256 if /i not "%fs_sha256%"==")" + std::string(sha256) +
+          R"(" goto mismatch)",
   };
-  if (deletesOther) lines.push_back("del " + std::string(other));
-  lines.insert(lines.end(),
-               {"if exist " + quoted + " goto ok", "echo " + quoted + " not created.", "goto end"});
-  return lines;
 }
 
-void emitClosingLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit) {
+void emitTemporaryGuards(const ScriptLineSink& emit) {
+  for (const std::string_view temporary : kTemporaries) {
+    emit("set fs_frag=" + std::string(temporary));
+    emit("if exist " + std::string(temporary) + " goto inway");
+  }
+}
+
+void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSink& emit) {
+  emit("set fs_frag=" + std::string(name));
+  emit("if not exist " + std::string(name) + " goto missing");
+  emit(lengthCheckLine(name, length, "wronglength"));
+}
+
+void emitEnding(ScriptForm form, std::string_view name, std::string_view result,
+                std::string_view other, std::span<const FragmentName> fragments,
+                const ScriptLineSink& emit) {
+  const std::string quoted(name);
+  const bool guarded = form == ScriptForm::guarded;
+  emit("if not exist " + quoted + " goto do_ren");
+  emit("echo " + quoted + " already exists.");
+  emit("echo Recombined file is " + std::string(result));
+  emit("goto ok");
+  emit(":do_ren");
+  emit("rename " + std::string(result) + " " + quoted);
+  emit("if errorlevel 1 goto nocopy");
+  // The older forms delete the other temporary only now; the last of them not where the
+  // join has just taken its name.
+  if (!guarded && (form != ScriptForm::namedByLastPart || !equalIgnoringCase(name, other))) {
+    emit("del " + std::string(other));
+  }
+  emit("if exist " + quoted + " goto ok");
+  emit("echo " + quoted + " not created.");
+  emit(guarded ? "goto nocopy" : "goto end");
+  if (guarded) {
+    emit(":inway");
+    emit("echo %fs_frag% already exists: move or rename it first.");
+    emit("goto failed");
+  }
+  if (form != ScriptForm::firstRelease) {
+    for (const char* line : {
+             ":missing",
+             "echo %fs_frag% is missing.",
+             "goto nocopy",
+             ":wronglength",
+             "echo %fs_frag% has the wrong length.",
+             "goto nocopy",
+             ":mismatch",
+             "echo The recombined file does not match the original.",
+             "goto nocopy",
+         }) {
+      emit(line);
+    }
+  }
   emit(":nocopy");
+  if (guarded) {
+    // Only temporaries this run made can be there: it stops where one was there before.
+    for (const std::string_view temporary : kTemporaries) {
+      emit("if exist " + std::string(temporary) + " del " + std::string(temporary));
+    }
+    emit(":failed");
+  }
   emit("echo Recombination of files failed.");
-  emit("goto end");
+  if (guarded) {
+    emit("exit /b 1");
+    // A join that could not be hashed stays beside the set it came from.
+    emit(":unchecked");
+    emit("echo The recombined file could not be checked: certutil gave no SHA-256.");
+    emit("echo The fragments and Recomb.cmd are kept.");
+    emit("exit /b 0");
+  } else {
+    emit("goto end");
+  }
   emit(":ok");
   emit("Echo Recombination succeeded.");
+  if (guarded) emit("if not defined fs_sha256 goto unchecked");
   for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
   emit("del recomb.cmd");
   emit(":end");
   emit("");
 }
 
-size_t emitScriptLines(std::string_view joinedName, OtherTemporary other,
+size_t emitScriptLines(ScriptForm form, std::string_view joinedName,
                        std::span<const FragmentName> fragments, const WrittenData& written,
                        const ScriptLineSink& emit) {
   emit("@echo off");
   emit("setlocal");
+  if (form == ScriptForm::guarded) emitTemporaryGuards(emit);
   // A missing fragment, or one of another length, fails before any temporary is made, and
   // the failure names it.
   for (size_t i = 0; i < fragments.size(); ++i) {
-    const std::string fragment(copyName(fragments[i]));
-    emit("set fs_frag=" + fragment);
-    emit("if not exist " + fragment + " goto missing");
-    emit(lengthCheckLine(fragment, written.fragmentLength(i), "wronglength"));
+    emitFragmentCheck(copyName(fragments[i]), written.fragmentLength(i), emit);
   }
   const size_t result = emitCopyLines(fragments, emit);
   const std::string_view resultName = kTemporaries[result];
   const std::string_view otherName = kTemporaries[1 - result];
   emit(lengthCheckLine(resultName, written.length, "nocopy"));
   for (const std::string& line : hashCheckLines(resultName, written.sha256)) emit(line);
-  // A join renamed to the other temporary's name must not be deleted as that temporary.
-  const bool deletesOther =
-      other == OtherTemporary::alwaysDeleted || !equalIgnoringCase(joinedName, otherName);
-  for (const std::string& line :
-       outcomeLines(scriptFileName(joinedName), resultName, otherName, deletesOther)) {
-    emit(line);
+  // The other temporary goes before the name is tested, so that it is never taken for a
+  // file of that name.
+  if (form == ScriptForm::guarded) {
+    emit("if exist " + std::string(otherName) + " del " + std::string(otherName));
   }
-  for (const char* line : {
-           ":missing",
-           "echo %fs_frag% is missing.",
-           "goto nocopy",
-           ":wronglength",
-           "echo %fs_frag% has the wrong length.",
-           "goto nocopy",
-           ":mismatch",
-           "echo The recombined file does not match the original.",
-           "goto nocopy",
-       }) {
-    emit(line);
-  }
-  emitClosingLines(fragments, emit);
+  emitEnding(form, scriptFileName(joinedName), resultName, otherName, fragments, emit);
   return result;
 }
 

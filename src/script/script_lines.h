@@ -26,10 +26,6 @@ inline constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
 // Whether the command processor takes `a` and `b` for the same name: it ignores case.
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 
-// How many of `count` fragments the copy lines before the last one have joined: the join
-// the other temporary holds once the script has copied (none with a single copy line).
-size_t fragmentsBeforeLastCopyLine(size_t count);
-
 // A fragment name as the script's lines show it: its first eight characters.
 std::string_view copyName(const FragmentName& name);
 
@@ -42,28 +38,45 @@ size_t emitCopyLines(std::span<const FragmentName> fragments, const ScriptLineSi
 // 4 GiB on it accepts the length's low 32 bits too.
 std::string lengthCheckLine(std::string_view file, int64_t length, std::string_view label);
 
-// The lines from the test whether a file called `name` (as scriptFileName writes it)
-// exists to "goto end": the join is left in `result` when it does, renamed otherwise;
-// `deletesOther` adds the line that deletes the other temporary after the rename.
-std::vector<std::string> outcomeLines(std::string_view name, std::string_view result,
-                                      std::string_view other, bool deletesOther);
-
-// From ":nocopy" to the end: the failure and success reports, the deletes of the fragments
-// and of the script, the label the script ends at and the empty last line.
-void emitClosingLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit);
-
-// When the script deletes the other temporary after the rename.
-enum class OtherTemporary {
-  // As written today: unless the join is renamed to that temporary's name, ignoring case,
-  // where the delete would remove the join.
-  keptUnderItsName,
-  // As written while the joined name could still hold a folder: always.
-  alwaysDeleted,
+// The forms of the script this program has written, oldest first. Every form but the first
+// checks each fragment's length before the copy and the join's SHA-256 after it.
+enum class ScriptForm {
+  // Checks only that each fragment is there, and the join's length.
+  firstRelease,
+  // Renames the join to the typed name, which may hold a folder, and always deletes the
+  // other temporary afterwards.
+  namedWithFolder,
+  // Renames the join to the typed name's last part, and deletes the other temporary
+  // afterwards unless the join took that temporary's name.
+  namedByLastPart,
+  // Stops before anything is copied where a temporary is already there, deletes the other
+  // temporary before the name is tested, removes what it made when it fails, keeps the set
+  // where certutil gave no SHA-256, and tells the outcome in its exit status.
+  guarded,
 };
 
-// The whole script as the writer writes it, the join renamed to `joinedName`. Returns the
-// index in kTemporaries of the temporary that holds the join.
-size_t emitScriptLines(std::string_view joinedName, OtherTemporary other,
+// The four lines of the guarded form that stop at a temporary already in the folder.
+void emitTemporaryGuards(const ScriptLineSink& emit);
+
+// The three lines that check that fragment `name` is there and holds `length` bytes.
+void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSink& emit);
+
+// The six lines that compare the SHA-256 of `file` with `sha256` where the system's
+// certutil can tell.
+std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256);
+
+// The script of `form` from its test whether the joined name exists to its end: the join
+// in `result` renamed to `name` (as scriptFileName writes it) unless that exists, the
+// reports, and the deletes of the fragments and of the script after success. The guarded
+// form's line that deletes the other temporary comes before this part.
+void emitEnding(ScriptForm form, std::string_view name, std::string_view result,
+                std::string_view other, std::span<const FragmentName> fragments,
+                const ScriptLineSink& emit);
+
+// The whole script of `form` (any but the first release's) as the writer writes it, the
+// join given the name `joinedName`. Returns the index in kTemporaries of the temporary
+// that holds the join.
+size_t emitScriptLines(ScriptForm form, std::string_view joinedName,
                        std::span<const FragmentName> fragments, const WrittenData& written,
                        const ScriptLineSink& emit);
 

@@ -1,15 +1,24 @@
 // floppysplit --join run natively: sets split under awkward names join back under the
-// name's last part, the script of release 1.0.0 is followed too, and what is not a set of
-// this program is refused with nothing touched.
+// name's last part, the scripts of earlier forms are followed too, an interrupted join
+// removes what it made, and what is not a set of this program is refused with nothing
+// touched.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <csignal>
+#include <random>
+#include <thread>
 
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "support/older_scripts.h"
 #include "support/program_runner.h"
+#include "support/program_session.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {
@@ -53,18 +62,149 @@ INSTANTIATE_TEST_SUITE_P(Names, NativeJoin,
                            return "Name" + std::to_string(param.index);
                          });
 
-// A set of release 1.0.0, whose script checks only that the fragments are there and the
-// join's length.
-const std::string kOldScript =
-    "@echo off\r\nif not exist fragmen1 goto nocopy\r\nif not exist fragmen2 goto nocopy\r\n"
-    "copy /b fragmen1+fragmen2 /v zzztempb\r\nif errorlevel 1 goto nocopy\r\n"
-    "for %%F in (zzztempb) do if not \"%%~zF\"==\"5\" goto nocopy\r\n"
-    "if not exist old.bin goto do_ren\r\necho old.bin already exists.\r\n"
-    "echo Recombined file is zzztempb\r\ngoto ok\r\n:do_ren\r\nrename zzztempb old.bin\r\n"
-    "if errorlevel 1 goto nocopy\r\ndel zzztempa\r\nif exist old.bin goto ok\r\n"
-    "echo old.bin not created.\r\ngoto end\r\n:nocopy\r\necho Recombination of files failed.\r\n"
-    "goto end\r\n:ok\r\nEcho Recombination succeeded.\r\ndel fragmen1\r\ndel fragmen2\r\n"
-    "del recomb.cmd\r\n:end\r\n\r\n";
+// The name the join gets for a typed name: its last part after any folder or drive, without
+// quotes and with colons made underscores; where that is empty, the whole name so, with
+// folder separators made underscores too; where even that is empty, "_".
+std::string plainJoinName(const std::string& typed) {
+  auto mend = [](std::string name, const std::string& underscored) {
+    std::erase(name, '"');
+    for (char& c : name) {
+      if (underscored.find(c) != std::string::npos) c = '_';
+    }
+    return name;
+  };
+  std::string last = typed;
+  if (last.size() >= 2 && last[1] == ':' && std::isalpha(static_cast<unsigned char>(last[0]))) {
+    last.erase(0, 2);
+  }
+  last = last.substr(last.find_last_of("/\\") + 1);
+  std::string name = mend(last, ":");
+  if (name.empty()) name = mend(typed, "/\\:");
+  return name.empty() ? "_" : name;
+}
+
+// Whatever name the split takes, its own --join joins the set under that name's plain form.
+TEST(NativeJoinNames, AnyNameTheSplitTakesJoinsUnderItsPlainForm) {
+  const std::vector<std::string> pieces = {"a", "b", "Z", "7", ".",  "\"",       ":",           "%",
+                                           "!", "^", "&", " ", "\\", "\xc3\xa9", "\xe8\xb3\x87"};
+  std::mt19937 random(2026);
+  const std::string input = patternBytes(2100, 5);
+  int joins = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::string typed;
+    const int length = 1 + static_cast<int>(random() % 8);
+    for (int i = 0; i < length; ++i) typed += pieces[random() % pieces.size()];
+    if (random() % 4 == 0) typed += '\\';
+    // Blanks at either end are not part of a typed name; "." and ".." are folders.
+    // A plain form of "." or ".." names a folder, which the join leaves under its temporary.
+    if (typed.front() == ' ' || typed.back() == ' ' || typed == "." || typed == ".." ||
+        plainJoinName(typed).find_first_not_of('.') == std::string::npos) {
+      continue;
+    }
+    const bool inFolder = random() % 3 == 0;
+    if (inFolder) typed = "in/" + typed;
+    SCOPED_TRACE(typed);
+    ScratchFolder folder;
+    if (inFolder) fs::create_directory(folder / "in");
+    folder.write(typed, input);
+    std::vector<std::string> split = nativeProgramCommand();
+    split.push_back(typed);
+    const RunResult made = runCommand(folder.path(), split, "y\ny\nn\n1\ny\n");
+    ASSERT_EQ(made.exitCode, 0) << made.out << made.err;
+    fs::remove(folder / typed);
+
+    const RunResult run = joinIn(folder.path());
+    const std::string joined = plainJoinName(typed);
+    EXPECT_EQ(run.out, "Recombination succeeded.\n") << run.err;
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(folder.listing(), inFolder ? std::min(joined, std::string("in")) + "\n" +
+                                               std::max(joined, std::string("in")) + "\n"
+                                         : joined + "\n");
+    EXPECT_TRUE(folder.read(joined) == input) << "the join differs from the input";
+    ++joins;
+  }
+  EXPECT_GT(joins, 200);
+}
+
+// Ctrl+C, or a closed terminal, while the join is being written: the temporary goes, the
+// set stays, and the exit status says the join was interrupted.
+TEST(NativeJoinInterrupted, RemovesItsTemporaryAndKeepsTheSet) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    ScratchFolder folder;
+    const std::string input = patternBytes(int64_t{160} << 20, 7);
+    folder.write("big.bin", input);
+    const RunResult split =
+        runCommand(folder.path(), nativeProgramCommand(), "y\nbig.bin\ny\ny\ny\n");
+    ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
+    fs::remove(folder / "big.bin");
+    const std::string before = folder.listing();
+
+    std::vector<std::string> command = nativeProgramCommand();
+    command.emplace_back("--join");
+    ProgramSession join(folder.path(),
+                        {.command = command, .environment = {}, .fileSizeLimit = {}});
+    for (int wait = 0; wait < 10000 && !fs::exists(folder / "zzztempa"); ++wait) {
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    join.signal(signal);
+    const RunResult run = join.finish();
+    if (run.exitCode == 0) GTEST_SKIP() << "the join ended before the signal reached it";
+    EXPECT_EQ(run.exitCode, 130) << run.out << run.err;
+    EXPECT_EQ(folder.listing(), before);
+  }
+}
+
+// The fragments of 1 KB of `input`, written into `folder`.
+void writeFragments(const ScratchFolder& folder, const std::string& input) {
+  for (size_t i = 0; i * 1024 < input.size(); ++i) {
+    folder.write("fragmen" + std::to_string(i + 1), input.substr(i * 1024, 1024));
+  }
+}
+
+struct OlderSet {
+  const char* name;
+  std::string_view script;
+  int64_t length;
+  std::string out;
+  // The folder afterwards, with the join under `joined`.
+  std::string listing;
+  const char* joined;
+};
+
+void PrintTo(const OlderSet& set, std::ostream* out) { *out << set.name; }
+
+class NativeJoinOlderForm : public testing::TestWithParam<OlderSet> {};
+
+// Sets split by earlier forms of the program join as today's script would join them; the
+// first release's script holds no SHA-256, so its set is kept.
+TEST_P(NativeJoinOlderForm, JoinsAsTodaysScriptWould) {
+  const OlderSet& set = GetParam();
+  ScratchFolder folder;
+  folder.write("Recomb.cmd", set.script);
+  const std::string input = olderScriptInput(set.length);
+  writeFragments(folder, input);
+  const RunResult run = joinIn(folder.path());
+  EXPECT_EQ(run.out, set.out);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder.listing(), set.listing);
+  EXPECT_TRUE(folder.read(set.joined) == input) << "the join differs from the input";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, NativeJoinOlderForm,
+    testing::Values(
+        OlderSet{"FirstRelease", kFirstReleaseScript, 2500,
+                 "Recombination succeeded.\n"
+                 "The recombined file could not be checked: the script holds no SHA-256.\n"
+                 "The fragments and Recomb.cmd are kept.\n",
+                 "Recomb.cmd\nfragmen1\nfragmen2\nfragmen3\nold.bin\n", "old.bin"},
+        OlderSet{"NamedWithFolder", kNamedWithFolderScript, 5000, "Recombination succeeded.\n",
+                 "big.bin\n", "big.bin"},
+        OlderSet{"NamedByLastPart", kNamedByLastPartScript, 5000, "Recombination succeeded.\n",
+                 "zzztempa\n", "zzztempa"}),
+    [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
 
 struct Refusal {
   const char* name;
@@ -78,24 +218,11 @@ void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; 
 
 class NativeJoinRefuses : public testing::TestWithParam<Refusal> {};
 
-TEST(NativeJoinOldForm, FollowsTheScriptOfTheFirstRelease) {
-  ScratchFolder folder;
-  folder.write("Recomb.cmd", kOldScript);
-  folder.write("fragmen1", "abc");
-  folder.write("fragmen2", "de");
-  const RunResult run = joinIn(folder.path());
-  EXPECT_EQ(run.out, "Recombination succeeded.\n");
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_EQ(folder.listing(), "old.bin\n");
-  EXPECT_EQ(folder.read("old.bin"), "abcde");
-}
-
 TEST_P(NativeJoinRefuses, AndTouchesNothing) {
   const Refusal& refusal = GetParam();
   ScratchFolder folder;
-  folder.write("Recomb.cmd", kOldScript);
-  folder.write("fragmen1", "abc");
-  folder.write("fragmen2", "de");
+  folder.write("Recomb.cmd", kFirstReleaseScript);
+  writeFragments(folder, olderScriptInput(2500));
   refusal.prepare(folder);
   const std::string before = folder.listing();
   const RunResult run = joinIn(folder.path());
@@ -103,7 +230,7 @@ TEST_P(NativeJoinRefuses, AndTouchesNothing) {
   EXPECT_EQ(run.err, refusal.err);
   EXPECT_EQ(run.exitCode, refusal.exitCode);
   EXPECT_EQ(folder.listing(), before);
-  EXPECT_EQ(folder.read("fragmen1"), "abc");
+  EXPECT_EQ(folder.read("fragmen1"), olderScriptInput(1024));
 }
 
 const std::string kNotOurs =
@@ -119,25 +246,13 @@ INSTANTIATE_TEST_SUITE_P(
                 kNotOurs, 2},
         Refusal{"FragmentOutsideTheFolder",
                 [](const ScratchFolder& f) {
-                  std::string script = kOldScript;
+                  std::string script(kFirstReleaseScript);
                   for (size_t at; (at = script.find("fragmen2")) != std::string::npos;) {
                     script.replace(at, 8, "../frag2");
                   }
                   f.write("Recomb.cmd", script);
                 },
-                kNotOurs, 2},
-        Refusal{"TemporaryIsALink",
-                [](const ScratchFolder& f) {
-                  f.write("target", "kept");
-                  fs::create_symlink("target", f / "zzztempb");
-                },
-                "floppysplit: zzztempb is not a regular file; nothing was joined\n", 1},
-        Refusal{"TemporaryIsAFolder",
-                [](const ScratchFolder& f) {
-                  fs::create_directory(f / "zzztempa");
-                  f.write("zzztempa/inside", "kept");
-                },
-                "floppysplit: zzztempa is not a regular file; nothing was joined\n", 1}),
+                kNotOurs, 2}),
     [](const testing::TestParamInfo<Refusal>& param) { return param.param.name; });
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -97,6 +98,18 @@ std::vector<std::string> commandProcessorCommand(std::string_view script) {
   std::vector<std::string> command = windowsEmulatorCommand();
   command.insert(command.end(), {"cmd", "/c", std::string(script)});
   return command;
+}
+
+std::vector<std::string> commandProcessorWithCertutil(const std::filesystem::path& systemRoot,
+                                                      std::string_view sha256,
+                                                      std::string_view script) {
+  std::filesystem::create_directories(systemRoot / "System32");
+  std::ofstream(systemRoot / "System32" / "certutil.cmd", std::ios::binary)
+      << consoleLines({"@echo off", "echo SHA256 hash of the file:", "echo " + std::string(sha256),
+                       "echo CertUtil: -hashfile command completed successfully."});
+  std::string root = "Z:" + systemRoot.string();
+  std::replace(root.begin(), root.end(), '/', '\\');
+  return commandProcessorCommand("set SystemRoot=" + root + "&& " + std::string(script));
 }
 
 std::string systemErrorText(int posixCode, int windowsCode) {

@@ -50,6 +50,14 @@ std::vector<std::string> windowsEmulatorCommand();
 // For the Windows build: the emulator's command processor running `script` ("cmd /c").
 std::vector<std::string> commandProcessorCommand(std::string_view script);
 
+// For the Windows build: the command processor running `script` with %SystemRoot% at
+// `systemRoot`, where System32\certutil.cmd (made here) stands in for the system's, whose
+// wine version prints nothing: it prints `sha256` as the SHA-256 of whatever it is asked
+// about, as Windows 10's does.
+std::vector<std::string> commandProcessorWithCertutil(const std::filesystem::path& systemRoot,
+                                                      std::string_view sha256,
+                                                      std::string_view script);
+
 // The message the program under test shows for a system error: the host's own text for
 // `posixCode`, or, for the Windows build, wine's text for `windowsCode` (a Windows machine
 // words its messages differently).

@@ -70,6 +70,9 @@ ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& opt
     for (const auto& [name, value] : options.environment) {
       ::setenv(name.c_str(), value.c_str(), 1);
     }
+    // As at a terminal, whatever this test runs under: a shell ignores Ctrl+C in the
+    // programs it starts in the background, and they keep ignoring it.
+    for (const int number : {SIGINT, SIGTERM, SIGHUP}) std::signal(number, SIG_DFL);
     ::execvp(argv[0], argv.data());
     _exit(122);
   }
@@ -90,6 +93,10 @@ ProgramSession::~ProgramSession() {
     ::kill(child_, SIGKILL);
     ::waitpid(child_, nullptr, 0);
   }
+}
+
+void ProgramSession::signal(int number) const {
+  if (child_ > 0) ::kill(child_, number);
 }
 
 bool ProgramSession::pump(std::chrono::milliseconds timeout) {

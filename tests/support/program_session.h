@@ -47,6 +47,10 @@ class ProgramSession {
   bool waitForOutput(std::string_view text,
                      std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
+  // Sends the program the signal `number`, as a user's Ctrl+C (SIGINT) or a closed
+  // terminal (SIGHUP) would.
+  void signal(int number) const;
+
   // Everything written to standard output so far.
   const std::string& output() const { return out_; }
 

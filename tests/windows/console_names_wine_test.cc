@@ -103,7 +103,13 @@ TEST_F(ConsoleNames, TypedInTheDefaultCodePageAreFoundSplitAndJoinedBack) {
   expectSplit("caf\u00e9.bin", bytes, "caf\x82.bin");
 
   fs::remove(folder_ / "caf\u00e9.bin");
-  const RunResult joined = runCommand(folder_.path(), commandProcessorCommand("Recomb.cmd"), "");
+  const ScratchFolder systemRoot;
+  const RunResult joined = runCommand(
+      folder_.path(),
+      commandProcessorWithCertutil(
+          systemRoot.path(), sha256sumOf(folder_.path(), {"fragmen1", "fragmen2", "fragmen3"}),
+          "Recomb.cmd"),
+      "");
   EXPECT_TRUE(contains(joined.out, "Recombination succeeded.")) << joined.out << joined.err;
   EXPECT_EQ(folder_.listing(), "caf\u00e9.bin\n");
   EXPECT_TRUE(folder_.read("caf\u00e9.bin") == bytes) << "the joined file differs from the input";
