@@ -128,13 +128,16 @@ class ScriptReader {
   // The length of fragment `name` from its length check; nothing unless the line is that
   // check as the writer writes it.
   std::optional<int64_t> checkedLength(std::string_view name);
+  // Takes the lines that check fragment `name`, the next one, and notes its length.
+  bool takeFragmentCheck(const std::string& name);
   bool readHashCheck();
   bool readEnding();
 
   LineSource& lines_;
   RecombinationPlan plan_;
-  // What the fragments' length checks add up to.
+  // What the fragments' length checks add up to, and the last one's.
   int64_t checkedTotal_ = 0;
+  int64_t lastLength_ = 0;
 };
 
 bool ScriptReader::take(std::string_view expected) {
@@ -164,47 +167,51 @@ std::optional<int64_t> ScriptReader::checkedLength(std::string_view name) {
   return length;
 }
 
-bool ScriptReader::readFragments() {
-  // The first name tells how many digits every number has.
-  const bool checksLengths = plan_.form != ScriptForm::firstRelease;
-  const std::string_view lead = checksLengths ? "set fs_frag=" : "if not exist ";
-  const std::optional<std::string_view> first = lines_.peek();
-  if (!first || !first->starts_with(lead)) return false;
-  int32_t digits = 1;
-  while (digits <= kMaxNameDigits &&
-         first->substr(lead.size(), 8) != copyName(makeFragmentName(1, digits))) {
-    ++digits;
+bool ScriptReader::takeFragmentCheck(const std::string& name) {
+  if (plan_.form == ScriptForm::firstRelease) return take("if not exist " + name + " goto nocopy");
+  if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
+    return false;
   }
-  if (digits > kMaxNameDigits) return false;
-  int64_t previous = 0;
+  const std::optional<int64_t> length = checkedLength(name);
+  if (!length) return false;
+  // Every fragment holds the first one's length until the bytes run out: then one holds
+  // what is left, and any after it nothing.
+  if (plan_.fragments.empty()) {
+    plan_.fragmentSize = *length;
+  } else if (*length > *plan_.fragmentSize || (lastLength_<*plan_.fragmentSize&& * length> 0)) {
+    return false;
+  }
+  if (checkedTotal_ > std::numeric_limits<int64_t>::max() - *length) return false;
+  lastLength_ = *length;
+  checkedTotal_ += *length;
+  return true;
+}
+
+// How many digits every fragment number has, as the first fragment's name after `lead` in
+// `line` tells.
+std::optional<int32_t> digitsOfFirstName(std::string_view line, std::string_view lead) {
+  if (!line.starts_with(lead)) return std::nullopt;
+  for (int32_t digits = 1; digits <= kMaxNameDigits; ++digits) {
+    if (line.substr(lead.size(), 8) == copyName(makeFragmentName(1, digits))) return digits;
+  }
+  return std::nullopt;
+}
+
+bool ScriptReader::readFragments() {
+  const std::string_view lead =
+      plan_.form == ScriptForm::firstRelease ? "if not exist " : "set fs_frag=";
+  const std::optional<std::string_view> first = lines_.peek();
+  const std::optional<int32_t> digits = first ? digitsOfFirstName(*first, lead) : std::nullopt;
+  if (!digits) return false;
   for (int32_t index = 1;; ++index) {
-    const FragmentName fragment = makeFragmentName(index, digits);
-    const std::string name(copyName(fragment));
-    if (checksLengths) {
-      if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
-        return false;
-      }
-      const std::optional<int64_t> length = checkedLength(name);
-      if (!length) return false;
-      // Every fragment holds the first one's length until the bytes run out: then one holds
-      // what is left, and any after it nothing.
-      if (index == 1) {
-        plan_.fragmentSize = *length;
-      } else if (*length > *plan_.fragmentSize || (previous<*plan_.fragmentSize&& * length> 0)) {
-        return false;
-      }
-      if (checkedTotal_ > std::numeric_limits<int64_t>::max() - *length) return false;
-      previous = *length;
-      checkedTotal_ += *length;
-    } else if (!take("if not exist " + name + " goto nocopy")) {
-      return false;
-    }
+    const FragmentName fragment = makeFragmentName(index, *digits);
+    if (!takeFragmentCheck(std::string(copyName(fragment)))) return false;
     plan_.fragments.push_back(fragment);
     const std::optional<std::string_view> next = lines_.peek();
     if (!next || !next->starts_with(lead)) break;
     if (index == std::numeric_limits<int32_t>::max()) return false;
   }
-  return fragmentDigitCount(static_cast<int32_t>(plan_.fragments.size())) == digits;
+  return fragmentDigitCount(static_cast<int32_t>(plan_.fragments.size())) == *digits;
 }
 
 bool ScriptReader::readHashCheck() {
