@@ -47,28 +47,33 @@ std::string binarySize(int64_t bytes) {
 }
 
 std::string progressText(const Progress& progress, int32_t columns, int64_t stepSeconds) {
-  const double done = static_cast<double>(progress.copied) + static_cast<double>(progress.hashed) +
-                      static_cast<double>(progress.checked);
-  const double all = 3 * static_cast<double>(progress.total);
-  const int percent = all > 0 ? static_cast<int>(std::min(100.0, 100 * done / all)) : 100;
-  const std::string ofAll = " of " + std::to_string(progress.fragments);
+  const std::string fragment =
+      std::to_string(progress.fragment) + " of " + std::to_string(progress.fragments);
+  const double part = progress.total > 0
+                          ? static_cast<double>(progress.done) / static_cast<double>(progress.total)
+                          : 1;
+  const std::string share = ": " + binarySize(progress.done) + " of " + binarySize(progress.total) +
+                            " (" + std::to_string(static_cast<int>(100 * std::min(part, 1.0))) +
+                            "%)";
   std::string text;
   switch (progress.step) {
     case ProgressStep::writing:
-      text = "Writing fragment " + std::to_string(progress.fragment) + ofAll + ": " +
-             binarySize(progress.copied) + " of " + binarySize(progress.total);
+      text = "Writing fragment " + fragment + share;
       break;
     case ProgressStep::flushing:
       text = "Flushing " + std::to_string(progress.fragments) +
              " fragments to the medium: " + std::to_string(stepSeconds) + " s";
       break;
     case ProgressStep::checking:
-      text = "Checking fragment " + std::to_string(progress.fragment) + ofAll +
-             " on the medium: " + binarySize(progress.checked) + " of " +
-             binarySize(progress.total);
+      text = "Checking fragment " + fragment + " on the medium" + share;
+      break;
+    case ProgressStep::joining:
+      text = "Joining fragment " + fragment + share;
+      break;
+    case ProgressStep::checkingJoin:
+      text = "Checking the join on the medium" + share;
       break;
   }
-  text += " (" + std::to_string(percent) + "%)";
   text.resize(std::min(text.size(), static_cast<size_t>(std::max(columns, 0))));
   return text;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The progress line a person at a terminal sees while fragments are written: one line on
+// The progress line a person at a terminal sees while fragments are written or joined: one line on
 // standard error, redrawn in place with a carriage return. Nothing is shown when standard
 // error is not a terminal, so pipes, files and every captured transcript stay exactly as
 // they are. The line appears once the copying has lasted a second, is redrawn at most four
@@ -15,17 +15,16 @@
 namespace floppysplit {
 
 // What the work is busy with: writing the fragments (and reading each back for the
-// SHA-256), waiting until they are on the medium, reading them back from the medium.
-enum class ProgressStep { writing, flushing, checking };
+// SHA-256), waiting until they are on the medium, reading them back from the medium; or,
+// for a join, copying the fragments into it and reading it back from the medium.
+enum class ProgressStep { writing, flushing, checking, joining, checkingJoin };
 
-// How far the work has come.
+// How far the step has come.
 struct Progress {
-  int32_t fragment = 0;   // the fragment being written or checked, counted from 1
+  int32_t fragment = 0;   // the fragment being written, checked or joined, counted from 1
   int32_t fragments = 0;  // how many there are
-  int64_t copied = 0;     // input bytes copied into fragments
-  int64_t hashed = 0;     // fragment bytes read back for their SHA-256
-  int64_t total = 0;      // input bytes to copy (and to read back, twice)
-  int64_t checked = 0;    // fragment bytes read back from the medium
+  int64_t done = 0;       // bytes this step has done
+  int64_t total = 0;      // bytes this step has to do
   ProgressStep step = ProgressStep::writing;
 };
 
@@ -33,8 +32,8 @@ struct Progress {
 std::string binarySize(int64_t bytes);
 
 // The line's text, cut to `columns` characters; `stepSeconds` is how long the step has
-// lasted. The percentage counts the three passes over the data: the copy, the read-back for
-// the SHA-256 and the read-back from the medium.
+// lasted. The percentage is the step's own: the bytes it has done of the bytes it has to
+// do. Waiting for the medium has no such count, and shows how long it has waited.
 std::string progressText(const Progress& progress, int32_t columns, int64_t stepSeconds = 0);
 
 // Draws progress lines through `write`; the time comes from `clock`, in milliseconds.

@@ -26,18 +26,25 @@ TEST(ProgressLine, SizesAreInBinaryUnits) {
   for (const auto& [bytes, text] : cases) EXPECT_EQ(binarySize(bytes), text) << bytes;
 }
 
-TEST(ProgressLine, TextCountsTheThreePassesAndIsCutToTheWidth) {
-  const Progress progress{12, 737, 17825792, 16777216, 1073741824};
+TEST(ProgressLine, TextShowsEachStepsOwnShareAndIsCutToTheWidth) {
+  const Progress progress{12, 737, 17825792, 1073741824};
   EXPECT_EQ(progressText(progress, 79), "Writing fragment 12 of 737: 17.0 MiB of 1.0 GiB (1%)");
   EXPECT_EQ(progressText(progress, 20), "Writing fragment 12 ");
-  EXPECT_EQ(progressText({3, 3, 3000000, 0, 3000000}, 79),
-            "Writing fragment 3 of 3: 2.9 MiB of 2.9 MiB (33%)");
-  EXPECT_EQ(progressText({3, 3, 3000000, 3000000, 3000000, 0, ProgressStep::flushing}, 79, 12),
-            "Flushing 3 fragments to the medium: 12 s (66%)");
-  EXPECT_EQ(progressText({2, 3, 3000000, 3000000, 3000000, 1500000, ProgressStep::checking}, 79),
-            "Checking fragment 2 of 3 on the medium: 1.4 MiB of 2.9 MiB (83%)");
-  EXPECT_EQ(progressText({3, 3, 3000000, 3000000, 3000000, 3000000, ProgressStep::checking}, 79),
-            "Checking fragment 3 of 3 on the medium: 2.9 MiB of 2.9 MiB (100%)");
+  EXPECT_EQ(progressText({41, 42, 1024000000, 1073741824}, 79),
+            "Writing fragment 41 of 42: 976.6 MiB of 1.0 GiB (95%)");
+  EXPECT_EQ(progressText({3, 3, 3000000, 3000000}, 79),
+            "Writing fragment 3 of 3: 2.9 MiB of 2.9 MiB (100%)");
+  EXPECT_EQ(progressText({3, 3, 0, 0, ProgressStep::flushing}, 79, 12),
+            "Flushing 3 fragments to the medium: 12 s");
+  EXPECT_EQ(progressText({3, 42, 71722598, 1073741824, ProgressStep::checking}, 79),
+            "Checking fragment 3 of 42 on the medium: 68.4 MiB of 1.0 GiB (6%)");
+  EXPECT_EQ(progressText({2, 3, 1457152, 3000000, ProgressStep::joining}, 79),
+            "Joining fragment 2 of 3: 1.4 MiB of 2.9 MiB (48%)");
+  EXPECT_EQ(progressText({0, 3, 3000000, 3000000, ProgressStep::checkingJoin}, 79),
+            "Checking the join on the medium: 2.9 MiB of 2.9 MiB (100%)");
+  // Past 2^63 / 100 bytes the share still comes out right.
+  EXPECT_EQ(progressText({1, 1, int64_t{1} << 61, int64_t{1} << 62}, 79),
+            "Writing fragment 1 of 1: 2.0 EiB of 4.0 EiB (50%)");
 }
 
 TEST(ProgressLine, AppearsAfterASecondRedrawsFourTimesASecondAndErasesWhatItDrew) {
@@ -45,8 +52,8 @@ TEST(ProgressLine, AppearsAfterASecondRedrawsFourTimesASecondAndErasesWhatItDrew
   std::vector<std::string> written;
   ProgressLine line([&now] { return now; },
                     [&written](std::string_view text) { written.emplace_back(text); }, 79);
-  const Progress longer{9, 10, 1048576, 0, 10485760};
-  const Progress shorter{10, 10, 0, 0, 10485760};
+  const Progress longer{9, 10, 1048576, 10485760};
+  const Progress shorter{10, 10, 0, 10485760};
   line.update(longer);
   line.start();
   for (now = 0; now < 1000; now += 100) line.update(longer);

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "dialogue/progress_line.h"
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
 #include "script/recombination_script.h"
@@ -26,15 +26,18 @@ namespace {
 // Bytes per read: of the second thread, which hashes the fragments, and of this one, which
 // reads the join back from the medium and copies what the system does not copy by itself.
 constexpr int64_t kReadBytes = int64_t{128} << 10;
-// What the system copy is asked for: the whole file, however long.
-constexpr int64_t kWholeFile = std::numeric_limits<int64_t>::max();
+// What one system copy is asked for: short enough for the progress line to move.
+constexpr int64_t kMostPerSystemCopy = int64_t{64} << 20;
 
+// Every line of the join's own goes where the progress line stood, erased first.
 void say(const std::string& line) {
+  eraseProgress();
   std::fputs((line + "\n").c_str(), stdout);
   std::fflush(stdout);
 }
 
 int refuse(const std::string& what) {
+  eraseProgress();
   std::fputs(("floppysplit: " + what + "\n").c_str(), stderr);
   return 2;
 }
@@ -47,12 +50,14 @@ int failedRecombination() {
 // A failure the system reports: its message on standard error, then the script's last
 // line of a failure.
 int failOn(std::string_view name, Status status) {
+  eraseProgress();
   std::fputs(("floppysplit: " + std::string(name) + ": " + osErrorText(status) + "\n").c_str(),
              stderr);
   return failedRecombination();
 }
 
 int failWith(std::string_view what) {
+  eraseProgress();
   std::fputs(("floppysplit: " + std::string(what) + "\n").c_str(), stderr);
   return failedRecombination();
 }
@@ -70,8 +75,8 @@ std::string echoed(std::string_view name) {
 }
 
 // The checksum of the file open as `file` as the medium gives it back, read through `slot`
-// (kReadBytes, on a medium block).
-Status mediumChecksum(OsFile file, char* slot, uint64_t* value) {
+// (kReadBytes, on a medium block), shown on the progress line as `progress` goes.
+Status mediumChecksum(OsFile file, char* slot, Progress progress, uint64_t* value) {
   OsFile reader;
   Status status = osOpenOnMediumFrom(file, kReadBytes, &reader);
   if (status != kOk) return status;
@@ -82,6 +87,8 @@ Status mediumChecksum(OsFile file, char* slot, uint64_t* value) {
     if (status != kOk) break;
     checksum.add(slot, got);
     offset += got;
+    progress.done = offset;
+    showProgress(progress);
     if (mediumReadReachedEnd(got, kReadBytes)) break;
   }
   *value = checksum.wideValue();
@@ -89,17 +96,24 @@ Status mediumChecksum(OsFile file, char* slot, uint64_t* value) {
   return status != kOk ? status : closed;
 }
 
-// Copies `from` whole to `to` at `*toOffset`, which moves on by what was copied. The system
-// copies where it can; where it cannot, every byte goes through `buffer` (kReadBytes), and
-// `*readFailed` tells a failed read of `from` from a failed write of `to`.
-Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, bool* readFailed) {
+// Copies `from` whole to `to` at `*toOffset`, which moves on by what was copied, and shows
+// the join's length so far on the progress line as `progress`. The system copies where it
+// can; where it cannot, every byte goes through `buffer` (kReadBytes), and `*readFailed`
+// tells a failed read of `from` from a failed write of `to`.
+Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progress progress,
+                bool* readFailed) {
   *readFailed = false;
   int64_t copied = 0;
   Status status = kOk;
+  const auto show = [&] {
+    progress.done = *toOffset + copied;
+    showProgress(progress);
+  };
   for (;;) {
     int64_t part = 0;
-    status = osCopyRange(from, copied, to, *toOffset + copied, kWholeFile - copied, &part);
+    status = osCopyRange(from, copied, to, *toOffset + copied, kMostPerSystemCopy, &part);
     copied += part;
+    show();
     if (status != kOk || part == 0) break;
   }
   if (status == kOsCopyUnsupported) {
@@ -110,6 +124,7 @@ Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, bool* r
       if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
       if (status != kOk) break;
       copied += got;
+      show();
       if (got < kReadBytes) break;
     }
   }
@@ -213,13 +228,17 @@ int SetJoin::joinIntoResult() {
   hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
   // A failed open or read is the fragment's; anything else the join's.
   std::string failed = result;
+  startProgress();
   for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
     const std::string name(plan_.fragmentName(i));
     OsFile from;
     status = osOpenRegularForReading(name, &from);
     bool readFailed = status != kOk;
     if (status == kOk) {
-      status = copyFile(from, target, &joinedLength_, ownBuffer(), &readFailed);
+      const Progress progress{static_cast<int32_t>(i + 1),
+                              static_cast<int32_t>(plan_.fragments.size()), 0, plan_.joinedLength,
+                              ProgressStep::joining};
+      status = copyFile(from, target, &joinedLength_, ownBuffer(), progress, &readFailed);
       osClose(from);
     }
     if (readFailed) failed = name;
@@ -233,7 +252,10 @@ int SetJoin::checkResult() {
   if (joinedLength_ != plan_.joinedLength) return discard(failedRecombination());
   // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
-  const Status read = mediumChecksum(*result_, ownBuffer(), &readBack);
+  const Status read = mediumChecksum(*result_, ownBuffer(),
+                                     {0, static_cast<int32_t>(plan_.fragments.size()), 0,
+                                      plan_.joinedLength, ProgressStep::checkingJoin},
+                                     &readBack);
   uint64_t fragments = 0;
   std::string digest;
   std::string failed;
@@ -342,7 +364,9 @@ int joinFragmentSet() {
   osClose(file);
   if (reading.status != kOk) return failOn(script, reading.status);
   if (!reading.plan) return refuse(notOurs);
-  return SetJoin(*reading.plan).run();
+  const int exitStatus = SetJoin(*reading.plan).run();
+  eraseProgress();
+  return exitStatus;
 }
 
 }  // namespace floppysplit

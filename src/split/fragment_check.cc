@@ -30,8 +30,8 @@ void showCheckProgress(ProgressStep step) {
   const SplitJob& job = splitJob;
   const WrittenFilesProgress done = writtenFilesProgress();
   showProgress({step == ProgressStep::checking ? done.checking : job.fragmentCount,
-                job.fragmentCount, job.writtenLength, done.readBack, job.inputLength,
-                step == ProgressStep::checking ? done.checked : 0, step});
+                job.fragmentCount, step == ProgressStep::checking ? done.checked : 0,
+                job.writtenLength, step});
 }
 
 }  // namespace

@@ -75,8 +75,7 @@ void writeFragmentRecord(int32_t position, std::string_view shownName) {
 // and the input is copied up to record `nextRecord`.
 void showCopyProgress(int32_t fragment, int64_t nextRecord) {
   const SplitJob& job = splitJob;
-  showProgress({fragment, job.fragmentCount, (nextRecord - 1) * kRecordLength,
-                writtenFilesProgress().readBack, job.inputLength});
+  showProgress({fragment, job.fragmentCount, (nextRecord - 1) * kRecordLength, job.inputLength});
 }
 
 // Hands the first `length` bytes of the open fragment, now complete, on to be read back and

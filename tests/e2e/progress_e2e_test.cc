@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -61,6 +62,25 @@ TEST(ProgressOnATerminal, AppearsWhileFragmentsAreWrittenAndLeavesTheTranscript)
   EXPECT_EQ(terminal.finish(), 0);
   EXPECT_EQ(terminal.screenText(), expected);
   EXPECT_EQ(folder.read("Recomb.cmd"), piped.read("Recomb.cmd"));
+}
+
+// --join shows the same kind of line while it joins and reads the join back, and the screen
+// ends with its own lines alone.
+TEST(ProgressOnATerminal, AppearsWhileASetIsJoinedAndLeavesItsLines) {
+  ScratchFolder folder;
+  const std::string input = patternBytes(6000000, 9);
+  folder.write("big.bin", input);
+  const RunResult split =
+      runCommand(folder.path(), {FLOPPYSPLIT_FAST_CLOCK_BINARY}, "y\nbig.bin\ny\ny\ny\n");
+  ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
+  std::filesystem::remove(folder / "big.bin");
+
+  TerminalSession terminal(folder.path(), {FLOPPYSPLIT_FAST_CLOCK_BINARY, "--join"}, {});
+  EXPECT_TRUE(terminal.waitForScreen("Joining fragment")) << terminal.screen();
+  EXPECT_TRUE(terminal.waitForScreen("Recombination succeeded.")) << terminal.screen();
+  EXPECT_EQ(terminal.finish(), 0);
+  EXPECT_EQ(terminal.screenText(), "Recombination succeeded.");
+  EXPECT_TRUE(folder.read("big.bin") == input) << "the join differs from the input";
 }
 
 }  // namespace
