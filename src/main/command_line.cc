@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace floppysplit {
 
@@ -27,6 +28,36 @@ std::optional<GivenSize> parseSize(const std::string& text) {
   return GivenSize{.shown = text, .kilobytes = kilobytes};
 }
 
+enum class Option { none, endOfOptions, help, version, join, yes, size, unknown };
+
+// The option `text` names; `none` for a file.
+Option optionNamed(const std::string& text, bool slashHelp) {
+  if (text == "--") return Option::endOfOptions;
+  if (text == "--help" || text == "-h" || (slashHelp && text == "/?")) return Option::help;
+  if (text == "--version") return Option::version;
+  if (text == "--join") return Option::join;
+  if (text == "--yes") return Option::yes;
+  if (text == "--size") return Option::size;
+  return text.starts_with('-') ? Option::unknown : Option::none;
+}
+
+// What the whole command line asks for, once every argument is read.
+CommandLine settled(CommandLine line, bool joinAsked) {
+  // Help or the version wins over anything beside it: neither starts any work.
+  if (line.request != Request::dialogue) {
+    line.answers = {};
+  } else if (joinAsked) {
+    if (line.answers.file) {
+      return usageError("--join takes no file; it joins the set in the current folder");
+    }
+    if (line.answers.yes || line.answers.size) {
+      return usageError("--yes and --size answer the split's questions; --join asks none");
+    }
+    line.request = Request::join;
+  }
+  return line;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::optional<std::string>> arguments,
@@ -37,44 +68,42 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
   for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
     if (!*argument) return usageError("a name holds characters the console's code page lacks");
     const std::string& text = **argument;
-    if (!optionsEnded && text == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && (text == "--help" || text == "-h" || (slashHelp && text == "/?"))) {
-      line.request = Request::help;
-    } else if (!optionsEnded && text == "--version") {
-      line.request = Request::version;
-    } else if (!optionsEnded && text == "--join") {
-      joinAsked = true;
-    } else if (!optionsEnded && text == "--yes") {
-      line.answers.yes = true;
-    } else if (!optionsEnded && text == "--size") {
-      if (line.answers.size) return usageError("--size given twice");
-      // The size is the next argument, whatever it holds.
-      const bool sizeGiven = std::next(argument) != arguments.end() && *std::next(argument);
-      if (sizeGiven) line.answers.size = parseSize(**std::next(argument));
-      if (!line.answers.size) {
-        return usageError("--size takes a size in kilobytes, from 1 to 9223372036854775807");
-      }
-      ++argument;
-    } else if (!optionsEnded && text.starts_with('-')) {
-      return usageError("unknown option '" + text + "'");
-    } else if (line.answers.file) {
-      return usageError("more than one file named; one file is split at a time");
-    } else {
-      line.answers.file = text;
+    switch (optionsEnded ? Option::none : optionNamed(text, slashHelp)) {
+      case Option::endOfOptions:
+        optionsEnded = true;
+        break;
+      case Option::help:
+        line.request = Request::help;
+        break;
+      case Option::version:
+        line.request = Request::version;
+        break;
+      case Option::join:
+        joinAsked = true;
+        break;
+      case Option::yes:
+        line.answers.yes = true;
+        break;
+      case Option::size:
+        if (line.answers.size) return usageError("--size given twice");
+        // The size is the next argument, whatever it holds.
+        ++argument;
+        if (argument != arguments.end() && *argument) line.answers.size = parseSize(**argument);
+        if (!line.answers.size) {
+          return usageError("--size takes a size in kilobytes, from 1 to 9223372036854775807");
+        }
+        break;
+      case Option::unknown:
+        return usageError("unknown option '" + text + "'");
+      case Option::none:
+        if (line.answers.file) {
+          return usageError("more than one file named; one file is split at a time");
+        }
+        line.answers.file = text;
+        break;
     }
   }
-  // Help or the version wins over anything beside it: neither starts any work.
-  if (line.request != Request::dialogue) {
-    line.answers = {};
-  } else if (joinAsked) {
-    if (line.answers.file)
-      return usageError("--join takes no file; it joins the set in the current folder");
-    if (line.answers.yes || line.answers.size)
-      return usageError("--yes and --size answer the split's questions; --join asks none");
-    line.request = Request::join;
-  }
-  return line;
+  return settled(std::move(line), joinAsked);
 }
 
 std::string_view usageText() {
