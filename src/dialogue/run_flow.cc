@@ -26,18 +26,18 @@ constexpr std::string_view kCompletion =
 
 }  // namespace
 
-void askOrStop(std::string_view question) {
-  if (!askYesNo(question)) stopRun();
+void askOrStop(std::string_view question, std::optional<bool> given) {
+  if (!askYesNo(question, given)) stopRun();
 }
 
 void stopRun() { endRun(0); }
 
-void runFlow(const std::optional<std::string>& file) {
+void runFlow(const GivenAnswers& answers) {
   osPrepareProcess();
   writeFormatted(kDisclaimer);
-  askOrStop("Agree?");
-  selectInputFile(file);
-  splitInputFile();
+  askOrStop("Agree?", answers.yes ? std::optional(true) : std::nullopt);
+  selectInputFile(answers);
+  splitInputFile(answers);
   writeRecombinationScript();
   writeFormatted(kCompletion);
   endRun(0);

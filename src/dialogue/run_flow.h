@@ -3,18 +3,39 @@
 // and the recombination script, then the completion text. Any stage may end the run
 // early with the silent stop.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace floppysplit {
 
-// The program's whole run; ends the process. `file`, named on the command line, answers the
-// first question for the file's name.
-[[noreturn]] void runFlow(const std::optional<std::string>& file);
+// A fragment size given beforehand: the text as given, shown as if typed, and its value.
+struct GivenSize {
+  std::string shown;
+  int64_t kilobytes = 0;
+};
 
-// Asks `question`; returns on yes, ends the run silently on no.
-void askOrStop(std::string_view question);
+// Answers given before the run (on the command line), so that a script can drive it. Each
+// one is shown on the line after its question, as if typed; every other question is read
+// from the console.
+struct GivenAnswers {
+  // Answers the first question for the file's name.
+  std::optional<std::string> file;
+  // Answers yes to "Agree?" and "OK?", to "Split up this file?" for `file` only, and to the
+  // floppy size when no `size` is given. A `file` that does not exist then ends the run
+  // with exit status 1 instead of asking for another name.
+  bool yes = false;
+  // Answers no to the floppy size and gives this size.
+  std::optional<GivenSize> size;
+};
+
+// The program's whole run; ends the process.
+[[noreturn]] void runFlow(const GivenAnswers& answers);
+
+// Asks `question`, or shows `given` as its answer; returns on yes, ends the run silently on
+// no.
+void askOrStop(std::string_view question, std::optional<bool> given = std::nullopt);
 
 // The silent stop: prints nothing, closes every open file keeping it, exits with 0.
 [[noreturn]] void stopRun();

@@ -24,8 +24,13 @@ std::string questionPrompt(std::string_view question) {
   return std::string(text) + std::string(kSuffix);
 }
 
-bool askYesNo(std::string_view question) {
+bool askYesNo(std::string_view question, std::optional<bool> given) {
   const std::string prompt = questionPrompt(question);
+  if (given) {
+    writeListLine({prompt});
+    writeConsoleLine(*given ? "y" : "n");
+    return *given;
+  }
   TextField answer(kAnswerLength);
   while (true) {
     writeListLine({prompt});

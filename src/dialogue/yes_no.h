@@ -4,6 +4,7 @@
 // without any other message, until the answer starts with a yes or a no. End of input
 // while the answer is read ends the run with the error report.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,8 @@ namespace floppysplit {
 // What the question line shows after the blank that starts every list line.
 std::string questionPrompt(std::string_view question);
 
-bool askYesNo(std::string_view question);
+// With `given`, the question is not asked: it is shown with `given` on the next line as if
+// typed ("y" or "n"), and `given` is the answer.
+bool askYesNo(std::string_view question, std::optional<bool> given = std::nullopt);
 
 }  // namespace floppysplit

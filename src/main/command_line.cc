@@ -1,11 +1,61 @@
 #include "main/command_line.h"
 
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
 namespace floppysplit {
 
 namespace {
 
+constexpr size_t kMostSizeDigits = 19;
+
 CommandLine usageError(std::string error) {
-  return {.request = Request::usageError, .file = std::nullopt, .error = std::move(error)};
+  return {.request = Request::usageError, .answers = {}, .error = std::move(error)};
+}
+
+// A size in kilobytes: 1 to 19 decimal digits, no sign or blank, from 1 to 2^63-1.
+std::optional<GivenSize> parseSize(const std::string& text) {
+  if (text.empty() || text.size() > kMostSizeDigits ||
+      !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  int64_t kilobytes = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), kilobytes);
+  if (error != std::errc() || end != text.data() + text.size() || kilobytes < 1) {
+    return std::nullopt;
+  }
+  return GivenSize{.shown = text, .kilobytes = kilobytes};
+}
+
+enum class Option { none, endOfOptions, help, version, join, yes, size, unknown };
+
+// The option `text` names; `none` for a file.
+Option optionNamed(const std::string& text, bool slashHelp) {
+  if (text == "--") return Option::endOfOptions;
+  if (text == "--help" || text == "-h" || (slashHelp && text == "/?")) return Option::help;
+  if (text == "--version") return Option::version;
+  if (text == "--join") return Option::join;
+  if (text == "--yes") return Option::yes;
+  if (text == "--size") return Option::size;
+  return text.starts_with('-') ? Option::unknown : Option::none;
+}
+
+// What the whole command line asks for, once every argument is read.
+CommandLine settled(CommandLine line, bool joinAsked) {
+  // Help or the version wins over anything beside it: neither starts any work.
+  if (line.request != Request::dialogue) {
+    line.answers = {};
+  } else if (joinAsked) {
+    if (line.answers.file) {
+      return usageError("--join takes no file; it joins the set in the current folder");
+    }
+    if (line.answers.yes || line.answers.size) {
+      return usageError("--yes and --size answer the split's questions; --join asks none");
+    }
+    line.request = Request::join;
+  }
+  return line;
 }
 
 }  // namespace
@@ -15,38 +65,49 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
   CommandLine line;
   bool optionsEnded = false;
   bool joinAsked = false;
-  for (const std::optional<std::string>& argument : arguments) {
-    if (!argument) return usageError("a name holds characters the console's code page lacks");
-    const std::string& text = *argument;
-    if (!optionsEnded && text == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && (text == "--help" || text == "-h" || (slashHelp && text == "/?"))) {
-      line.request = Request::help;
-    } else if (!optionsEnded && text == "--version") {
-      line.request = Request::version;
-    } else if (!optionsEnded && text == "--join") {
-      joinAsked = true;
-    } else if (!optionsEnded && text.starts_with('-')) {
-      return usageError("unknown option '" + text + "'");
-    } else if (line.file) {
-      return usageError("more than one file named; one file is split at a time");
-    } else {
-      line.file = text;
+  for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+    if (!*argument) return usageError("a name holds characters the console's code page lacks");
+    const std::string& text = **argument;
+    switch (optionsEnded ? Option::none : optionNamed(text, slashHelp)) {
+      case Option::endOfOptions:
+        optionsEnded = true;
+        break;
+      case Option::help:
+        line.request = Request::help;
+        break;
+      case Option::version:
+        line.request = Request::version;
+        break;
+      case Option::join:
+        joinAsked = true;
+        break;
+      case Option::yes:
+        line.answers.yes = true;
+        break;
+      case Option::size:
+        if (line.answers.size) return usageError("--size given twice");
+        // The size is the next argument, whatever it holds.
+        ++argument;
+        if (argument != arguments.end() && *argument) line.answers.size = parseSize(**argument);
+        if (!line.answers.size) {
+          return usageError("--size takes a size in kilobytes, from 1 to 9223372036854775807");
+        }
+        break;
+      case Option::unknown:
+        return usageError("unknown option '" + text + "'");
+      case Option::none:
+        if (line.answers.file) {
+          return usageError("more than one file named; one file is split at a time");
+        }
+        line.answers.file = text;
+        break;
     }
   }
-  // Help or the version wins over anything beside it: neither starts any work.
-  if (line.request != Request::dialogue) {
-    line.file.reset();
-  } else if (joinAsked) {
-    if (line.file)
-      return usageError("--join takes no file; it joins the set in the current folder");
-    line.request = Request::join;
-  }
-  return line;
+  return settled(std::move(line), joinAsked);
 }
 
 std::string_view usageText() {
-  return "Usage: floppysplit [FILE]\n"
+  return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
          "       floppysplit --join\n"
          "       floppysplit --help | --version\n"
          "\n"
@@ -54,6 +115,11 @@ std::string_view usageText() {
          "in the current folder, and writes Recomb.cmd beside them, a script that joins\n"
          "them back on Windows. The dialogue asks for everything else, and for the file's\n"
          "name when none is given.\n"
+         "\n"
+         "--yes and --size answer questions beforehand, so that a script can run the split\n"
+         "without typing; each answer is shown after its question as if typed, and what\n"
+         "they leave open is read as usual. For an e-mail limit of 25 MB, which encoding\n"
+         "grows by about a third, 'floppysplit --yes --size 18000 FILE' needs no input.\n"
          "\n"
          "--join does what Recomb.cmd does, on any system: in the current folder it checks\n"
          "every fragment, joins them, reads the join back from the medium and compares it\n"
@@ -64,6 +130,11 @@ std::string_view usageText() {
          "\n"
          "  FILE         the file to split, taken whole (up to the system's path limit);\n"
          "               a name that starts with '-' follows '--'\n"
+         "  --yes        answer Y to Agree? and OK?, to Split up this file? for FILE, and,\n"
+         "               without --size, to the floppy size; a FILE that does not exist\n"
+         "               then ends the run with exit status 1\n"
+         "  --size KB    answer N to the floppy size and take fragments of KB kilobytes\n"
+         "               (1 to 9223372036854775807, 1K = 1024 bytes)\n"
          "  --join       join the fragment set in the current folder\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
          "  --version    show the version and exit\n";

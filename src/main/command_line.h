@@ -1,12 +1,14 @@
 #pragma once
-// What the command line asks for: the dialogue (with the file to split, if one is named),
-// the join of the fragment set in the current folder, the usage text or the version. Anything else
-// is a usage error.
+// What the command line asks for: the dialogue (with the file to split, if one is named,
+// and the answers --yes and --size give), the join of the fragment set in the current
+// folder, the usage text or the version. Anything else is a usage error.
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "dialogue/run_flow.h"
 
 namespace floppysplit {
 
@@ -14,8 +16,8 @@ enum class Request { dialogue, join, help, version, usageError };
 
 struct CommandLine {
   Request request = Request::dialogue;
-  // The file named on the command line, taken whole.
-  std::optional<std::string> file;
+  // The file named on the command line, taken whole, and the answers given beside it.
+  GivenAnswers answers;
   // What is wrong, for a usage error.
   std::string error;
 };

@@ -35,6 +35,6 @@ int main(int argc, char** argv) {
     case Request::join:
       return joinFragmentSet();
     case Request::dialogue:
-      runFlow(line.file);
+      runFlow(line.answers);
   }
 }

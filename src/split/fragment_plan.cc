@@ -1,6 +1,8 @@
 #include "split/fragment_plan.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "dialogue/console.h"
 #include "dialogue/run_flow.h"
@@ -39,14 +41,29 @@ void showLengthAndFloppies(const SplitJob& job) {
   writeListLine({"Will fit on", low32(floppies), " 1.44 MB 3.5\" floppies --"});
 }
 
+constexpr std::string_view kSizeQuestion =
+    "Input file length for pieces in kilobytes (1K = 1024 bytes):";
+
 // Leaves the chosen size in kilobytes in job.fragmentSize.
-void chooseFragmentKilobytes(SplitJob& job) {
-  if (askYesNo("Use 1.44 MB size of 3.5\" floppys?")) {
+void chooseFragmentKilobytes(SplitJob& job, const GivenAnswers& answers) {
+  std::optional<bool> givenFloppy;
+  if (answers.size) {
+    givenFloppy = false;
+  } else if (answers.yes) {
+    givenFloppy = true;
+  }
+  if (askYesNo("Use 1.44 MB size of 3.5\" floppys?", givenFloppy)) {
     job.fragmentSize = kFloppyKilobytes;
     return;
   }
+  if (answers.size) {
+    writeListLine({kSizeQuestion});
+    writeConsoleLine(answers.size->shown);
+    job.fragmentSize = answers.size->kilobytes;
+    return;
+  }
   while (true) {
-    writeListLine({"Input file length for pieces in kilobytes (1K = 1024 bytes):"});
+    writeListLine({kSizeQuestion});
     const Status status = readListValue(job.fragmentSize, OnFailure::returnStatus);
     // At end of input every further read fails at once: end the run instead of looping.
     if (status == kEndOfFile) reportAndExit(kReadPastEndOfFile, Statement::read, kConsoleUnit);
@@ -86,18 +103,18 @@ void settleFragments(SplitJob& job) {
 
 }  // namespace
 
-void splitInputFile() {
+void splitInputFile(const GivenAnswers& answers) {
   SplitJob& job = splitJob;
   openInput(job);
   job.fullRecordCount = job.inputLength / kRecordLength;
   job.fullRecordBytes = job.fullRecordCount * kRecordLength;
   showLengthAndFloppies(job);
-  chooseFragmentKilobytes(job);
+  chooseFragmentKilobytes(job, answers);
   settleFragments(job);
 
   writeListLine(
       {"Break " + std::string(job.inputName.trimmed()) + " into", job.fragmentCount, "files?"});
-  askOrStop("OK?");
+  askOrStop("OK?", answers.yes ? std::optional(true) : std::nullopt);
   copyFragments();
 }
 

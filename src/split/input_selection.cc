@@ -5,6 +5,7 @@
 #include "dialogue/console.h"
 #include "dialogue/run_flow.h"
 #include "dialogue/yes_no.h"
+#include "runtime/termination.h"
 #include "split/files/record_file.h"
 #include "split/split_job.h"
 
@@ -16,12 +17,14 @@ constexpr size_t kNameLength = 80;
 
 }  // namespace
 
-void selectInputFile(const std::optional<std::string>& givenName) {
+void selectInputFile(const GivenAnswers& answers) {
   SplitJob& job = splitJob;
   TextField name(kNameLength);
-  std::optional<std::string> given = givenName;
+  std::optional<std::string> given = answers.file;
   while (true) {
     writeListLine({"File name for splitting?"});
+    // The given yes stands for the given name only, never for one typed after it.
+    const bool answeredYes = answers.yes && given.has_value();
     if (given) {
       // A given name is shown where a typed one would stand, and is kept whole.
       writeConsoleLine(*given);
@@ -44,6 +47,8 @@ void selectInputFile(const std::optional<std::string>& givenName) {
     int64_t ignoredSize = 0;
     if (shown.empty() || !queryFile(name.all(), &ignoredSize)) {
       writeListLine({"File ", shown, " does not exist in this folder."});
+      // Nobody is there to type another name.
+      if (answeredYes) endRun(1);
       continue;
     }
     // The size is reported only for a connected file, so connect it for the query.
@@ -53,7 +58,7 @@ void selectInputFile(const std::optional<std::string>& givenName) {
 
     writeListLine({"File to be split up: ", shown});
     writeListLine({"Length:", job.inputLength, " bytes"});
-    if (askYesNo("Split up this file?")) {
+    if (askYesNo("Split up this file?", answeredYes ? std::optional(true) : std::nullopt)) {
       job.inputName = name;
       return;
     }

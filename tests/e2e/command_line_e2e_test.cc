@@ -1,11 +1,14 @@
-// The command line: a file named on it answers the first question for the file's name;
-// --help and --version answer without the dialogue; anything else is a usage error.
+// The command line: a file named on it answers the first question for the file's name,
+// --yes and --size answer others, each shown as if typed; --help and --version answer
+// without the dialogue; anything else is a usage error.
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "support/program_runner.h"
@@ -19,14 +22,67 @@ namespace {
 constexpr TypedSplit kSplit{
     .length = 3000, .kilobytes = 1, .lengthInKilobytes = "2.9", .floppies = 1, .fragments = 3};
 
+// Fragments of 1,457,152 bytes, the floppy size: the size question is never asked.
+constexpr TypedSplit kFloppySplit{.length = 3000000,
+                                  .kilobytes = 1423,
+                                  .lengthInKilobytes = "2929.7",
+                                  .floppies = 3,
+                                  .fragments = 3};
+
 const std::string kLongName = std::string(96, 'n') + ".bin";
+
+constexpr std::string_view kAgree = " Agree (Y for yes, N for no)?";
+constexpr std::string_view kName = " File name for splitting?";
+constexpr std::string_view kSplitUp = " Split up this file (Y for yes, N for no)?";
+constexpr std::string_view kFloppy = " Use 1.44 MB size of 3.5\" floppys (Y for yes, N for no)?";
+constexpr std::string_view kSize = " Input file length for pieces in kilobytes (1K = 1024 bytes):";
+constexpr std::string_view kOk = " OK (Y for yes, N for no)?";
+
+// `transcript` with `shownLines` right after the first line that is `question`.
+std::string insertedAfter(std::string transcript, std::string_view question,
+                          const std::string& shownLines) {
+  const std::string line = std::string(question) + "\r\n";
+  transcript.insert(transcript.find(line) + line.size(), shownLines);
+  return transcript;
+}
 
 // The usual console for `name`, with `shownLines` where the typed name would stand.
 std::string transcriptWith(const std::string& name, const std::string& shownLines) {
-  std::string transcript = transcriptUpToOk(name, kSplit);
-  const std::string prompt = " File name for splitting?\r\n";
-  transcript.insert(transcript.find(prompt) + prompt.size(), shownLines);
+  return insertedAfter(transcriptUpToOk(name, kSplit), kName, shownLines);
+}
+
+using Shown = std::initializer_list<std::pair<std::string_view, std::string_view>>;
+
+// `transcript` with each answer an option gives shown on the line after its question.
+std::string withShown(std::string transcript, Shown shown) {
+  for (const auto& [question, answer] : shown) {
+    transcript = insertedAfter(transcript, question, std::string(answer) + "\r\n");
+  }
   return transcript;
+}
+
+// `transcript` without the size question, as at the floppy size.
+std::string withoutSizeQuestion(std::string transcript) {
+  const std::string line = std::string(kSize) + "\r\n";
+  transcript.erase(transcript.find(line), line.size());
+  return transcript;
+}
+
+// `transcript` up to and including the line that is `question`.
+std::string cutAfter(const std::string& transcript, std::string_view question) {
+  const std::string line = std::string(question) + "\r\n";
+  return transcript.substr(0, transcript.find(line) + line.size());
+}
+
+// The console of `--yes --size KB big.bin` up to the size, the line the plan refuses it with
+// after it.
+std::string refusedTranscript(std::string_view kilobytes, std::string_view refusal) {
+  return withShown(cutAfter(transcriptUpToOk("big.bin", kSplit), kSize), {{kAgree, "y"},
+                                                                          {kName, "big.bin"},
+                                                                          {kSplitUp, "y"},
+                                                                          {kFloppy, "n"},
+                                                                          {kSize, kilobytes}}) +
+         std::string(refusal) + "\r\n";
 }
 
 std::string usageError(const std::string& what) {
@@ -36,13 +92,26 @@ std::string usageError(const std::string& what) {
 struct Invocation {
   const char* label;
   std::vector<std::string> arguments;
-  // The file of 3000 bytes in the folder, if any.
+  // The file in the folder, if any, and its length.
   std::string file;
+  int64_t length;
   std::string input;
   std::string out;
   std::string err;
   int exitCode;
 };
+
+constexpr std::string_view kBadSize =
+    "--size takes a size in kilobytes, from 1 to 9223372036854775807";
+constexpr std::string_view kAnswersWithJoin =
+    "--yes and --size answer the split's questions; --join asks none";
+
+// A usage error beside big.bin: nothing is read, and the file is left alone.
+Invocation refusedUsage(const char* label, std::vector<std::string> arguments,
+                        std::string_view error) {
+  return {label, std::move(arguments),           "big.bin", kSplit.length, "y\n",
+          "",    usageError(std::string(error)), 2};
+}
 
 void PrintTo(const Invocation& invocation, std::ostream* out) { *out << invocation.label; }
 
@@ -51,12 +120,12 @@ class CommandLine : public testing::TestWithParam<Invocation> {};
 TEST_P(CommandLine, AnswersAsTheUsualConventionsSay) {
   const Invocation& call = GetParam();
   ScratchFolder folder;
-  if (!call.file.empty()) folder.write(call.file, patternBytes(kSplit.length, 5));
+  if (!call.file.empty()) folder.write(call.file, patternBytes(call.length, 5));
   std::vector<std::string> command = programCommand();
   command.insert(command.end(), call.arguments.begin(), call.arguments.end());
   RunResult run = runCommand(folder.path(), command, call.input);
   // Outside the dialogue the Windows build ends its lines with CR LF, as text mode does.
-  if (testingWindowsBuild() && !call.out.ends_with(completionText())) {
+  if (testingWindowsBuild() && call.out.find("\r\n") == std::string::npos) {
     std::erase(run.out, '\r');
     std::erase(run.err, '\r');
   }
@@ -81,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"FileFound",
                    {"big.bin"},
                    "big.bin",
+                   kSplit.length,
                    kAnswersAfterName,
                    transcriptWith("big.bin", "big.bin\r\n") + completionText(),
                    "",
@@ -88,6 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"FileWithBlanksAndComma",
                    {"a b, c.bin"},
                    "a b, c.bin",
+                   kSplit.length,
                    kAnswersAfterName,
                    transcriptWith("a b, c.bin", "a b, c.bin\r\n") + completionText(),
                    "",
@@ -96,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"LongFile",
                    {kLongName},
                    kLongName,
+                   kSplit.length,
                    kAnswersAfterName,
                    transcriptWith(kLongName, kLongName + "\r\n") + completionText(),
                    "",
@@ -103,6 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"FileNotFoundThenTyped",
                    {"nofile.bin"},
                    "big.bin",
+                   kSplit.length,
                    "y\nbig.bin\n" + kAnswersAfterName.substr(2),
                    transcriptWith("big.bin",
                                   "nofile.bin\r\n"
@@ -114,15 +187,95 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"DashFileAfterDoubleDash",
                    {"--", "-name.bin"},
                    "-name.bin",
+                   kSplit.length,
                    kAnswersAfterName,
                    transcriptWith("-name.bin", "-name.bin\r\n") + completionText(),
                    "",
                    0},
+        // Nothing left to type: standard input is empty.
+        Invocation{"YesWithSize",
+                   {"--yes", "--size", "1", "big.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "",
+                   withShown(transcriptUpToOk("big.bin", kSplit), {{kAgree, "y"},
+                                                                   {kName, "big.bin"},
+                                                                   {kSplitUp, "y"},
+                                                                   {kFloppy, "n"},
+                                                                   {kSize, "1"},
+                                                                   {kOk, "y"}}) +
+                       completionText(),
+                   "",
+                   0},
+        // A typed name gets its own "Split up this file?".
+        Invocation{"YesAloneTakesTheFloppySize",
+                   {"--yes"},
+                   "big.bin",
+                   kFloppySplit.length,
+                   "big.bin\ny\n",
+                   withShown(withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
+                             {{kAgree, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
+                       completionText(),
+                   "",
+                   0},
         Invocation{
-            "Version", {"--version"}, "", "", "floppysplit " FLOPPYSPLIT_VERSION "\n", "", 0},
+            "YesWithFileAtTheFloppySize",
+            {"big.bin", "--yes"},
+            "big.bin",
+            kFloppySplit.length,
+            "",
+            withShown(
+                withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
+                {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
+                completionText(),
+            "",
+            0},
+        // Shown exactly as given, leading zeros and all.
+        Invocation{"SizeAloneRestTyped",
+                   {"--size", "0001", "big.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "y\ny\ny\n",
+                   withShown(transcriptUpToOk("big.bin", kSplit),
+                             {{kName, "big.bin"}, {kFloppy, "n"}, {kSize, "0001"}}) +
+                       completionText(),
+                   "",
+                   0},
+        // Nobody is there to type another name; the input holds one that would do.
+        Invocation{"YesWithMissingFile",
+                   {"--yes", "nofile.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "big.bin\ny\n",
+                   withShown(cutAfter(transcriptUpToOk("nofile.bin", kSplit), kName),
+                             {{kAgree, "y"}, {kName, "nofile.bin"}}) +
+                       " File nofile.bin does not exist in this folder.\r\n",
+                   "",
+                   1},
+        // The plan refuses a given size as it refuses a typed one.
+        Invocation{"SizeLargerThanTheFile",
+                   {"--yes", "--size", "3", "big.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "",
+                   refusedTranscript("3", " Fragment size is larger than the file itself."),
+                   "",
+                   0},
+        // 2^63-1 kilobytes wrap to -1024 bytes when made bytes, as when typed.
+        Invocation{"LargestSizeWraps",
+                   {"--yes", "--size", "9223372036854775807", "big.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "",
+                   refusedTranscript("9223372036854775807", " Too many fragments: -2"),
+                   "",
+                   0},
+        Invocation{
+            "Version", {"--version"}, "", 0, "", "floppysplit " FLOPPYSPLIT_VERSION "\n", "", 0},
         Invocation{"UnknownOption",
                    {"--verbose"},
                    "",
+                   kSplit.length,
                    "y\n",
                    "",
                    usageError("unknown option '--verbose'"),
@@ -130,10 +283,21 @@ INSTANTIATE_TEST_SUITE_P(
         Invocation{"TwoFiles",
                    {"a.bin", "big.bin"},
                    "big.bin",
+                   kSplit.length,
                    "y\n",
                    "",
                    usageError("more than one file named; one file is split at a time"),
-                   2}),
+                   2},
+        refusedUsage("SizeTwice", {"--size", "1", "--size", "1", "big.bin"}, "--size given twice"),
+        refusedUsage("SizeWithoutKilobytes", {"big.bin", "--size"}, kBadSize),
+        refusedUsage("SizeZero", {"--size", "0", "big.bin"}, kBadSize),
+        refusedUsage("SizeAboveTheLargest", {"--size", "9223372036854775808", "big.bin"}, kBadSize),
+        refusedUsage("SizeOfTwentyDigits", {"--size", "00000000000000000001", "big.bin"}, kBadSize),
+        refusedUsage("SizeWithSign", {"--size", "+1", "big.bin"}, kBadSize),
+        refusedUsage("SizeWithUnit", {"--size", "1K", "big.bin"}, kBadSize),
+        refusedUsage("SizeThenOption", {"--size", "--yes", "big.bin"}, kBadSize),
+        refusedUsage("YesWithJoin", {"--yes", "--join"}, kAnswersWithJoin),
+        refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin)),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
@@ -148,8 +312,8 @@ TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
     command.push_back(ask);
     RunResult run = runCommand(folder.path(), command, "y\n");
     std::erase(run.out, '\r');
-    EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [FILE]\n")) << run.out;
-    for (const char* option : {"--help", "--version", "--"}) {
+    EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [--yes] [--size KB] [FILE]\n")) << run.out;
+    for (const char* option : {"--help", "--version", "--", "--yes", "--size KB", "18000"}) {
       EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run.err, "");
