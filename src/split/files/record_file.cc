@@ -96,8 +96,8 @@ Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure) {
 }
 
 Status openFile(Unit unit, std::string_view name, OnFailure onFailure) {
-  return finish(connect(unit, name, OsExistence::openOrCreate, OsAccess::readWrite,
-                        ConnectionKind::sequential, 0),
+  return finish(
+      connect(unit, name, OsExistence::mustExist, OsAccess::read, ConnectionKind::sequential, 0),
                 onFailure, Statement::open, unit);
 }
 
