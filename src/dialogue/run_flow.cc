@@ -27,10 +27,10 @@ constexpr std::string_view kCompletion =
 }  // namespace
 
 void askOrStop(std::string_view question) {
-  if (!askYesNo(question)) stopRun();
+  if (!askYesNo(question)) stopRun(StopReason::declined);
 }
 
-void stopRun() { endRun(0); }
+void stopRun(StopReason reason) { endRun(reason == StopReason::failed ? 1 : 0); }
 
 void runFlow(const std::optional<std::string>& file) {
   osPrepareProcess();

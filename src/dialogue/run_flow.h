@@ -13,10 +13,15 @@ namespace floppysplit {
 // first question for the file's name.
 [[noreturn]] void runFlow(const std::optional<std::string>& file);
 
+// Why a run stops early: the user answered no (`declined`), or a stage met a fault it has
+// just shown in a line of its own (`failed`).
+enum class StopReason { declined, failed };
+
 // Asks `question`; returns on yes, ends the run silently on no.
 void askOrStop(std::string_view question);
 
-// The silent stop: prints nothing, closes every open file keeping it, exits with 0.
-[[noreturn]] void stopRun();
+// The silent stop: prints nothing, closes every open file keeping it, exits with 0 when the
+// user declined and with 1 when the run failed, so that a script can tell the two apart.
+[[noreturn]] void stopRun(StopReason reason);
 
 }  // namespace floppysplit

@@ -25,7 +25,7 @@ void openInput(SplitJob& job) {
                                        kRecordLength, Action::read, OnFailure::returnStatus);
   if (status != kOk) {
     writeListLine({"Error opening file ", job.inputName.trimmed()});
-    stopRun();
+    stopRun(StopReason::failed);
   }
 }
 
@@ -57,7 +57,7 @@ void chooseFragmentKilobytes(SplitJob& job) {
 
 void stopWithTooManyFragments(int32_t count) {
   writeListLine({"Too many fragments:", count});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 // Works out sizes and counts from the chosen size; stops the run when they cannot work.
@@ -73,7 +73,7 @@ void settleFragments(SplitJob& job) {
 
   if (fullFragments == 0) {
     writeListLine({"Fragment size is larger than the file itself."});
-    stopRun();
+    stopRun(StopReason::failed);
   }
   if (fullFragments < 0 || fullFragments + job.hasFinalFragment > INT32_MAX) {
     stopWithTooManyFragments(job.fragmentCount);

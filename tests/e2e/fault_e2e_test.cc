@@ -131,7 +131,7 @@ TEST(WriteFailure, FileSizeLimitStopsPartWayThroughTheFirstFragment) {
             transcriptUpToOk("big.bin", k5000BytesIn2K) +
                 consoleLines({" ###Error  " + std::to_string(EFBIG) + "  writing fragmen1"}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder.listing(), "big.bin\nfragmen1\n");
   EXPECT_EQ(folder.read("fragmen1"), input.substr(0, 1000));
   EXPECT_EQ(folder.read("big.bin"), input);
@@ -152,7 +152,7 @@ TEST(WriteFailure, FullDiskStopsInTheSecondFragmentAndKeepsTheFirstWhole) {
             transcriptUpToOk(name, k20000BytesIn8K) +
                 consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing fragmen2"}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(fs::exists(disk.path() / "fragmen3"));
   EXPECT_FALSE(fs::exists(disk.path() / "Recomb.cmd"));
   EXPECT_EQ(readFile(disk.path() / "fragmen1"), input.substr(0, 8192));
@@ -180,7 +180,7 @@ TEST(WriteFailure, FullDiskInTheTailOfTheFinalFragment) {
                          consoleLines({" Error  " + std::to_string(ENOSPC) +
                                        "  in writing last record at byte  1 record:  4097"}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(fs::exists(disk.path() / "Recomb.cmd"));
   EXPECT_EQ(readFile(disk.path() / "fragmen1"), input.substr(0, 8192));
   EXPECT_EQ(readFile(disk.path() / "fragmen2"), input.substr(8192, 8192));
@@ -220,7 +220,7 @@ TEST(ScriptFailure, FolderNamedRecombCmdKeepsTheFragmentsAndShowsNoCompletion) {
                          consoleLines({" Error opening Recomb.cmd:  " +
                                        std::to_string(testingWindowsBuild() ? 5 : EISDIR)}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);
   EXPECT_TRUE(fs::is_directory(folder / "Recomb.cmd"));
   EXPECT_TRUE(fs::is_empty(folder / "Recomb.cmd"));
