@@ -98,7 +98,7 @@ Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure) {
 Status openFile(Unit unit, std::string_view name, OnFailure onFailure) {
   return finish(
       connect(unit, name, OsExistence::mustExist, OsAccess::read, ConnectionKind::sequential, 0),
-                onFailure, Statement::open, unit);
+      onFailure, Statement::open, unit);
 }
 
 Status readRecord(Unit unit, int64_t record, void* target, OnFailure onFailure) {
