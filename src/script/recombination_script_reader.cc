@@ -125,6 +125,7 @@ class ScriptReader {
                  std::string_view optional = {});
   // The fragments the lines before the first copy line name, with the lengths they check.
   bool readFragments();
+  bool readLengthCheckedFragment(const std::string& name, int32_t index, int64_t* previous);
   // The length of fragment `name` from its length check; nothing unless the line is that
   // check as the writer writes it.
   std::optional<int64_t> checkedLength(std::string_view name);
@@ -181,21 +182,7 @@ bool ScriptReader::readFragments() {
     const FragmentName fragment = makeFragmentName(index, digits);
     const std::string name(copyName(fragment));
     if (checksLengths) {
-      if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
-        return false;
-      }
-      const std::optional<int64_t> length = checkedLength(name);
-      if (!length) return false;
-      // Every fragment holds the first one's length until the bytes run out: then one holds
-      // what is left, and any after it nothing.
-      if (index == 1) {
-        plan_.fragmentSize = *length;
-      } else if (*length > *plan_.fragmentSize || (previous<*plan_.fragmentSize&& * length> 0)) {
-        return false;
-      }
-      if (checkedTotal_ > std::numeric_limits<int64_t>::max() - *length) return false;
-      previous = *length;
-      checkedTotal_ += *length;
+      if (!readLengthCheckedFragment(name, index, &previous)) return false;
     } else if (!take("if not exist " + name + " goto nocopy")) {
       return false;
     }
@@ -205,6 +192,28 @@ bool ScriptReader::readFragments() {
     if (index == std::numeric_limits<int32_t>::max()) return false;
   }
   return fragmentDigitCount(static_cast<int32_t>(plan_.fragments.size())) == digits;
+}
+
+// The lines that name fragment `index` and check its length; `previous` is the length of
+// the fragment before it, and becomes this one's.
+bool ScriptReader::readLengthCheckedFragment(const std::string& name, int32_t index,
+                                             int64_t* previous) {
+  if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
+    return false;
+  }
+  const std::optional<int64_t> length = checkedLength(name);
+  if (!length) return false;
+  // Every fragment holds the first one's length until the bytes run out: then one holds
+  // what is left, and any after it nothing.
+  if (index == 1) {
+    plan_.fragmentSize = *length;
+  } else if (*length > *plan_.fragmentSize || (*previous<*plan_.fragmentSize&& * length> 0)) {
+    return false;
+  }
+  if (checkedTotal_ > std::numeric_limits<int64_t>::max() - *length) return false;
+  *previous = *length;
+  checkedTotal_ += *length;
+  return true;
 }
 
 bool ScriptReader::readHashCheck() {

@@ -74,7 +74,8 @@ std::string plainJoinName(const std::string& typed) {
     return name;
   };
   std::string last = typed;
-  if (last.size() >= 2 && last[1] == ':' && std::isalpha(static_cast<unsigned char>(last[0]))) {
+  if (last.size() >= 2 && last[1] == ':' &&
+      std::isalpha(static_cast<unsigned char>(last[0])) != 0) {
     last.erase(0, 2);
   }
   last = last.substr(last.find_last_of("/\\") + 1);
@@ -102,7 +103,7 @@ TEST(NativeJoinNames, AnyNameTheSplitTakesJoinsUnderItsPlainForm) {
       continue;
     }
     const bool inFolder = random() % 3 == 0;
-    if (inFolder) typed = "in/" + typed;
+    if (inFolder) typed.insert(0, "in/");
     SCOPED_TRACE(typed);
     ScratchFolder folder;
     if (inFolder) fs::create_directory(folder / "in");
