@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, only those that are missing.
+# With --build first, only what building the program needs; further arguments are more
+# packages to install.
 set -euo pipefail
 
-# xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
-# mount from image files.
-packages=(cmake g++ make pkgconf nettle-dev libxxhash-dev libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
-  xfsprogs btrfs-progs "$@")
+build_packages=(cmake g++ make pkgconf nettle-dev libxxhash-dev)
+if [ "${1:-}" = --build ]; then
+  shift
+  packages=("${build_packages[@]}" "$@")
+else
+  # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
+  # mount from image files.
+  packages=("${build_packages[@]}" libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
+    xfsprogs btrfs-progs "$@")
+fi
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

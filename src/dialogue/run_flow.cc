@@ -27,10 +27,10 @@ constexpr std::string_view kCompletion =
 }  // namespace
 
 void askOrStop(std::string_view question, std::optional<bool> given) {
-  if (!askYesNo(question, given)) stopRun();
+  if (!askYesNo(question, given)) stopRun(StopReason::declined);
 }
 
-void stopRun() { endRun(0); }
+void stopRun(StopReason reason) { endRun(reason == StopReason::failed ? 1 : 0); }
 
 void runFlow(const GivenAnswers& answers) {
   osPrepareProcess();

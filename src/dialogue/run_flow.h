@@ -37,7 +37,12 @@ struct GivenAnswers {
 // no.
 void askOrStop(std::string_view question, std::optional<bool> given = std::nullopt);
 
-// The silent stop: prints nothing, closes every open file keeping it, exits with 0.
-[[noreturn]] void stopRun();
+// Why a run stops early: the user answered no (`declined`), or a stage met a fault it has
+// just shown in a line of its own (`failed`).
+enum class StopReason { declined, failed };
+
+// The silent stop: prints nothing, closes every open file keeping it, exits with 0 when the
+// user declined and with 1 when the run failed, so that a script can tell the two apart.
+[[noreturn]] void stopRun(StopReason reason);
 
 }  // namespace floppysplit

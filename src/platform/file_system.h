@@ -27,7 +27,8 @@ enum class OsExistence { mustExist, openOrCreate };
 enum class OsAccess { read, write, readWrite };
 
 // Opens `name` shared for reading and writing with other processes. `mustExist` fails on
-// a missing file; `openOrCreate` creates it empty. An existing file is never emptied.
+// a missing file; `openOrCreate` creates it empty. An existing file is never emptied. A
+// folder is never opened, not even for reading: that gives the system's code for a folder.
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
 
 // The result of a create or a rename whose name is taken already.

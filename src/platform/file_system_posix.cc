@@ -109,6 +109,13 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
     fd = openName(name, flags);
   }
   if (fd < 0) return lastError();
+  // A folder opens for reading here, but never as a file: it gets the code that opening it
+  // for writing gives, as Windows refuses every open of a folder.
+  struct stat status {};
+  if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+    ::close(fd);
+    return EISDIR;
+  }
   file->handle = fd;
   return kOk;
 }

@@ -90,7 +90,7 @@ void writeRecombinationScript() {
   const Status status = openTextFile(job.scriptUnit, kScriptName, OnFailure::returnStatus);
   if (status != kOk) {
     writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
-    stopRun();
+    stopRun(StopReason::failed);
   }
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const Unit unit = job.scriptUnit;

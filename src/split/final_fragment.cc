@@ -40,13 +40,13 @@ void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t posit
       writeListLine({"Error", status,
                      "reading through " + std::string(job.inputName.trimmed()) + " at record",
                      inputBase + m});
-      stopRun();
+      stopRun(StopReason::failed);
     }
     status = writeRecord(job.fragmentUnit, fragmentBase + m, byte, OnFailure::returnStatus);
     if (status != kOk) {
       writeListLine(
           {"Error", status, " in writing last record at byte", m, "record:", fragmentBase + m});
-      stopRun();
+      stopRun(StopReason::failed);
     }
     copied = m;
   }
@@ -55,7 +55,7 @@ void finishFinalFragment(int32_t fragmentIndex, int64_t endRecord, int32_t posit
   status = cutFile(job.fragmentUnit, fragmentBase + copied, OnFailure::returnStatus);
   if (status != kOk) {
     writeListLine({"###Error", status, " writing " + std::string(fragmentName)});
-    stopRun();
+    stopRun(StopReason::failed);
   }
   closeFile(job.inputUnit, OnFailure::report);
 }

@@ -55,7 +55,7 @@ void stopOnFragmentFault(const WrittenFileFault& fault) {
           {"###Error reading back " + trimmedFragmentName(fault.file) + ": not the bytes written"});
       break;
   }
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 void checkFragmentsOnMedium() {

@@ -22,22 +22,22 @@ std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()
 [[noreturn]] void stopBecauseItWouldOverwriteTheInput(std::string_view name) {
   writeListLine(
       {"Cannot split " + trimmedInputName() + ": " + std::string(name) + " would overwrite it."});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 [[noreturn]] void stopWithWriteError(Status status, std::string_view shownName) {
   writeListLine({"###Error", status, " writing " + std::string(shownName)});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 [[noreturn]] void stopWithReadError(Status status, int64_t record) {
   writeListLine({"Error", status, "reading through " + trimmedInputName() + " at record", record});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 [[noreturn]] void stopWithEarlyEnd(int64_t record) {
   writeListLine({"###EOF seen at record number", record});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 // Opens fragment `index`; `shownName` is how failure lines name it.

@@ -27,7 +27,7 @@ void openInput(SplitJob& job) {
                                        kRecordLength, Action::read, OnFailure::returnStatus);
   if (status != kOk) {
     writeListLine({"Error opening file ", job.inputName.trimmed()});
-    stopRun();
+    stopRun(StopReason::failed);
   }
 }
 
@@ -74,7 +74,7 @@ void chooseFragmentKilobytes(SplitJob& job, const GivenAnswers& answers) {
 
 void stopWithTooManyFragments(int32_t count) {
   writeListLine({"Too many fragments:", count});
-  stopRun();
+  stopRun(StopReason::failed);
 }
 
 // Works out sizes and counts from the chosen size; stops the run when they cannot work.
@@ -90,7 +90,7 @@ void settleFragments(SplitJob& job) {
 
   if (fullFragments == 0) {
     writeListLine({"Fragment size is larger than the file itself."});
-    stopRun();
+    stopRun(StopReason::failed);
   }
   if (fullFragments < 0 || fullFragments + job.hasFinalFragment > INT32_MAX) {
     stopWithTooManyFragments(job.fragmentCount);

@@ -5,7 +5,6 @@
 #include "dialogue/console.h"
 #include "dialogue/run_flow.h"
 #include "dialogue/yes_no.h"
-#include "runtime/termination.h"
 #include "split/files/record_file.h"
 #include "split/split_job.h"
 
@@ -48,7 +47,7 @@ void selectInputFile(const GivenAnswers& answers) {
     if (shown.empty() || !queryFile(name.all(), &ignoredSize)) {
       writeListLine({"File ", shown, " does not exist in this folder."});
       // Nobody is there to type another name.
-      if (answeredYes) endRun(1);
+      if (answeredYes) stopRun(StopReason::failed);
       continue;
     }
     // The size is reported only for a connected file, so connect it for the query.

@@ -260,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "",
                    refusedTranscript("3", " Fragment size is larger than the file itself."),
                    "",
-                   0},
+                   1},
         // 2^63-1 kilobytes wrap to -1024 bytes when made bytes, as when typed.
         Invocation{"LargestSizeWraps",
                    {"--yes", "--size", "9223372036854775807", "big.bin"},
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "",
                    refusedTranscript("9223372036854775807", " Too many fragments: -2"),
                    "",
-                   0},
+                   1},
         Invocation{
             "Version", {"--version"}, "", 0, "", "floppysplit " FLOPPYSPLIT_VERSION "\n", "", 0},
         Invocation{"UnknownOption",

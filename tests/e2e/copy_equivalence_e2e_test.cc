@@ -189,20 +189,22 @@ TEST_F(CopyEquivalence, InputThatShrankAfterItWasChosenEndsAtTheSameRecord) {
     struct Shrink {
       const char* where;
       int64_t to;
+      int exitCode;  // 1 where a missing whole record stops the split
     };
     for (const Shrink& shrink : {
-             Shrink{"inside the second fragment", piece + (finalRecords - 1) * kRecord + 100},
-             Shrink{"at the end of the second fragment", 2 * piece},
-             Shrink{"inside the final fragment's whole records", 3 * piece + kRecord + 50},
+             Shrink{"inside the second fragment", piece + (finalRecords - 1) * kRecord + 100, 1},
+             Shrink{"at the end of the second fragment", 2 * piece, 1},
+             Shrink{"inside the final fragment's whole records", 3 * piece + kRecord + 50, 1},
              Shrink{"before the final fragment's last whole record",
-                    3 * piece + (finalRecords - 1) * kRecord},
-             Shrink{"inside the tail", 3 * piece + finalRecords * kRecord + 40},
-             Shrink{"at the start of the tail", 3 * piece + finalRecords * kRecord},
-             Shrink{"to nothing", 0},
-             Shrink{"nowhere: it grew", length + 5000},
+                    3 * piece + (finalRecords - 1) * kRecord, 1},
+             Shrink{"inside the tail", 3 * piece + finalRecords * kRecord + 40, 0},
+             Shrink{"at the start of the tail", 3 * piece + finalRecords * kRecord, 0},
+             Shrink{"to nothing", 0, 1},
+             Shrink{"nowhere: it grew", length + 5000, 0},
          }) {
       SCOPED_TRACE(std::to_string(kilobytes) + " KB pieces, input cut " + shrink.where);
       const Outcome fast = expectBothBuildsAgree(shrinkingWork(kilobytes, length, shrink.to));
+      EXPECT_EQ(fast.run.exitCode, shrink.exitCode);
       if (shrink.to < 3 * piece) {
         EXPECT_NE(fast.run.out.find("###EOF seen at record number"), std::string::npos);
       }
@@ -223,6 +225,7 @@ TEST_F(CopyEquivalence, WriteFailingPartWayFailsAtTheSameRecordAndLeavesTheSameB
       const Outcome fast = expectBothBuildsAgree(work);
       EXPECT_NE(fast.run.out.find(" ###Error  27  writing fragmen1\r\n"), std::string::npos)
           << fast.run.out;
+      EXPECT_EQ(fast.run.exitCode, 1);
       EXPECT_EQ(fast.files.at("fragmen1").size(), static_cast<size_t>(limit));
     }
   }
@@ -242,6 +245,7 @@ TEST_F(CopyEquivalence, FragmentThatTakesNoBytesFailsAtTheSameRecord) {
     const Outcome fast = expectBothBuildsAgree(work);
     EXPECT_NE(fast.run.out.find(" ###Error  28  writing fragmen2\r\n"), std::string::npos)
         << fast.run.out;
+    EXPECT_EQ(fast.run.exitCode, 1);
   }
 }
 

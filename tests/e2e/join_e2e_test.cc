@@ -58,7 +58,7 @@ TEST(Join, FragmentsJoinToTheInputAndMatchGnuSplit) {
     ours.write("in", input);
     const RunResult run =
         runProgram(ours.path(), "y\nin\ny\nn\n" + std::to_string(kPieceKilobytes) + "\ny\n");
-    ASSERT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.exitCode, length < kPiece ? 1 : 0);
     EXPECT_EQ(ours.read("in"), input);
     if (length < kPiece) {
       // The whole records do not fill one fragment: nothing is written.
@@ -91,13 +91,15 @@ TEST(HugeSizes, WrappedProductsStopWithoutWritingAnything) {
   // 2^54 - 1 kilobytes wraps to -1024 bytes: a negative fragment count.
   RunResult run = runProgram(folder.path(), "y\nin\ny\nn\n18014398509481983\ny\n");
   EXPECT_TRUE(endsWith(run.out, "\n Too many fragments: -2\r\n")) << run.out;
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   // 2^54 kilobytes wraps to exactly 0 bytes.
   run = runProgram(folder.path(), "y\nin\ny\nn\n18014398509481984\ny\n");
   EXPECT_TRUE(endsWith(run.out, "\n Fragment size is larger than the file itself.\r\n"));
+  EXPECT_EQ(run.exitCode, 1);
   // 2^53 kilobytes wraps to the most negative size.
   run = runProgram(folder.path(), "y\nin\ny\nn\n9007199254740992\ny\n");
   EXPECT_TRUE(endsWith(run.out, "\n Fragment size is larger than the file itself.\r\n"));
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder.listing(), "in\n");
 }
 
@@ -111,7 +113,7 @@ TEST(HugeSizes, CountsNeedingLongerNamesAreTooMany) {
   EXPECT_NE(run.out.find("File length is  110000000000 bytes or ********** kilobytes.\r\n"),
             std::string::npos);
   EXPECT_TRUE(endsWith(run.out, "\n Too many fragments:  107421875\r\n")) << run.out;
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder.listing(), "huge\n");
 }
 

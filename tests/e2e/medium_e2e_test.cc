@@ -63,7 +63,7 @@ TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
   }
   EXPECT_TRUE(failureLines.contains(run.out.substr(dialogue.size()))) << run.out;
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_FALSE(fs::exists(stick.path() / "Recomb.cmd"));
   EXPECT_EQ(home.read("big.bin"), input);
 }
@@ -110,17 +110,18 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
   struct Case {
     const char* lie;  // FLOPPYSPLIT_LYING_MEDIUM
     std::string line;
+    int exitCode;
     const TypedSplit& split = k5000BytesIn2K;
   };
   const Case cases[] = {
-      {"fragmen2", " ###Error reading back fragmen2: not the bytes written"},
+      {"fragmen2", " ###Error reading back fragmen2: not the bytes written", 1},
       // A medium that wrapped round: the last fragment went over the first.
-      {"fragmen1=fragmen3", " ###Error reading back fragmen1: not the bytes written"},
-      {"fragmen3=lost", " ###Error  " + std::to_string(ENOENT) + "  reading back fragmen3"},
+      {"fragmen1=fragmen3", " ###Error reading back fragmen1: not the bytes written", 1},
+      {"fragmen3=lost", " ###Error  " + std::to_string(ENOENT) + "  reading back fragmen3", 1},
       // Of two fragments at fault the lowest is named, though the shorter one is read first.
-      {"fragmen3,fragmen2", " ###Error reading back fragmen2: not the bytes written",
+      {"fragmen3,fragmen2", " ###Error reading back fragmen2: not the bytes written", 1,
        k3000000BytesIn1423K},
-      {"", ""},
+      {"", "", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lie);
@@ -138,7 +139,7 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
     EXPECT_EQ(run.out, transcriptUpToOk("big.bin", c.split) +
                            (lies ? consoleLines({c.line}) : completionText()));
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(folder.listing(), lies ? "big.bin\nfragmen1\nfragmen2\nfragmen3\n"
                                      : "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
     EXPECT_EQ(joinFiles(folder.path(), {"fragmen1", "fragmen2", "fragmen3"}), input);

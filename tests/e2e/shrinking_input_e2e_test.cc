@@ -67,7 +67,7 @@ TEST_F(ChangingInput, ShorterInsideAFullFragmentStopsAtTheMissingRecord) {
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  6"}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\n");
   EXPECT_EQ(folder_.read("fragmen1"), input.substr(0, 2048));
   EXPECT_EQ(folder_.read("fragmen2"), input.substr(2048, 512));
@@ -80,7 +80,7 @@ TEST_F(ChangingInput, ShorterInTheLastFullFragmentWithoutAFinalOne) {
   const RunResult run = splitAndChange(input, k8192BytesIn4K, input.substr(0, 6000));
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  12"}));
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\n");
   EXPECT_EQ(folder_.read("fragmen1"), input.substr(0, 4096));
   EXPECT_EQ(folder_.read("fragmen2"), input.substr(4096, 1536));
@@ -95,7 +95,7 @@ TEST_F(ChangingInput, ShorterInsideTheFinalFragmentsWholeRecordsStopsLikeAFullFr
 
   EXPECT_EQ(run.out, transcript_ + consoleLines({" ###EOF seen at record number  19"}));
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), "big.bin\nfragmen1\nfragmen2\nfragmen3\n");
   EXPECT_EQ(joinFiles(folder_.path(), kThreeFragments), input.substr(0, 9216));
   EXPECT_EQ(folder_.read("big.bin"), input.substr(0, 9500));

@@ -187,7 +187,7 @@ TEST_F(SplitRun, InputSmallerThanTwoRecordsAlwaysStops) {
                                    "File length is          1023 bytes or        1.0 kilobytes.") +
                 consoleLines({" Will fit on  1  1.44 MB 3.5\" floppies --", kFloppyQuestion,
                               kSizePrompt, " Fragment size is larger than the file itself."}));
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), "small\n");
 }
 
@@ -297,7 +297,7 @@ TEST_P(FolderInTheWay, StopsWithTheWriteErrorAndKeepsEarlierFragments) {
       offer("in", 3) + " ###Error" + error + "  writing " + c.shownName + "\r\n";
   ASSERT_GE(run.out.size(), tail.size());
   EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), c.leftBehind);
   EXPECT_EQ(folder_.read("in"), input);
 }
@@ -314,7 +314,7 @@ TEST_F(SplitRun, InputIsNeverWrittenOverByItsOwnFragments) {
   EXPECT_NE(run.out.find(offer("./fragmen2", 3) +
                          consoleLines({" Cannot split ./fragmen2: fragmen2 would overwrite it."})),
             std::string::npos);
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.read("fragmen2"), input);
   EXPECT_EQ(folder_.read("fragmen1"), input.substr(0, 1024));
   EXPECT_EQ(folder_.listing(), "fragmen1\nfragmen2\n");
@@ -324,6 +324,7 @@ TEST_F(SplitRun, InputIsNeverWrittenOverByItsOwnFragments) {
   const RunResult first = runProgram(other.path(), answers("fragmen1", "1"));
   EXPECT_NE(first.out.find(" Cannot split fragmen1: fragmen1 would overwrite it.\r\n"),
             std::string::npos);
+  EXPECT_EQ(first.exitCode, 1);
   EXPECT_EQ(other.read("fragmen1"), input);
   EXPECT_EQ(other.listing(), "fragmen1\n");
 }
@@ -335,6 +336,7 @@ TEST_F(SplitRun, RecombScriptAsInputIsRefusedBeforeAnyFragment) {
       run.out.find(offer("Recomb.cmd", 3) +
                    consoleLines({" Cannot split Recomb.cmd: Recomb.cmd would overwrite it."})),
       std::string::npos);
+  EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(folder_.listing(), "Recomb.cmd\n");
   EXPECT_EQ(folder_.read("Recomb.cmd"), input);
 }

@@ -96,9 +96,9 @@ Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure) {
 }
 
 Status openFile(Unit unit, std::string_view name, OnFailure onFailure) {
-  return finish(connect(unit, name, OsExistence::openOrCreate, OsAccess::readWrite,
-                        ConnectionKind::sequential, 0),
-                onFailure, Statement::open, unit);
+  return finish(
+      connect(unit, name, OsExistence::mustExist, OsAccess::read, ConnectionKind::sequential, 0),
+      onFailure, Statement::open, unit);
 }
 
 Status readRecord(Unit unit, int64_t record, void* target, OnFailure onFailure) {

@@ -35,8 +35,8 @@ Status openRecordFile(Unit unit, std::string_view name, ExistenceRule existence,
 // after the new text.
 Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure);
 
-// Sequential reading and writing under `openOrCreate`; used to connect a file so that its
-// size can be asked for.
+// Sequential reading under `mustExist`; used to connect a file so that its size can be
+// asked for. It never creates a file, and a file the user may only read connects.
 Status openFile(Unit unit, std::string_view name, OnFailure onFailure);
 
 // Fills `target` (one record long) with record `record`. A record that does not lie wholly

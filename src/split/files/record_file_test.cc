@@ -163,10 +163,11 @@ TEST_F(RecordFile, QueryReportsTheSizeOnlyOfConnectedFiles) {
   EXPECT_EQ(size, 5);
   EXPECT_FALSE(queryFile("absent", &size));
   EXPECT_EQ(size, 0);
-  // openFile creates a missing file, empty.
-  ASSERT_EQ(openFile(11, "created", kStatus), kOk);
-  EXPECT_TRUE(queryFile("created", &size));
-  EXPECT_EQ(size, 0);
+  // openFile never creates a missing file.
+  EXPECT_EQ(openFile(11, "absent", kStatus), ENOENT);
+  EXPECT_FALSE(queryFile("absent", &size));
+  ASSERT_EQ(closeFile(kUnit, kStatus), kOk);
+  EXPECT_EQ(folder_.listing(), "five\n");
 }
 
 TEST_F(RecordFile, RecordsBeyondFourGibibytesInASparseFile) {
