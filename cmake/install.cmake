@@ -1,26 +1,29 @@
 # What `cmake --install` puts where, and so what the packages hold.
-# Linux and other POSIX systems: bin/floppysplit, the README and the license in
-# share/doc/floppysplit, and the manual page.
-# Windows: one folder with floppysplit.exe, README.txt and LICENSE.txt, the texts with the
-# CR LF line ends that every Windows editor shows properly.
+# Linux and other POSIX systems: bin/floppysplit, the README (the user's guide, GUIDE.md)
+# and the license in share/doc/floppysplit, and the manual page.
+# Windows: one folder with floppysplit.exe, README.txt (the user's guide) and LICENSE.txt,
+# the texts with the CR LF line ends that every Windows editor shows properly.
 include(GNUInstallDirs)
 
 if(WIN32)
   install(TARGETS floppysplit RUNTIME DESTINATION .)
-  foreach(text README.md LICENSE)
-    get_filename_component(stem ${text} NAME_WE)
-    file(READ ${PROJECT_SOURCE_DIR}/${text} content)
+  foreach(text GUIDE.md:README LICENSE:LICENSE)
+    string(REPLACE ":" ";" pair ${text})
+    list(GET pair 0 source)
+    list(GET pair 1 stem)
+    file(READ ${PROJECT_SOURCE_DIR}/${source} content)
     string(REPLACE "\n" "\r\n" content "${content}")
     file(WRITE ${PROJECT_BINARY_DIR}/${stem}.txt "${content}")
     install(FILES ${PROJECT_BINARY_DIR}/${stem}.txt DESTINATION .)
   endforeach()
   # Written again when the texts change.
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS README.md LICENSE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS GUIDE.md LICENSE)
   return()
 endif()
 
 install(TARGETS floppysplit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES GUIDE.md DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME README.md)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # Compresses `source` into `target` the way Debian expects (best compression, and no name
 # or time in the header, so that the result is the same on every build).

@@ -89,6 +89,8 @@ for file in bin/floppysplit share/doc/floppysplit/README.md share/doc/floppyspli
   share/man/man1/floppysplit.1.gz; do
   [ -f "$prefix/$file" ] || fail "cmake --install did not install $file"
 done
+cmp -s GUIDE.md "$prefix/share/doc/floppysplit/README.md" ||
+  fail "the installed README is not the user's guide, GUIDE.md"
 readme_split "installed program" "$prefix/bin/floppysplit"
 
 echo "== scripts/package.sh in a copy of the checkout =="
@@ -137,8 +139,8 @@ unzip -q "$zip" -d "$scratch/zip"
 folder="$scratch/zip/floppysplit-$version-win64"
 [ "$(LC_ALL=C ls "$folder" | tr '\n' ' ')" = "LICENSE.txt README.txt floppysplit.exe " ] ||
   fail "the .zip should hold floppysplit.exe, README.txt and LICENSE.txt: $(ls -R "$scratch/zip")"
-sed 's/$/\r/' README.md | cmp -s - "$folder/README.txt" ||
-  fail "README.txt is not README.md with CR LF line ends"
+sed 's/$/\r/' GUIDE.md | cmp -s - "$folder/README.txt" ||
+  fail "README.txt is not the user's guide, GUIDE.md, with CR LF line ends"
 sed 's/$/\r/' LICENSE | cmp -s - "$folder/LICENSE.txt" ||
   fail "LICENSE.txt is not LICENSE with CR LF line ends"
 echo "ok: README.txt and LICENSE.txt with CR LF"
