@@ -285,11 +285,19 @@ Status osDuplicate(OsFile file, OsFile* copy) {
   return kOk;
 }
 
+namespace {
+
+bool sameIdentity(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
 bool osSameFile(OsFile a, OsFile b) {
   struct stat infoA;
   struct stat infoB;
   if (::fstat(descriptor(a), &infoA) != 0 || ::fstat(descriptor(b), &infoB) != 0) return false;
-  return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+  return sameIdentity(infoA, infoB);
 }
 
 bool osIsFileNamed(OsFile file, const std::string& name) {
@@ -299,7 +307,7 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   if (::fstat(descriptor(file), &infoFile) != 0 || ::stat(name.c_str(), &infoName) != 0) {
     return false;
   }
-  return infoFile.st_dev == infoName.st_dev && infoFile.st_ino == infoName.st_ino;
+  return sameIdentity(infoFile, infoName);
 }
 
 bool osIsEntryOf(OsFile file, const std::string& name) {
@@ -309,8 +317,7 @@ bool osIsEntryOf(OsFile file, const std::string& name) {
   if (::fstat(descriptor(file), &infoFile) != 0 || ::lstat(name.c_str(), &infoName) != 0) {
     return false;
   }
-  return S_ISREG(infoName.st_mode) && infoFile.st_dev == infoName.st_dev &&
-         infoFile.st_ino == infoName.st_ino;
+  return S_ISREG(infoName.st_mode) && sameIdentity(infoFile, infoName);
 }
 
 void osStartWriteOut(OsFile file) {

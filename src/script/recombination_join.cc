@@ -133,10 +133,10 @@ Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progres
 }
 
 // Reads the script through `file`, from its start on.
-ScriptBytes scriptBytes(OsFile file, int64_t* offset) {
-  return [file, offset](char* data, int64_t capacity, int64_t* got) {
-    const Status status = osReadAt(file, *offset, data, capacity, got);
-    *offset += *got;
+ScriptBytes scriptBytes(OsFile file) {
+  return [file, offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
+    const Status status = osReadAt(file, offset, data, capacity, got);
+    offset += *got;
     return status;
   };
 }
@@ -359,8 +359,7 @@ int joinFragmentSet() {
   OsFile file;
   const Status status = osOpenRegularForReading(script, &file);
   if (status != kOk) return failOn(script, status);
-  int64_t offset = 0;
-  const ScriptReading reading = readRecombinationScript(scriptBytes(file, &offset));
+  const ScriptReading reading = readRecombinationScript(scriptBytes(file));
   osClose(file);
   if (reading.status != kOk) return failOn(script, reading.status);
   if (!reading.plan) return refuse(notOurs);
