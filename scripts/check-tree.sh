@@ -4,6 +4,11 @@
 # folder or outside the checkout, never in a commit. Checks what is staged (the index), so
 # it also catches a mistake before it is committed.
 #
+# Also fails on an include under src/ that runs up the program's floors, lowest first:
+# platform, runtime, dialogue, files, script, split, join, run, main. A floor includes only
+# its own folder and those below it; the one way up is run/run_flow.h, through which any
+# stage ends the run silently. Tests beside the code may include the test support too.
+#
 #   bash scripts/check-tree.sh [repository]     (default: this checkout)
 set -euo pipefail
 
@@ -29,10 +34,35 @@ if [ -n "$large" ]; then
   fail=1
 fi
 
+floors=(platform runtime dialogue files script split join run main)
+floor_of() {
+  local i
+  for i in "${!floors[@]}"; do
+    [ "${floors[$i]}" = "$1" ] && { echo "$i"; return; }
+  done
+  echo -1
+}
+upward=0
+while IFS=: read -r file line include; do
+  from=$(floor_of "$(cut -d/ -f2 <<<"$file")")
+  target=$(sed -E 's/.*#include "([^"]*)".*/\1/' <<<"$include")
+  [ "$target" = run/run_flow.h ] && continue
+  [[ $file == *_test.cc && $target == support/* ]] && continue
+  to=$(floor_of "${target%%/*}")
+  if [ "$from" -lt 0 ] || [ "$to" -lt 0 ] || [ "$to" -gt "$from" ]; then
+    echo "check-tree.sh: $file:$line includes $target, which is not on its floor or below." >&2
+    upward=1
+  fi
+done < <(git ls-files 'src/*.h' 'src/*.cc' | xargs grep -n '^#include "' /dev/null)
+if [ "$upward" -ne 0 ]; then
+  echo "check-tree.sh: the floors, lowest first: ${floors[*]}; see ARCHITECTURE.md." >&2
+  exit 1
+fi
+
 if [ "$fail" -ne 0 ]; then
   echo "check-tree.sh: build output, bench data and test scratch must not be committed;" \
     "write them under an ignored folder (build*/, bench/data/, bench/work/, dist/) or" \
     "outside the checkout, and remove them with 'git rm --cached'." >&2
   exit 1
 fi
-echo "check-tree.sh: $count tracked files, none larger than 1 MiB."
+echo "check-tree.sh: $count tracked files, none larger than 1 MiB; every include is on its floor or below."

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogue/run_flow.h"
+#include "run/run_flow.h"
 
 namespace floppysplit {
 

@@ -1,10 +1,10 @@
 #include <cstdio>
 #include <string>
 
-#include "dialogue/run_flow.h"
+#include "join/recombination_join.h"
 #include "main/command_line.h"
 #include "platform/command_line.h"
-#include "script/recombination_join.h"
+#include "run/run_flow.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "dialogue/console.h"
 #include "dialogue/layout.h"
-#include "dialogue/run_flow.h"
+#include "files/record_file.h"
+#include "run/run_flow.h"
 #include "script/script_lines.h"
-#include "split/files/record_file.h"
 
 namespace floppysplit {
 
@@ -85,22 +85,18 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
   return lines;
 }
 
-void writeRecombinationScript() {
-  const SplitJob& job = splitJob;
-  const Status status = openTextFile(job.scriptUnit, kScriptName, OnFailure::returnStatus);
+void writeScriptFile(Unit unit, std::string_view inputName, std::span<const FragmentName> fragments,
+                     const WrittenData& written) {
+  const Status status = openTextFile(unit, kScriptName, OnFailure::returnStatus);
   if (status != kOk) {
     writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
     stopRun(StopReason::failed);
   }
-  const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
-  const Unit unit = job.scriptUnit;
-  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256};
-  emitRecombinationScript(job.inputName.trimmed(), fragments, written,
-                          [unit](const std::string& line) {
-                            const Item items[] = {line};
-                            writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
-                          });
-  closeFile(job.scriptUnit, OnFailure::report, Keep::onMedium);
+  emitRecombinationScript(inputName, fragments, written, [unit](const std::string& line) {
+    const Item items[] = {line};
+    writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
+  });
+  closeFile(unit, OnFailure::report, Keep::onMedium);
 }
 
 }  // namespace floppysplit

@@ -16,9 +16,14 @@
 #include <string_view>
 #include <vector>
 
-#include "split/split_job.h"
+#include "runtime/termination.h"
+#include "script/fragment_name.h"
 
 namespace floppysplit {
+
+// The script's file name. The split refuses an input of this name, which the script would
+// overwrite.
+inline constexpr std::string_view kScriptName = "Recomb.cmd";
 
 // The name the script joins the fragments under: the typed name's last part, after its
 // last '/' or '\' and after a drive letter's colon, so that the join lands in the folder
@@ -66,7 +71,9 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
                                                   std::span<const FragmentName> fragments,
                                                   const WrittenData& written);
 
-// Writes Recomb.cmd for the fragments of splitJob.
-void writeRecombinationScript();
+// Writes Recomb.cmd on `unit` for `fragments` of the file typed as `inputName`, flushed to
+// the medium as it is closed. Stops the run, after saying why, when it cannot be opened.
+void writeScriptFile(Unit unit, std::string_view inputName, std::span<const FragmentName> fragments,
+                     const WrittenData& written);
 
 }  // namespace floppysplit

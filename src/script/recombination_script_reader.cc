@@ -5,8 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "script/fragment_name.h"
 #include "script/recombination_script.h"
-#include "split/fragment_names.h"
 
 namespace floppysplit {
 

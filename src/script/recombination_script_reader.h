@@ -16,7 +16,6 @@
 
 #include "platform/os_status.h"
 #include "script/script_lines.h"
-#include "split/split_job.h"
 
 namespace floppysplit {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "script/fragment_name.h"
 #include "script/recombination_script.h"
 #include "script/script_lines.h"
-#include "split/fragment_names.h"
 #include "support/older_scripts.h"
 
 namespace floppysplit {

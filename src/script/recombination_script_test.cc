@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "split/fragment_names.h"
+#include "script/fragment_name.h"
 
 namespace floppysplit {
 

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "script/recombination_script.h"
-#include "split/split_job.h"
 
 namespace floppysplit {
 

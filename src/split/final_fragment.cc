@@ -3,8 +3,8 @@
 #include <string>
 
 #include "dialogue/console.h"
-#include "dialogue/run_flow.h"
-#include "split/files/record_file.h"
+#include "files/record_file.h"
+#include "run/run_flow.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
 

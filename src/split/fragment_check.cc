@@ -4,7 +4,7 @@
 
 #include "dialogue/console.h"
 #include "dialogue/progress_line.h"
-#include "dialogue/run_flow.h"
+#include "run/run_flow.h"
 #include "runtime/termination.h"
 #include "split/split_job.h"
 

@@ -4,7 +4,7 @@
 // that goes on to the script leaves its fragments on the medium, whole. The first fault
 // ends the run with its own line; the fragments are kept, and no script is written.
 
-#include "split/files/written_files.h"
+#include "files/written_files.h"
 
 namespace floppysplit {
 

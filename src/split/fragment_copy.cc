@@ -4,9 +4,10 @@
 
 #include "dialogue/console.h"
 #include "dialogue/progress_line.h"
-#include "dialogue/run_flow.h"
-#include "split/files/record_file.h"
-#include "split/files/written_files.h"
+#include "files/record_file.h"
+#include "files/written_files.h"
+#include "run/run_flow.h"
+#include "script/recombination_script.h"
 #include "split/final_fragment.h"
 #include "split/fragment_check.h"
 #include "split/fragment_names.h"

@@ -1,23 +1,9 @@
 #pragma once
-// Fragment file names: a leading part of "fragmen" followed by the fragment number padded
-// with zeros, eight characters in all, so that the names of one run sort in order.
+// The names of one run's fragments, all numbered with the same count of digits.
 
-#include <cstdint>
-
-#include "split/split_job.h"
+#include "script/fragment_name.h"
 
 namespace floppysplit {
-
-// Numbers never have more digits than this: a name never grows beyond eight characters.
-inline constexpr int32_t kMaxNameDigits = 8;
-
-// How many digits every number of a run with `count` fragments gets: the integer part of
-// log10(count) + 1.000001 in double precision. The margin lifts counts just below a power
-// of ten (999998 and 999999 get 7 digits).
-int32_t fragmentDigitCount(int32_t count);
-
-// Name of fragment `index` when numbers have `digits` digits.
-FragmentName makeFragmentName(int32_t index, int32_t digits);
 
 // Fills splitJob.fragmentNames for splitJob.fragmentCount fragments.
 void buildFragmentNames();

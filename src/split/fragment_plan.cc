@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "dialogue/console.h"
-#include "dialogue/run_flow.h"
 #include "dialogue/yes_no.h"
+#include "files/record_file.h"
+#include "run/run_flow.h"
 #include "runtime/termination.h"
-#include "split/files/record_file.h"
 #include "split/fragment_copy.h"
 #include "split/fragment_names.h"
 #include "split/split_job.h"

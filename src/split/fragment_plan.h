@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogue/run_flow.h"
+#include "run/run_flow.h"
 
 namespace floppysplit {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "dialogue/console.h"
-#include "dialogue/run_flow.h"
 #include "dialogue/yes_no.h"
-#include "split/files/record_file.h"
+#include "files/record_file.h"
+#include "run/run_flow.h"
 #include "split/split_job.h"
 
 namespace floppysplit {

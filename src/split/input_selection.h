@@ -5,7 +5,7 @@
 // length a typed answer holds. With the given yes, "Split up this file?" is answered for
 // that name alone, and a given name that does not exist ends the run with exit status 1.
 
-#include "dialogue/run_flow.h"
+#include "run/run_flow.h"
 
 namespace floppysplit {
 

@@ -13,18 +13,12 @@
 
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
+#include "script/fragment_name.h"
 
 namespace floppysplit {
 
 // Every record transfer of the input and the full fragments moves this many bytes.
 inline constexpr int64_t kRecordLength = 512;
-
-// A fragment file name: eight characters followed by two blanks.
-using FragmentName = std::array<char, 10>;
-
-// The recombination script's file name. The copying refuses an input of this name, which
-// the script would overwrite.
-inline constexpr std::string_view kScriptName = "Recomb.cmd";
 
 struct SplitJob {
   std::array<std::byte, kRecordLength> recordBuffer{};

@@ -16,8 +16,8 @@
 #include <tuple>
 #include <vector>
 
+#include "script/fragment_name.h"
 #include "script/recombination_script.h"
-#include "split/fragment_names.h"
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"

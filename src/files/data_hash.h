@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "files/file_checksum.h"
+#include "files/written_files.h"
 #include "platform/file_system.h"
-#include "split/files/file_checksum.h"
-#include "split/files/written_files.h"
 
 namespace floppysplit {
 

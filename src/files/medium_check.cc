@@ -4,7 +4,7 @@
 // cache wait for the medium one by one, and small files would otherwise leave it idle
 // between them.
 
-#include "split/files/medium_check.h"
+#include "files/medium_check.h"
 
 #include <algorithm>
 #include <array>
@@ -15,9 +15,9 @@
 #include <mutex>
 #include <thread>
 
+#include "files/data_hash.h"
+#include "files/file_checksum.h"
 #include "platform/medium_read.h"
-#include "split/files/data_hash.h"
-#include "split/files/file_checksum.h"
 
 namespace floppysplit {
 

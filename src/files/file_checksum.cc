@@ -1,4 +1,4 @@
-#include "split/files/file_checksum.h"
+#include "files/file_checksum.h"
 
 #include <cstddef>
 

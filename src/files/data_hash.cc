@@ -4,7 +4,7 @@
 // this thread and the caller's touch the queue; the worker never writes to the console or
 // ends the run: a fault waits in the queue's state until the caller asks for it.
 
-#include "split/files/data_hash.h"
+#include "files/data_hash.h"
 
 #include <algorithm>
 #include <atomic>
@@ -14,9 +14,9 @@
 #include <mutex>
 #include <thread>
 
+#include "files/file_checksum.h"
 #include "platform/medium_read.h"
 #include "platform/sha256.h"
-#include "split/files/file_checksum.h"
 
 namespace floppysplit {
 

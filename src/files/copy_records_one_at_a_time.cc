@@ -2,7 +2,7 @@
 // its own with readRecord and writeRecord. The end-to-end tests link this file instead of
 // copy_records.cc into a second program and hold the two programs' results equal.
 
-#include "split/files/record_file.h"
+#include "files/record_file.h"
 
 namespace floppysplit {
 

@@ -1,4 +1,4 @@
-#include "split/files/record_file.h"
+#include "files/record_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 
+#include "files/written_files.h"
 #include "platform/sha256.h"
-#include "split/files/written_files.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {

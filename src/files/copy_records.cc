@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "files/connection.h"
+#include "files/record_file.h"
 #include "platform/file_system.h"
-#include "split/files/connection.h"
-#include "split/files/record_file.h"
 
 namespace floppysplit {
 

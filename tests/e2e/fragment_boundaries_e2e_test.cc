@@ -1,4 +1,4 @@
-// Joining the fragments in order gives the input back, for sizes around every boundary,
+// Concatenating the fragments in order gives the input back, for sizes around every boundary,
 // and the fragments are exactly what GNU split makes for the same size.
 
 #include <gtest/gtest.h>
@@ -49,7 +49,7 @@ std::vector<int64_t> boundaryLengths() {
   return lengths;
 }
 
-TEST(Join, FragmentsJoinToTheInputAndMatchGnuSplit) {
+TEST(FragmentBoundaries, FragmentsConcatenateToTheInputAndMatchGnuSplit) {
   if (testingWindowsBuild()) GTEST_SKIP() << "GNU split peer check runs against the native build";
   for (const int64_t length : boundaryLengths()) {
     SCOPED_TRACE("input length " + std::to_string(length));

@@ -1,11 +1,11 @@
-#include "dialogue/run_flow.h"
+#include "run/run_flow.h"
 
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
 #include "platform/file_system.h"
 #include "runtime/termination.h"
-#include "script/recombination_script.h"
 #include "split/fragment_plan.h"
+#include "split/fragment_script.h"
 #include "split/input_selection.h"
 
 namespace floppysplit {

@@ -1,10 +1,10 @@
-#include "script/set_hash.h"
+#include "join/set_hash.h"
 
 #include <utility>
 
+#include "files/file_checksum.h"
 #include "platform/file_system.h"
 #include "platform/sha256.h"
-#include "split/files/file_checksum.h"
 
 namespace floppysplit {
 

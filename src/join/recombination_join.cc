@@ -1,4 +1,4 @@
-#include "script/recombination_join.h"
+#include "join/recombination_join.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "dialogue/progress_line.h"
+#include "files/file_checksum.h"
+#include "join/set_hash.h"
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
 #include "script/script_lines.h"
-#include "script/set_hash.h"
-#include "split/files/file_checksum.h"
-#include "split/split_job.h"
 
 namespace floppysplit {
 

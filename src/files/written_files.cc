@@ -1,11 +1,11 @@
-#include "split/files/written_files.h"
+#include "files/written_files.h"
 
 #include <algorithm>
 
+#include "files/connection.h"
+#include "files/data_hash.h"
+#include "files/medium_check.h"
 #include "platform/file_system.h"
-#include "split/files/connection.h"
-#include "split/files/data_hash.h"
-#include "split/files/medium_check.h"
 
 namespace floppysplit {
 

@@ -1,15 +1,15 @@
-#include "split/files/record_file.h"
+#include "files/record_file.h"
 
 #include <algorithm>
 #include <limits>
 #include <map>
 #include <string>
 
+#include "files/connection.h"
+#include "files/data_hash.h"
+#include "files/written_files.h"
 #include "platform/file_system.h"
 #include "runtime/text_field.h"
-#include "split/files/connection.h"
-#include "split/files/data_hash.h"
-#include "split/files/written_files.h"
 
 namespace floppysplit {
 
