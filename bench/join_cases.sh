@@ -166,11 +166,12 @@ else
   # they fill only in part.
   mount -t tmpfs -o size=4G tmpfs "$join_root/mount-tmpfs"
   cp "$data/big" "$join_root/mount-tmpfs/"
-  mounted_join_case "$join_root/mount-tmpfs" m big 'y\nbig\ny\ny\ny\n' join openssl_joined
+  mounted_join_case "$join_root/mount-tmpfs" m big 'y\nbig\ny\ny\ny\n' join openssl_joined \
+    "${against_join[@]}"
   umount "$join_root/mount-tmpfs"
 fi
 
-join_case k big 'y\nbig\ny\ny\ny\n' join cat_sync
+join_case k big 'y\nbig\ny\ny\ny\n' join cat_sync "${against_join[@]}"
 
 if [ "$join_mounted" = 1 ]; then
   echo "== join case (l): ext4 with a journal, in $join_root =="
@@ -193,10 +194,12 @@ if [ "$only" = join ]; then
 else
   echo "== join results, $runs runs each =="
 fi
-report k "join on the bench's disk: $title_a" "cat_sync:2.0" join cat_sync
+report k "join on the bench's disk: $title_a" "cat_sync:2.0 $against_join_ratio" join cat_sync \
+  "${against_join[@]}"
 if [ "$join_mounted" = 1 ]; then
   join_report l "join on ext4 with a journal (loop image): $title_a" "cat_sync:2.0" join cat_sync
-  join_report m "join on tmpfs, no medium: $title_a" "openssl_joined:1.25" join openssl_joined
+  join_report m "join on tmpfs, no medium: $title_a" "openssl_joined:1.25 $against_join_ratio" \
+    join openssl_joined "${against_join[@]}"
   remove_mount_root "$join_root"
   trap - EXIT INT TERM
 fi

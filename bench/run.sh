@@ -11,6 +11,12 @@
 #   BENCH_SMALL=1 bash bench/run.sh    checks the script itself in seconds: small inputs under
 #                                      bench/data/small-set, no copy-on-write cases; its times
 #                                      say nothing about speed
+#   BENCH_AGAINST=/path/to/floppysplit bash bench/run.sh
+#                                      also times that other build of floppysplit in cases
+#                                      (a) to (c), (k) and (m), taking turns with this one,
+#                                      and prints this build's wall time over the other's
+#                                      (target at most 1.05): a change that should not alter
+#                                      speed is measured against the build before it
 #   BENCH_ONLY=join bash bench/run.sh  only the join cases (k) to (n): makes case (a)'s input,
 #                                      which they split into their fragment set, and skips the
 #                                      timing of cases (a) to (j); works with BENCH_SMALL=1 and
@@ -52,6 +58,11 @@ cd "$(dirname "$0")/.."
 runs=${BENCH_RUNS:-9}
 small=${BENCH_SMALL:-0}
 only=${BENCH_ONLY:-}
+against=${BENCH_AGAINST:-}
+if [ -n "$against" ]; then
+  against=$(realpath "$against")
+  [ -x "$against" ] || { echo "bench/run.sh: BENCH_AGAINST=$against is no program" >&2; exit 1; }
+fi
 case $only in
   "" | join) ;;
   *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the only value is join" >&2; exit 1 ;;
@@ -127,18 +138,21 @@ mkdir -p "$work"
 timed_run() {
   local case=$1 who=$2 round=$3 input=$4 answers=$5 pieces=$6 suffix=$7
   local folder=$work/$case-$who-$round
+  # The other build (BENCH_AGAINST) runs as this one does, under a name of its own.
+  local kind=$who binary=$program
+  if [[ $who == *_against ]]; then kind=${who%_against} binary=$against; fi
   mkdir "$folder"
-  case $who in
+  case $kind in
     join | cat_sync) ln "$work/$case-set"/* "$folder/" ;;
     *) ln "$data/$input" "$folder/$input" ;;
   esac
   sync
   local start end
   start=$(date +%s%N)
-  case $who in
+  case $kind in
     floppysplit)
       (cd "$folder" && printf '%b' "$answers" | /usr/bin/time -f '%U %S %M' -o ../time.txt \
-        "$program" >../out.txt) ;;
+        "$binary" >../out.txt) ;;
     split)
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
         split -a "$suffix" -b "$pieces" "$input" piece.) ;;
@@ -164,7 +178,7 @@ timed_run() {
     join)
       # The join names its result after the input, which the set's script holds.
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
-        "$program" --join </dev/null >../out.txt 2>&1) ||
+        "$binary" --join </dev/null >../out.txt 2>&1) ||
         { echo "floppysplit --join failed:" >&2; cat "$work/out.txt" >&2; exit 1; } ;;
     cat_sync)
       # The fragments joined and on the medium, with no check: the floor for a join that
@@ -179,18 +193,18 @@ timed_run() {
   end=$(date +%s%N)
   read -r user system rss <"$work/time.txt"
   [ "$round" = 0 ] || echo "$(((end - start) / 1000000)) $user $system $rss" >>"$work/$case-$who.txt"
-  if [ "$who" = floppysplit ] && [ "$round" = 0 ]; then
+  if [ "$kind" = floppysplit ] && [ "$round" = 0 ]; then
     # Once per case, outside the timing: the fragments joined must give the input back.
     grep -q '^Normal exit' "$work/out.txt" || { echo "floppysplit failed:" >&2; cat "$work/out.txt" >&2; exit 1; }
     # Every fragment name starts with "fra"; the glob sorts them in order.
     (cd "$folder" && cat fra* | cmp -s - "$input") ||
       { echo "floppysplit's fragments do not join to $input" >&2; exit 1; }
   fi
-  if [[ $who = join || $who = cat_sync ]] && [ "$round" = 0 ]; then
+  if [[ $kind = join || $kind = cat_sync ]] && [ "$round" = 0 ]; then
     # Once per case, outside the timing: the join must give the input back.
     cmp -s "$folder/$input" "$data/$input" || { echo "$who did not give $input back" >&2; exit 1; }
   fi
-  if [ "$who" = join ] && [ "$round" = 0 ]; then
+  if [ "$kind" = join ] && [ "$round" = 0 ]; then
     # Also, floppysplit --join must say it succeeded and nothing else, and leave nothing but
     # the joined file in the folder.
     [ "$(cat "$work/out.txt")" = "Recombination succeeded." ] ||
@@ -212,6 +226,14 @@ timed_run() {
     fi
   fi
 }
+
+# With BENCH_AGAINST, the other build's names as a program in the cases and as a ratio with
+# its target in the reports.
+against_split=() against_join=() against_split_ratio='' against_join_ratio=''
+if [ -n "$against" ]; then
+  against_split=(floppysplit_against) against_join=(join_against)
+  against_split_ratio=floppysplit_against:1.05 against_join_ratio=join_against:1.05
+fi
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 column_of() { awk -v c="$2" '{ print $c }' "$1"; }
@@ -286,10 +308,12 @@ if [ "$only" = join ]; then
   echo "skipping the timing of cases (a) to (j) under BENCH_ONLY=join"
 else
   # Many small files first: they suffer most from anything else the disk is still doing.
-  run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync
-  run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit
+  run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync \
+    "${against_split[@]}"
+  run_case b mid 'y\nmid\ny\nn\n100\ny\n' 102400 4 split floppysplit "${against_split[@]}"
   # Case (a) also times the ways to get the pieces and a SHA-256 without floppysplit.
-  run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sync split_sha256sum openssl
+  run_case a big 'y\nbig\ny\ny\ny\n' 1457152 3 split floppysplit split_sync split_sha256sum openssl \
+    "${against_split[@]}"
   measure_phases a big 'y\nbig\ny\ny\ny\n'
 fi
 
@@ -303,6 +327,8 @@ label_of() {
     join) echo "floppysplit --join" ;;
     cat_sync) echo "cat fra* && sync" ;;
     openssl_joined) echo "openssl, joined data" ;;
+    floppysplit_against) echo "against floppysplit" ;;
+    join_against) echo "against --join" ;;
     *) echo "$1" ;;
   esac
 }
@@ -373,10 +399,12 @@ if [ "$only" != join ]; then
   machine_lines
   # floppysplit splits, hashes and reads its pieces back from the medium: at most twice the
   # time of split followed by sync.
-  report a "$title_a" "split_sync:2.0 split_sha256sum openssl split" \
-    floppysplit split_sync openssl split_sha256sum split
-  report b "$title_b" split floppysplit split
-  report c "$title_c" "split_sync:2.0 split" floppysplit split_sync split
+  report a "$title_a" "split_sync:2.0 split_sha256sum openssl split $against_split_ratio" \
+    floppysplit split_sync openssl split_sha256sum split "${against_split[@]}"
+  report b "$title_b" "split $against_split_ratio" floppysplit split \
+    "${against_split[@]}"
+  report c "$title_c" "split_sync:2.0 split $against_split_ratio" floppysplit split_sync \
+    split "${against_split[@]}"
 
   if [ "$small" = 1 ]; then
     echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
