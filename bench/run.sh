@@ -21,6 +21,7 @@
 #                                      which they split into their fragment set, and skips the
 #                                      timing of cases (a) to (j); works with BENCH_SMALL=1 and
 #                                      BENCH_RUNS
+#   BENCH_ONLY=split bash bench/run.sh only the split cases (a) to (c) on the bench's disk
 #
 # floppysplit reports success only once its pieces are on the medium and read back from it,
 # so its peers here include GNU split followed by sync.
@@ -64,8 +65,8 @@ if [ -n "$against" ]; then
   [ -x "$against" ] || { echo "bench/run.sh: BENCH_AGAINST=$against is no program" >&2; exit 1; }
 fi
 case $only in
-  "" | join) ;;
-  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the only value is join" >&2; exit 1 ;;
+  "" | join | split) ;;
+  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the values are join and split" >&2; exit 1 ;;
 esac
 data=bench/data
 work=bench/work
@@ -406,15 +407,17 @@ if [ "$only" != join ]; then
   report c "$title_c" "split_sync:2.0 split $against_split_ratio" floppysplit split_sync \
     split "${against_split[@]}"
 
-  if [ "$small" = 1 ]; then
+  if [ "$only" = split ]; then
+    echo "skipping the cases (d) to (n) under BENCH_ONLY=split"
+  elif [ "$small" = 1 ]; then
     echo "skipping the copy-on-write cases (d) to (g) under BENCH_SMALL"
   else
     source bench/copy_on_write_cases.sh
   fi
-  source bench/medium_cases.sh
+  [ "$only" = split ] || source bench/medium_cases.sh
 fi
 # Under BENCH_ONLY=join, the join results print the machine lines themselves.
-source bench/join_cases.sh
+[ "$only" = split ] || source bench/join_cases.sh
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"
