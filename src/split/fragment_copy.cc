@@ -137,7 +137,7 @@ void copyFragments() {
   // The fragments hold every whole record once the copying below is done (a failure stops
   // the run); the final fragment's tail adds its bytes.
   job.writtenLength = job.fullRecordBytes;
-  if (job.hasFinalFragment != 0) {
+  if (job.hasFinalFragment) {
     // The final fragment: whole records up to the input's last whole record, then the tail.
     const std::string_view shownName = job.fragmentName(job.fragmentCount);
     stopOnFragmentFault(writtenFilesFault());

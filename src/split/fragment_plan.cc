@@ -86,16 +86,17 @@ void settleFragments(SplitJob& job) {
   job.fullFragmentCount = low32(fullFragments);
   job.fragmentCount = job.fullFragmentCount;
   job.hasFinalFragment =
-      job.inputLength > wrappingMultiply(job.fullFragmentCount, job.fragmentSize) ? 1 : 0;
+      job.inputLength > wrappingMultiply(job.fullFragmentCount, job.fragmentSize);
+  const int32_t finalFragments = job.hasFinalFragment ? 1 : 0;
 
   if (fullFragments == 0) {
     writeListLine({"Fragment size is larger than the file itself."});
     stopRun(StopReason::failed);
   }
-  if (fullFragments < 0 || fullFragments + job.hasFinalFragment > INT32_MAX) {
+  if (fullFragments < 0 || fullFragments + finalFragments > INT32_MAX) {
     stopWithTooManyFragments(job.fragmentCount);
   }
-  job.fragmentCount += job.hasFinalFragment;
+  job.fragmentCount += finalFragments;
   if (fragmentDigitCount(job.fragmentCount) > kMaxNameDigits) {
     stopWithTooManyFragments(job.fragmentCount);
   }

@@ -28,13 +28,13 @@ struct SplitJob {
   int64_t inputLength = 0;
   // Entry i - 1 holds the name of fragment i.
   std::vector<FragmentName> fragmentNames;
-  // 1 when a shorter final fragment follows the full ones.
-  int32_t hasFinalFragment = 0;
+  // True when a shorter final fragment follows the full ones.
+  bool hasFinalFragment = false;
   const Unit inputUnit = 10;
   TextField inputName{80};
   // Fragments that hold exactly fragmentSize bytes.
   int32_t fullFragmentCount = 0;
-  // fullFragmentCount + hasFinalFragment.
+  // fullFragmentCount, plus one for the final fragment.
   int32_t fragmentCount = 0;
   int64_t fullRecordCount = 0;
   const Unit fragmentUnit = 11;
