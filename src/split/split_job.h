@@ -38,7 +38,9 @@ struct SplitJob {
   int32_t fragmentCount = 0;
   int64_t fullRecordCount = 0;
   const Unit fragmentUnit = 11;
-  // Kilobytes while the user chooses it, bytes once the plan accepts it.
+  // The fragment size as the user chose it, in kilobytes.
+  int64_t fragmentKilobytes = 0;
+  // fragmentKilobytes * 1024 with the 8-byte wrap-around: bytes of every full fragment.
   int64_t fragmentSize = 0;
   // Bytes the fragments hold together once the copying is done: inputLength, unless the
   // input shrank inside its last partial record while it was being split.
