@@ -20,7 +20,7 @@ std::string trimmedFragmentName(int32_t n) {
 // blanks, the final fragment with them, as while they are written.
 std::string writtenFragmentName(int32_t n) {
   const SplitJob& job = splitJob;
-  if (job.hasFinalFragment != 0 && n == job.fragmentCount) {
+  if (job.hasFinalFragment && n == job.fragmentCount) {
     return std::string(job.fragmentName(n));
   }
   return trimmedFragmentName(n);

@@ -107,6 +107,53 @@ void copyInputRecords(int32_t index, int64_t* nextRecord, int64_t* position, int
   }
 }
 
+// Writes full fragment `index` from input record `*nextRecord` on, and hands it over.
+void writeFullFragment(int32_t index, int64_t* nextRecord) {
+  const SplitJob& job = splitJob;
+  const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
+  // A fragment handed over that cannot be read back ends the run before the next begins.
+  stopOnFragmentFault(writtenFilesFault());
+  openFragment(index, shownName);
+  int64_t position = 1;
+  copyInputRecords(index, nextRecord, &position, job.fragmentSize / kRecordLength, shownName);
+  // A longer file left from an earlier run must not keep stale bytes after the new ones.
+  // One this open created holds just the records written, which fill the fragment.
+  if (!unitCreatedFile(job.fragmentUnit)) {
+    const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
+    if (status != kOk) stopWithWriteError(status, shownName);
+  }
+  handOverFragment(index, *nextRecord, job.fragmentSize);
+  closeFile(job.fragmentUnit, OnFailure::report);
+}
+
+// Writes the final fragment: the whole records left from input record `*nextRecord` on, then
+// the input's tail; hands it over. Failure lines name it with its trailing blanks.
+void writeFinalFragment(int64_t* nextRecord) {
+  const SplitJob& job = splitJob;
+  const int32_t index = job.fragmentCount;
+  const std::string_view shownName = job.fragmentName(index);
+  stopOnFragmentFault(writtenFilesFault());
+  openFragment(index, shownName);
+  // The tail starts after the whole records counted when the file was chosen, even if the
+  // file has grown since. The plan leaves fewer whole records than a full fragment holds.
+  int64_t position = 1;
+  copyInputRecords(index, nextRecord, &position, job.fullRecordCount - *nextRecord + 1, shownName);
+  finishFinalFragment(index, *nextRecord, static_cast<int32_t>(position));
+  handOverFragment(index, *nextRecord,
+                   job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
+  closeFile(job.fragmentUnit, OnFailure::report);
+}
+
+// Once every fragment is written: their SHA-256 from the bytes read back, then the fragments
+// on the medium and checked there.
+void checkWrittenFragments(int64_t nextRecord) {
+  SplitJob& job = splitJob;
+  stopOnFragmentFault(finishDataHash(&job.writtenSha256, [last = job.fragmentCount, nextRecord] {
+    showCopyProgress(last, nextRecord);
+  }));
+  checkFragmentsOnMedium();
+}
+
 }  // namespace
 
 void copyFragments() {
@@ -114,48 +161,17 @@ void copyFragments() {
   SplitJob& job = splitJob;
   if (unitHoldsFile(job.inputUnit, kScriptName)) stopBecauseItWouldOverwriteTheInput(kScriptName);
 
-  const int64_t recordsPerFragment = job.fragmentSize / kRecordLength;
   int64_t nextRecord = 1;
   beginWrittenFiles(job.fragmentCount);
   startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
-    const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
-    // A fragment handed over that cannot be read back ends the run before the next begins.
-    stopOnFragmentFault(writtenFilesFault());
-    openFragment(index, shownName);
-    int64_t position = 1;
-    copyInputRecords(index, &nextRecord, &position, recordsPerFragment, shownName);
-    // A longer file left from an earlier run must not keep stale bytes after the new ones.
-    // One this open created holds just the records written, which fill the fragment.
-    if (!unitCreatedFile(job.fragmentUnit)) {
-      const Status status = cutFile(job.fragmentUnit, job.fragmentSize, OnFailure::returnStatus);
-      if (status != kOk) stopWithWriteError(status, shownName);
-    }
-    handOverFragment(index, nextRecord, job.fragmentSize);
-    closeFile(job.fragmentUnit, OnFailure::report);
+    writeFullFragment(index, &nextRecord);
   }
   // The fragments hold every whole record once the copying below is done (a failure stops
   // the run); the final fragment's tail adds its bytes.
   job.writtenLength = job.fullRecordBytes;
-  if (job.hasFinalFragment != 0) {
-    // The final fragment: whole records up to the input's last whole record, then the tail.
-    const std::string_view shownName = job.fragmentName(job.fragmentCount);
-    stopOnFragmentFault(writtenFilesFault());
-    openFragment(job.fragmentCount, shownName);
-    // The tail starts after the whole records counted when the file was chosen, even if the
-    // file has grown since. The plan leaves fewer whole records than a full fragment holds.
-    int64_t position = 1;
-    copyInputRecords(job.fragmentCount, &nextRecord, &position,
-                     job.fullRecordCount - nextRecord + 1, shownName);
-    finishFinalFragment(job.fragmentCount, nextRecord, static_cast<int32_t>(position));
-    handOverFragment(job.fragmentCount, nextRecord,
-                     job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
-    closeFile(job.fragmentUnit, OnFailure::report);
-  }
-  stopOnFragmentFault(finishDataHash(&job.writtenSha256, [last = job.fragmentCount, nextRecord] {
-    showCopyProgress(last, nextRecord);
-  }));
-  checkFragmentsOnMedium();
+  if (job.hasFinalFragment) writeFinalFragment(&nextRecord);
+  checkWrittenFragments(nextRecord);
   eraseProgress();
 }
 

@@ -44,7 +44,7 @@ void showLengthAndFloppies(const SplitJob& job) {
 constexpr std::string_view kSizeQuestion =
     "Input file length for pieces in kilobytes (1K = 1024 bytes):";
 
-// Leaves the chosen size in kilobytes in job.fragmentSize.
+// Leaves the chosen size in job.fragmentKilobytes.
 void chooseFragmentKilobytes(SplitJob& job, const GivenAnswers& answers) {
   std::optional<bool> givenFloppy;
   if (answers.size) {
@@ -53,22 +53,22 @@ void chooseFragmentKilobytes(SplitJob& job, const GivenAnswers& answers) {
     givenFloppy = true;
   }
   if (askYesNo("Use 1.44 MB size of 3.5\" floppys?", givenFloppy)) {
-    job.fragmentSize = kFloppyKilobytes;
+    job.fragmentKilobytes = kFloppyKilobytes;
     return;
   }
   if (answers.size) {
     writeListLine({kSizeQuestion});
     writeConsoleLine(answers.size->shown);
-    job.fragmentSize = answers.size->kilobytes;
+    job.fragmentKilobytes = answers.size->kilobytes;
     return;
   }
   while (true) {
     writeListLine({kSizeQuestion});
-    const Status status = readListValue(job.fragmentSize, OnFailure::returnStatus);
+    const Status status = readListValue(job.fragmentKilobytes, OnFailure::returnStatus);
     // At end of input every further read fails at once: end the run instead of looping.
     if (status == kEndOfFile) reportAndExit(kReadPastEndOfFile, Statement::read, kConsoleUnit);
-    if (status == kOk && job.fragmentSize > 0) return;
-    writeListLine({"Error with your input:", job.fragmentSize, " please try again"});
+    if (status == kOk && job.fragmentKilobytes > 0) return;
+    writeListLine({"Error with your input:", job.fragmentKilobytes, " please try again"});
   }
 }
 
@@ -79,23 +79,24 @@ void stopWithTooManyFragments(int32_t count) {
 
 // Works out sizes and counts from the chosen size; stops the run when they cannot work.
 void settleFragments(SplitJob& job) {
-  job.fragmentSize = wrappingMultiply(job.fragmentSize, kKilobyte);
+  job.fragmentSize = wrappingMultiply(job.fragmentKilobytes, kKilobyte);
   // A size that wrapped to zero or below, or that exceeds the whole records, fills no
   // fragment at all.
   const int64_t fullFragments = job.fragmentSize == 0 ? 0 : job.fullRecordBytes / job.fragmentSize;
   job.fullFragmentCount = low32(fullFragments);
   job.fragmentCount = job.fullFragmentCount;
   job.hasFinalFragment =
-      job.inputLength > wrappingMultiply(job.fullFragmentCount, job.fragmentSize) ? 1 : 0;
+      job.inputLength > wrappingMultiply(job.fullFragmentCount, job.fragmentSize);
+  const int32_t finalFragments = job.hasFinalFragment ? 1 : 0;
 
   if (fullFragments == 0) {
     writeListLine({"Fragment size is larger than the file itself."});
     stopRun(StopReason::failed);
   }
-  if (fullFragments < 0 || fullFragments + job.hasFinalFragment > INT32_MAX) {
+  if (fullFragments < 0 || fullFragments + finalFragments > INT32_MAX) {
     stopWithTooManyFragments(job.fragmentCount);
   }
-  job.fragmentCount += job.hasFinalFragment;
+  job.fragmentCount += finalFragments;
   if (fragmentDigitCount(job.fragmentCount) > kMaxNameDigits) {
     stopWithTooManyFragments(job.fragmentCount);
   }

@@ -28,17 +28,19 @@ struct SplitJob {
   int64_t inputLength = 0;
   // Entry i - 1 holds the name of fragment i.
   std::vector<FragmentName> fragmentNames;
-  // 1 when a shorter final fragment follows the full ones.
-  int32_t hasFinalFragment = 0;
+  // True when a shorter final fragment follows the full ones.
+  bool hasFinalFragment = false;
   const Unit inputUnit = 10;
   TextField inputName{80};
   // Fragments that hold exactly fragmentSize bytes.
   int32_t fullFragmentCount = 0;
-  // fullFragmentCount + hasFinalFragment.
+  // fullFragmentCount, plus one for the final fragment.
   int32_t fragmentCount = 0;
   int64_t fullRecordCount = 0;
   const Unit fragmentUnit = 11;
-  // Kilobytes while the user chooses it, bytes once the plan accepts it.
+  // The fragment size as the user chose it, in kilobytes.
+  int64_t fragmentKilobytes = 0;
+  // fragmentKilobytes * 1024 with the 8-byte wrap-around: bytes of every full fragment.
   int64_t fragmentSize = 0;
   // Bytes the fragments hold together once the copying is done: inputLength, unless the
   // input shrank inside its last partial record while it was being split.
