@@ -12,14 +12,11 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/posix_private.h"
 
 namespace floppysplit {
 
 namespace {
-
-Status lastError() { return errno == 0 ? EIO : errno; }
-
-int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 
 // A name with a NUL character in it names no file: the system would see only the part
 // before it, and the program would work on a file other than the one the user named.

@@ -21,44 +21,17 @@
 
 #include "platform/code_page_win32.h"
 #include "platform/file_system.h"
+#include "platform/win32_private.h"
 
 namespace floppysplit {
 
 namespace {
-
-constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 // The console streams' buffer: a line longer than this reaches the console in pieces.
 constexpr size_t kConsoleBuffer = 1 << 16;
 
 // The largest single transfer; longer ones are done in pieces.
 constexpr int64_t kMaxTransfer = std::numeric_limits<int32_t>::max();
-
-HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
-
-// The code of the call that just failed; a failure that left no code still counts as one.
-Status lastError() {
-  const DWORD code = GetLastError();
-  return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
-}
-
-OVERLAPPED at(int64_t offset) {
-  OVERLAPPED position{};
-  const auto unsignedOffset = static_cast<uint64_t>(offset);
-  position.Offset = static_cast<DWORD>(unsignedOffset & 0xffffffffu);
-  position.OffsetHigh = static_cast<DWORD>(unsignedOffset >> 32);
-  return position;
-}
-
-// A name with a NUL character in it names no file: the system would see only the part
-// before it, and the program would work on a file other than the one the user named.
-bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
-
-// `name` as the wide calls take it: its bytes read in the code page the user typed them in.
-// False when they are not text in that code page; such a name names no file.
-bool wideName(const std::string& name, std::wstring* wide) {
-  return isFileName(name) && wideFromCodePage(name, consoleInputCodePage(), wide);
-}
 
 // Opens `name` with no data access at all, for comparing identities; folders included.
 // FILE_FLAG_OPEN_REPARSE_POINT in `flags` opens a link itself rather than what it points to.
@@ -247,7 +220,7 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
   auto* bytes = static_cast<char*>(data);
   int64_t done = 0;
   while (done < length) {
-    OVERLAPPED position = at(offset + done);
+    OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
     if (!ReadFile(handleOf(file), bytes + done, piece, &n, &position)) {
@@ -267,7 +240,7 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) 
   const auto* bytes = static_cast<const char*>(data);
   int64_t done = 0;
   while (done < length) {
-    OVERLAPPED position = at(offset + done);
+    OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
     if (!WriteFile(handleOf(file), bytes + done, piece, &n, &position)) return lastError();
