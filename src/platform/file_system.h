@@ -150,19 +150,6 @@ Status osFlushFolderOf(const std::string& fileName);
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);
 
-// The operating system's code for the console stream write that just failed.
-Status osConsoleError();
-
-// True when standard error is a terminal (a console on Windows).
-bool osStandardErrorIsTerminal();
-
-// The width in columns of the terminal standard error shows on, or 0 when unknown.
-int32_t osTerminalColumns();
-
-// Process set-up before the first console or file operation: a failed write must come
-// back as a status, and console streams must pass bytes through unchanged.
-void osPrepareProcess();
-
 // From now until osForgetOnInterrupt, an interruption (SIGINT, SIGTERM, SIGHUP; on Windows
 // Ctrl+C, Ctrl+Break and a closed console window) deletes the file `name` and ends the process
 // with exit status 130. One name at a time; calling it again replaces the name. Outside that
@@ -170,13 +157,5 @@ void osPrepareProcess();
 // signal the process was started to ignore (as under nohup) stays ignored throughout.
 void osDeleteOnInterrupt(const std::string& name);
 void osForgetOnInterrupt();
-
-// The last step of a run, after everything else is written: a console window that the
-// system made for this program alone closes when the program ends, so there the program
-// asks for Enter first and waits for a line (or the end of input), and the last lines stay
-// readable. Nothing happens when other processes share the console (a command prompt or a
-// shell that started the program), when standard input or output is not the console, or
-// on a system whose terminals outlive the programs in them. Failures are ignored.
-void osHoldConsoleWindow();
 
 }  // namespace floppysplit

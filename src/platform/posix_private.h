@@ -1,6 +1,6 @@
 #pragma once
 // What the POSIX files behind the platform seam share (file_system_posix.cc,
-// medium_read_posix.cc); nothing outside them includes it.
+// medium_read_posix.cc, console_io_posix.cc); nothing outside them includes it.
 
 #include <cerrno>
 
