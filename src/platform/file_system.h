@@ -31,9 +31,6 @@ enum class OsAccess { read, write, readWrite };
 // folder is never opened, not even for reading: that gives the system's code for a folder.
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
 
-// The result of a create or a rename whose name is taken already.
-inline constexpr Status kOsNameTaken = -3;
-
 // Creates the file `name`, which must not exist yet, open for reading and writing: the
 // result is kOsNameTaken where `name` names anything already, a link (even a dangling one),
 // a folder or a file, and a link is never followed. On Windows the handle may also rename
@@ -80,15 +77,13 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
 // Writes all `length` bytes at `offset`, growing the file as needed.
 Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
 
-// Returned by osCopyRange when the system cannot copy between these two files by itself.
-// Nothing has been copied then; the caller moves the bytes with osReadAt and osWriteAt.
-inline constexpr Status kOsCopyUnsupported = -2;
-
 // Copies up to `length` bytes from `from` at `fromOffset` to `to` at `toOffset` inside the
 // operating system, without passing them through the program. `*copied` is how many
 // arrived; with status 0 it is less than `length` only at the end of `from`. A failure part
 // way leaves the bytes before `*copied` written and those after it possibly written in part.
-// A platform without such a copy returns kOsCopyUnsupported every time.
+// The result is kOsCopyUnsupported where the system cannot copy between these two files by
+// itself: nothing has been copied then, and the caller moves the bytes with osReadAt and
+// osWriteAt. A platform without such a copy returns it every time.
 Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
                    int64_t* copied);
 
