@@ -7,7 +7,7 @@
 #include "dialogue/layout.h"
 #include "dialogue/list_value.h"
 #include "dialogue/progress_line.h"
-#include "platform/file_system.h"
+#include "platform/console_io.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {

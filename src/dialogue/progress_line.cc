@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "dialogue/progress_clock.h"
-#include "platform/file_system.h"
+#include "platform/console_io.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {

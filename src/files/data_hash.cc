@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "files/file_checksum.h"
+#include "files/read_in_chunks.h"
 #include "platform/medium_read.h"
 #include "platform/sha256.h"
 
@@ -149,22 +150,23 @@ class DataHash {
   WrittenFileFault readBack(const HashJob& job, FileChecksumValue* checksum) {
     char* buffer = readBackBuffer();
     if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
+    if (stopping_) return {};
     checksum_.start();
-    for (int64_t offset = 0; offset < job.length; offset += kReadBackBufferBytes) {
-      if (stopping_) return {};
-      const int64_t wanted = std::min(kReadBackBufferBytes, job.length - offset);
-      int64_t got = 0;
-      Status status = osReadAt(job.file, offset, buffer, wanted, &got);
-      if (status == kOk && got < wanted) status = kEndOfFile;
-      if (status == kOk) status = sha_.add(buffer, got);
-      if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
-      checksum_.add(buffer, got);
-      hashed_ += got;
-    }
+    const Status status = readFirstBytes(job.file, job.length, buffer, kReadBackBufferBytes,
+                                         [this](const char* data, int64_t got) {
+                                           const Status added = sha_.add(data, got);
+                                           if (added != kOk) return added;
+                                           checksum_.add(data, got);
+                                           hashed_ += got;
+                                           // An abandoned hash reads no further.
+                                           return stopping_ ? kEndOfFile : kOk;
+                                         });
+    if (stopping_) return {};
+    if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
     *checksum = checksum_.value();
     if (flushEachFile_) {
-      const Status status = osFlush(job.file);
-      if (status != kOk) return {WrittenFileStep::flush, status, job.index};
+      const Status flushed = osFlush(job.file);
+      if (flushed != kOk) return {WrittenFileStep::flush, flushed, job.index};
     }
     return {};
   }

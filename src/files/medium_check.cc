@@ -17,6 +17,7 @@
 
 #include "files/data_hash.h"
 #include "files/file_checksum.h"
+#include "files/read_in_chunks.h"
 #include "platform/medium_read.h"
 
 namespace floppysplit {
@@ -95,16 +96,15 @@ WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   checksum.start();
   int64_t offset = 0;
-  for (;;) {
-    int64_t got = 0;
-    status = osReadFromMedium(file, offset, slice, sliceBytes, &got);
-    if (status != kOk) break;
-    checksum.add(slice, got);
-    offset += got;
-    gCheckedBytes += got;
-    // A file longer than any written is not the one written; no need to read all of it.
-    if (mediumReadReachedEnd(got, sliceBytes) || offset > largestFile) break;
-  }
+  status =
+      readInChunks(file, ReadFrom::medium, slice, sliceBytes, [&](const char* data, int64_t got) {
+        checksum.add(data, got);
+        offset += got;
+        gCheckedBytes += got;
+        // A file longer than any written is not the one written; no need
+        // to read all of it.
+        return offset > largestFile ? kEndOfFile : kOk;
+      });
   osClose(file);
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   if (checksum.value() != expected) return {WrittenFileStep::otherBytesOnMedium, kOk, n};

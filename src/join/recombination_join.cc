@@ -11,6 +11,7 @@
 
 #include "dialogue/progress_line.h"
 #include "files/file_checksum.h"
+#include "files/read_in_chunks.h"
 #include "join/set_hash.h"
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
@@ -80,16 +81,15 @@ Status mediumChecksum(OsFile file, char* slot, Progress progress, uint64_t* valu
   Status status = osOpenOnMediumFrom(file, kReadBytes, &reader);
   if (status != kOk) return status;
   FileChecksum checksum;
-  for (int64_t offset = 0;;) {
-    int64_t got = 0;
-    status = osReadFromMedium(reader, offset, slot, kReadBytes, &got);
-    if (status != kOk) break;
-    checksum.add(slot, got);
-    offset += got;
-    progress.done = offset;
-    showProgress(progress);
-    if (mediumReadReachedEnd(got, kReadBytes)) break;
-  }
+  int64_t offset = 0;
+  status =
+      readInChunks(reader, ReadFrom::medium, slot, kReadBytes, [&](const char* data, int64_t got) {
+        checksum.add(data, got);
+        offset += got;
+        progress.done = offset;
+        showProgress(progress);
+        return kOk;
+      });
   *value = checksum.wideValue();
   const Status closed = osClose(reader);
   return status != kOk ? status : closed;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "files/file_checksum.h"
+#include "files/read_in_chunks.h"
 #include "platform/file_system.h"
 #include "platform/sha256.h"
 
@@ -38,15 +39,11 @@ void SetHash::run() {
       failedFile_ = name;
       break;
     }
-    for (int64_t offset = 0; status == kOk;) {
-      int64_t got = 0;
-      status = osReadAt(file, offset, buffer_, bufferBytes_, &got);
-      if (status != kOk) break;
-      checksum.add(buffer_, got);
-      if (withSha256_) status = digest.add(buffer_, got);
-      offset += got;
-      if (got < bufferBytes_) break;
-    }
+    status = readInChunks(file, ReadFrom::system, buffer_, bufferBytes_,
+                          [&](const char* data, int64_t got) {
+                            checksum.add(data, got);
+                            return withSha256_ ? digest.add(data, got) : kOk;
+                          });
     osClose(file);
     if (status != kOk) {
       failedFile_ = name;

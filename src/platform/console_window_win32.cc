@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "platform/file_system.h"
+#include "platform/console_io.h"
 
 namespace floppysplit {
 

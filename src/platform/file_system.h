@@ -31,9 +31,6 @@ enum class OsAccess { read, write, readWrite };
 // folder is never opened, not even for reading: that gives the system's code for a folder.
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
 
-// The result of a create or a rename whose name is taken already.
-inline constexpr Status kOsNameTaken = -3;
-
 // Creates the file `name`, which must not exist yet, open for reading and writing: the
 // result is kOsNameTaken where `name` names anything already, a link (even a dangling one),
 // a folder or a file, and a link is never followed. On Windows the handle may also rename
@@ -80,15 +77,13 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
 // Writes all `length` bytes at `offset`, growing the file as needed.
 Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
 
-// Returned by osCopyRange when the system cannot copy between these two files by itself.
-// Nothing has been copied then; the caller moves the bytes with osReadAt and osWriteAt.
-inline constexpr Status kOsCopyUnsupported = -2;
-
 // Copies up to `length` bytes from `from` at `fromOffset` to `to` at `toOffset` inside the
 // operating system, without passing them through the program. `*copied` is how many
 // arrived; with status 0 it is less than `length` only at the end of `from`. A failure part
 // way leaves the bytes before `*copied` written and those after it possibly written in part.
-// A platform without such a copy returns kOsCopyUnsupported every time.
+// The result is kOsCopyUnsupported where the system cannot copy between these two files by
+// itself: nothing has been copied then, and the caller moves the bytes with osReadAt and
+// osWriteAt. A platform without such a copy returns it every time.
 Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
                    int64_t* copied);
 
@@ -150,19 +145,6 @@ Status osFlushFolderOf(const std::string& fileName);
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);
 
-// The operating system's code for the console stream write that just failed.
-Status osConsoleError();
-
-// True when standard error is a terminal (a console on Windows).
-bool osStandardErrorIsTerminal();
-
-// The width in columns of the terminal standard error shows on, or 0 when unknown.
-int32_t osTerminalColumns();
-
-// Process set-up before the first console or file operation: a failed write must come
-// back as a status, and console streams must pass bytes through unchanged.
-void osPrepareProcess();
-
 // From now until osForgetOnInterrupt, an interruption (SIGINT, SIGTERM, SIGHUP; on Windows
 // Ctrl+C, Ctrl+Break and a closed console window) deletes the file `name` and ends the process
 // with exit status 130. One name at a time; calling it again replaces the name. Outside that
@@ -170,13 +152,5 @@ void osPrepareProcess();
 // signal the process was started to ignore (as under nohup) stays ignored throughout.
 void osDeleteOnInterrupt(const std::string& name);
 void osForgetOnInterrupt();
-
-// The last step of a run, after everything else is written: a console window that the
-// system made for this program alone closes when the program ends, so there the program
-// asks for Enter first and waits for a line (or the end of input), and the last lines stay
-// readable. Nothing happens when other processes share the console (a command prompt or a
-// shell that started the program), when standard input or output is not the console, or
-// on a system whose terminals outlive the programs in them. Failures are ignored.
-void osHoldConsoleWindow();
 
 }  // namespace floppysplit

@@ -1,6 +1,5 @@
 #include <fcntl.h>
 #include <pthread.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,14 +11,11 @@
 #include <cstring>
 
 #include "platform/file_system.h"
+#include "platform/posix_private.h"
 
 namespace floppysplit {
 
 namespace {
-
-Status lastError() { return errno == 0 ? EIO : errno; }
-
-int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 
 // A name with a NUL character in it names no file: the system would see only the part
 // before it, and the program would work on a file other than the one the user named.
@@ -387,23 +383,6 @@ Status osFlushFolderOf(const std::string& fileName) {
 
 std::string osErrorText(Status code) { return std::strerror(code); }
 
-Status osConsoleError() { return lastError(); }
-
-bool osStandardErrorIsTerminal() { return ::isatty(STDERR_FILENO) == 1; }
-
-int32_t osTerminalColumns() {
-  winsize size{};
-  if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) != 0) return 0;
-  return size.ws_col;
-}
-
-void osPrepareProcess() {
-  // A write past a file size limit, or into a closed pipe, must fail with a status
-  // (EFBIG, EPIPE) instead of killing the process with fragments half written.
-  std::signal(SIGXFSZ, SIG_IGN);
-  std::signal(SIGPIPE, SIG_IGN);
-}
-
 void osDeleteOnInterrupt(const std::string& name) {
   watchInterrupts();
   const int armed = gArmedSlot.load();
@@ -419,8 +398,5 @@ void osDeleteOnInterrupt(const std::string& name) {
 }
 
 void osForgetOnInterrupt() { gArmedSlot.store(kNoSlot); }
-
-// A terminal window belongs to the shell or the user that opened it, not to the program.
-void osHoldConsoleWindow() {}
 
 }  // namespace floppysplit

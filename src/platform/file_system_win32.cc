@@ -4,15 +4,11 @@
 // user typed in the console's input code page and reach the wide calls as UTF-16; message
 // texts leave in the console's output code page.
 
-#include <fcntl.h>
-#include <io.h>
 #include <windows.h>
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <limits>
@@ -21,44 +17,14 @@
 
 #include "platform/code_page_win32.h"
 #include "platform/file_system.h"
+#include "platform/win32_private.h"
 
 namespace floppysplit {
 
 namespace {
 
-constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
-
-// The console streams' buffer: a line longer than this reaches the console in pieces.
-constexpr size_t kConsoleBuffer = 1 << 16;
-
 // The largest single transfer; longer ones are done in pieces.
 constexpr int64_t kMaxTransfer = std::numeric_limits<int32_t>::max();
-
-HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
-
-// The code of the call that just failed; a failure that left no code still counts as one.
-Status lastError() {
-  const DWORD code = GetLastError();
-  return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
-}
-
-OVERLAPPED at(int64_t offset) {
-  OVERLAPPED position{};
-  const auto unsignedOffset = static_cast<uint64_t>(offset);
-  position.Offset = static_cast<DWORD>(unsignedOffset & 0xffffffffu);
-  position.OffsetHigh = static_cast<DWORD>(unsignedOffset >> 32);
-  return position;
-}
-
-// A name with a NUL character in it names no file: the system would see only the part
-// before it, and the program would work on a file other than the one the user named.
-bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
-
-// `name` as the wide calls take it: its bytes read in the code page the user typed them in.
-// False when they are not text in that code page; such a name names no file.
-bool wideName(const std::string& name, std::wstring* wide) {
-  return isFileName(name) && wideFromCodePage(name, consoleInputCodePage(), wide);
-}
 
 // Opens `name` with no data access at all, for comparing identities; folders included.
 // FILE_FLAG_OPEN_REPARSE_POINT in `flags` opens a link itself rather than what it points to.
@@ -247,7 +213,7 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
   auto* bytes = static_cast<char*>(data);
   int64_t done = 0;
   while (done < length) {
-    OVERLAPPED position = at(offset + done);
+    OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
     if (!ReadFile(handleOf(file), bytes + done, piece, &n, &position)) {
@@ -267,7 +233,7 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) 
   const auto* bytes = static_cast<const char*>(data);
   int64_t done = 0;
   while (done < length) {
-    OVERLAPPED position = at(offset + done);
+    OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
     if (!WriteFile(handleOf(file), bytes + done, piece, &n, &position)) return lastError();
@@ -375,44 +341,6 @@ std::string osErrorText(Status code) {
   // A localized system words its messages beyond ASCII; the console shows them readably
   // only in its own output code page.
   return codePageFromWide(text, consoleOutputCodePage());
-}
-
-Status osConsoleError() {
-  // The console streams go through the C runtime, which turns the system's code into
-  // errno and keeps the code itself in _doserrno. The caller clears errno before the
-  // write, so a failure the runtime found on its own, with no system call, leaves errno
-  // set and _doserrno at 0.
-  if (errno != 0 && _doserrno != 0) return static_cast<Status>(_doserrno);
-  return ERROR_WRITE_FAULT;
-}
-
-bool osStandardErrorIsTerminal() {
-  DWORD mode = 0;
-  return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
-}
-
-int32_t osTerminalColumns() {
-  CONSOLE_SCREEN_BUFFER_INFO info{};
-  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
-  // Lines wrap at the width of the screen buffer.
-  return info.dwSize.X;
-}
-
-void osPrepareProcess() {
-  // The console streams pass bytes through unchanged: each line already ends with CR LF,
-  // which text mode would turn into CR CR LF, and a Ctrl-Z in the input is just a byte.
-  _setmode(_fileno(stdin), _O_BINARY);
-  _setmode(_fileno(stdout), _O_BINARY);
-  _setmode(_fileno(stderr), _O_BINARY);
-  // Each line reaches the console in one write (the console layer flushes after every
-  // line). The runtime leaves a console stream unbuffered and would hand it over a byte at
-  // a time, and a console in code page 65001 shows the bytes of one character written
-  // apart as broken characters.
-  std::setvbuf(stdout, nullptr, _IOFBF, kConsoleBuffer);
-  std::setvbuf(stderr, nullptr, _IOFBF, kConsoleBuffer);
-  // A name on an empty floppy or a missing drive must come back as an error code, not as
-  // a dialog box that waits for someone to press a button.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 }
 
 void osDeleteOnInterrupt(const std::string& name) {

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "platform/medium_read.h"
+#include "platform/posix_private.h"
 
 namespace floppysplit {
 
@@ -28,10 +29,6 @@ using PageFlags = unsigned char;
 #else
 using PageFlags = char;
 #endif
-
-Status lastError() { return errno == 0 ? EIO : errno; }
-
-int descriptor(OsFile file) { return static_cast<int>(file.handle); }
 
 // Turns reads past the cache (O_DIRECT) on or off for the file open as `fd`; false where
 // the file system does not read past its cache.

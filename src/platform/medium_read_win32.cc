@@ -7,24 +7,15 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/code_page_win32.h"
 #include "platform/medium_read.h"
+#include "platform/win32_private.h"
 
 namespace floppysplit {
 
 namespace {
 
-constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
-
 // The largest single read, in whole blocks.
 constexpr int64_t kMaxRead = std::numeric_limits<int32_t>::max() / kMediumBlock * kMediumBlock;
-
-HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
-
-Status lastError() {
-  const DWORD code = GetLastError();
-  return code == 0 ? static_cast<Status>(ERROR_GEN_FAILURE) : static_cast<Status>(code);
-}
 
 // A new handle for reading the file open as `open`, whose reads go past the system's cache:
 // the flag cannot be added to a handle that exists, and ReOpenFile makes a new one with it.
@@ -40,9 +31,9 @@ Status reopenPastCache(HANDLE open, DWORD share, OsFile* file) {
 
 // Windows cannot empty its cache of one file: every read goes past it.
 Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* file) {
+  if (!isFileName(name)) return ERROR_INVALID_NAME;
   std::wstring wide;
-  if (name.find('\0') != std::string::npos) return ERROR_INVALID_NAME;
-  if (!wideFromCodePage(name, consoleInputCodePage(), &wide)) return ERROR_NO_UNICODE_TRANSLATION;
+  if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
   const HANDLE cached = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (cached == INVALID_HANDLE_VALUE) return lastError();
@@ -61,10 +52,7 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
   auto* bytes = static_cast<char*>(data);
   *got = 0;
   while (*got < length) {
-    OVERLAPPED position{};
-    const auto at = static_cast<uint64_t>(offset + *got);
-    position.Offset = static_cast<DWORD>(at & 0xffffffffu);
-    position.OffsetHigh = static_cast<DWORD>(at >> 32);
+    OVERLAPPED position = overlappedAt(offset + *got);
     const int64_t asked = std::min(length - *got, kMaxRead);
     DWORD n = 0;
     if (!ReadFile(handleOf(file), bytes + *got, static_cast<DWORD>(asked), &n, &position)) {

@@ -2,7 +2,7 @@
 
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
-#include "platform/file_system.h"
+#include "platform/console_io.h"
 #include "runtime/termination.h"
 #include "split/fragment_plan.h"
 #include "split/fragment_script.h"

@@ -2,15 +2,13 @@
 // Status values handed back by every console and file operation.
 //
 //   0             success
-//   -1            end of file, or end of console input
+//   below 0       the program's own few, all in platform/os_status.h (kEndOfFile and others)
 //   10000..10075  this program's own error numbers (their texts are in termination.cc)
 //   other > 0     the operating system's own error code, passed through unchanged
 
 #include "platform/os_status.h"
 
 namespace floppysplit {
-
-inline constexpr Status kEndOfFile = -1;
 
 inline constexpr Status kBufferAllocationFailed = 10004;
 inline constexpr Status kReadPastEndOfFile = 10013;

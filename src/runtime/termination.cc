@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/console_io.h"
 #include "platform/file_system.h"
 
 namespace floppysplit {

@@ -13,13 +13,6 @@ namespace floppysplit {
 // The kind of statement whose failure is reported.
 enum class Statement { open, close, inquire, read, write };
 
-// Unit numbers as they appear in the report's third line. Files use their own positive
-// numbers; these stand for the console, a text field in memory, and "no file at all".
-using Unit = int32_t;
-inline constexpr Unit kConsoleUnit = -1;
-inline constexpr Unit kInternalUnit = -2;
-inline constexpr Unit kNoUnit = -3;
-
 // Hands the end of the run the function that closes every connected file, writing out
 // what is still buffered. The file layer sets it when it connects a file; both ways of
 // ending call it first, then write out standard output.
