@@ -18,6 +18,7 @@
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
 #include "script/script_lines.h"
+#include "script/script_messages.h"
 
 namespace floppysplit {
 
@@ -30,9 +31,9 @@ constexpr int64_t kReadBytes = int64_t{128} << 10;
 constexpr int64_t kMostPerSystemCopy = int64_t{64} << 20;
 
 // Every line of the join's own goes where the progress line stood, erased first.
-void say(const std::string& line) {
+void say(std::string_view text, std::string_view more = {}) {
   eraseProgress();
-  std::fputs((line + "\n").c_str(), stdout);
+  std::fputs((std::string(text) + std::string(more) + "\n").c_str(), stdout);
   std::fflush(stdout);
 }
 
@@ -43,7 +44,7 @@ int refuse(const std::string& what) {
 }
 
 int failedRecombination() {
-  say("Recombination of files failed.");
+  say(kRecombinationFailed);
   return 1;
 }
 
@@ -177,7 +178,7 @@ int SetJoin::checkFragments() {
     const std::string name(plan_.fragmentName(i));
     const OsEntryKind kind = osEntryKind(name);
     if (kind == OsEntryKind::none) {
-      say(name + " is missing.");
+      say(name, kIsMissing);
       return failedRecombination();
     }
     if (kind != OsEntryKind::regularFile) {
@@ -193,7 +194,7 @@ int SetJoin::checkFragments() {
     osClose(file);
     if (status != kOk) return failOn(name, status);
     if (length != *expected) {
-      say(name + " has the wrong length.");
+      say(name, kHasTheWrongLength);
       return failedRecombination();
     }
   }
@@ -203,7 +204,8 @@ int SetJoin::checkFragments() {
 int SetJoin::discard(int failure) {
   hash_.reset();
   if (result_) {
-    if (osIsEntryOf(*result_, std::string(plan_.result))) osDelete(std::string(plan_.result));
+    const std::string result(temporaryName(plan_.result));
+    if (osIsEntryOf(*result_, result)) osDelete(result);
     osClose(*result_);
     result_.reset();
   }
@@ -212,11 +214,11 @@ int SetJoin::discard(int failure) {
 }
 
 int SetJoin::joinIntoResult() {
-  const std::string result(plan_.result);
+  const std::string result(temporaryName(plan_.result));
   OsFile target;
   Status status = osCreateTemporary(result, &target);
   if (status == kOsNameTaken) {
-    say(result + " already exists: move or rename it first.");
+    say(result, kIsInTheWay);
     return failedRecombination();
   }
   if (status != kOk) return failOn(result, status);
@@ -260,22 +262,22 @@ int SetJoin::checkResult() {
   std::string failed;
   const Status hashed = hash_->finish(&fragments, &digest, &failed);
   hash_.reset();
-  if (read != kOk) return discard(failOn(plan_.result, read));
+  if (read != kOk) return discard(failOn(temporaryName(plan_.result), read));
   if (hashed != kOk) return discard(failOn(failed, hashed));
   if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
-  say("The recombined file does not match the original.");
+  say(kDoesNotMatch);
   return discard(failedRecombination());
 }
 
 int SetJoin::alreadyExists() {
-  say(echoed(plan_.joinedName) + " already exists.");
-  say("Recombined file is " + std::string(plan_.result));
+  say(echoed(plan_.joinedName), kAlreadyExists);
+  say(kRecombinedFileIs, temporaryName(plan_.result));
   return succeed();
 }
 
 int SetJoin::giveName() {
   const std::string& joined = plan_.joinedName;
-  const std::string result(plan_.result);
+  const std::string result(temporaryName(plan_.result));
   // Every name the script sees when it asks whether the join's name exists: the command
   // processor ignores case, so these count whatever this system's file names do.
   bool taken = osEntryKind(joined) != OsEntryKind::none || equalIgnoringCase(joined, result) ||
@@ -312,10 +314,10 @@ int SetJoin::giveName() {
 }
 
 int SetJoin::succeed() {
-  say("Recombination succeeded.");
+  say(kRecombinationSucceeded);
   if (!plan_.sha256) {
-    say("The recombined file could not be checked: the script holds no SHA-256.");
-    say("The fragments and Recomb.cmd are kept.");
+    say(kCouldNotBeChecked, "the script holds no SHA-256.");
+    say(kSetIsKept);
     return 0;
   }
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
@@ -335,9 +337,10 @@ int SetJoin::run() {
   buffer_ = buffer;
   if (buffer_ == nullptr) return failWith("no memory for the join");
   // A temporary already in the folder is somebody's file.
-  for (const std::string_view temporary : kTemporaries) {
-    if (osEntryKind(std::string(temporary)) != OsEntryKind::none) {
-      say(std::string(temporary) + " already exists: move or rename it first.");
+  for (const Temporary temporary : kBothTemporaries) {
+    const std::string name(temporaryName(temporary));
+    if (osEntryKind(name) != OsEntryKind::none) {
+      say(name, kIsInTheWay);
       return failedRecombination();
     }
   }
