@@ -37,27 +37,27 @@ void say(std::string_view text, std::string_view more = {}) {
   std::fflush(stdout);
 }
 
-int refuse(const std::string& what) {
+ExitStatus refuse(const std::string& what) {
   eraseProgress();
   std::fputs(("floppysplit: " + what + "\n").c_str(), stderr);
-  return 2;
+  return ExitStatus::refused;
 }
 
-int failedRecombination() {
+ExitStatus failedRecombination() {
   say(kRecombinationFailed);
-  return 1;
+  return ExitStatus::failure;
 }
 
 // A failure the system reports: its message on standard error, then the script's last
 // line of a failure.
-int failOn(std::string_view name, Status status) {
+ExitStatus failOn(std::string_view name, Status status) {
   eraseProgress();
   std::fputs(("floppysplit: " + std::string(name) + ": " + osErrorText(status) + "\n").c_str(),
              stderr);
   return failedRecombination();
 }
 
-int failWith(std::string_view what) {
+ExitStatus failWith(std::string_view what) {
   eraseProgress();
   std::fputs(("floppysplit: " + std::string(what) + "\n").c_str(), stderr);
   return failedRecombination();
@@ -148,18 +148,18 @@ class SetJoin {
  public:
   explicit SetJoin(const RecombinationPlan& plan) : plan_(plan) {}
 
-  int run();
+  ExitStatus run();
 
  private:
-  int checkFragments();
-  int joinIntoResult();
-  int checkResult();
-  int giveName();
-  int alreadyExists();
-  int succeed();
+  ExitStatus checkFragments();
+  ExitStatus joinIntoResult();
+  ExitStatus checkResult();
+  ExitStatus giveName();
+  ExitStatus alreadyExists();
+  ExitStatus succeed();
   // Deletes the temporary this join made, if its name still stands for it, and ends
   // the failure.
-  int discard(int failure);
+  ExitStatus discard(ExitStatus failure);
 
   const RecombinationPlan& plan_;
   // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
@@ -173,7 +173,7 @@ class SetJoin {
   int64_t joinedLength_ = 0;
 };
 
-int SetJoin::checkFragments() {
+ExitStatus SetJoin::checkFragments() {
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     const std::string name(plan_.fragmentName(i));
     const OsEntryKind kind = osEntryKind(name);
@@ -198,10 +198,10 @@ int SetJoin::checkFragments() {
       return failedRecombination();
     }
   }
-  return 0;
+  return ExitStatus::success;
 }
 
-int SetJoin::discard(int failure) {
+ExitStatus SetJoin::discard(ExitStatus failure) {
   hash_.reset();
   if (result_) {
     const std::string result(temporaryName(plan_.result));
@@ -213,7 +213,7 @@ int SetJoin::discard(int failure) {
   return failure;
 }
 
-int SetJoin::joinIntoResult() {
+ExitStatus SetJoin::joinIntoResult() {
   const std::string result(temporaryName(plan_.result));
   OsFile target;
   Status status = osCreateTemporary(result, &target);
@@ -246,10 +246,10 @@ int SetJoin::joinIntoResult() {
   }
   // Nothing is renamed or deleted before the join is on the medium.
   if (status == kOk) status = osFlush(target);
-  return status == kOk ? 0 : discard(failOn(failed, status));
+  return status == kOk ? ExitStatus::success : discard(failOn(failed, status));
 }
 
-int SetJoin::checkResult() {
+ExitStatus SetJoin::checkResult() {
   if (joinedLength_ != plan_.joinedLength) return discard(failedRecombination());
   // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
@@ -264,18 +264,19 @@ int SetJoin::checkResult() {
   hash_.reset();
   if (read != kOk) return discard(failOn(temporaryName(plan_.result), read));
   if (hashed != kOk) return discard(failOn(failed, hashed));
-  if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
+  if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256))
+    return ExitStatus::success;
   say(kDoesNotMatch);
   return discard(failedRecombination());
 }
 
-int SetJoin::alreadyExists() {
+ExitStatus SetJoin::alreadyExists() {
   say(echoed(plan_.joinedName), kAlreadyExists);
   say(kRecombinedFileIs, temporaryName(plan_.result));
   return succeed();
 }
 
-int SetJoin::giveName() {
+ExitStatus SetJoin::giveName() {
   const std::string& joined = plan_.joinedName;
   const std::string result(temporaryName(plan_.result));
   // Every name the script sees when it asks whether the join's name exists: the command
@@ -313,12 +314,12 @@ int SetJoin::giveName() {
   return status != kOk ? failOn(joined, status) : succeed();
 }
 
-int SetJoin::succeed() {
+ExitStatus SetJoin::succeed() {
   say(kRecombinationSucceeded);
   if (!plan_.sha256) {
     say(kCouldNotBeChecked, "the script holds no SHA-256.");
     say(kSetIsKept);
-    return 0;
+    return ExitStatus::success;
   }
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     const std::string name(plan_.fragmentName(i));
@@ -328,10 +329,10 @@ int SetJoin::succeed() {
   const std::string script(kScriptName);
   Status status = osDelete(script);
   if (status == kOk) status = osFlushFolderOf(script);
-  return status == kOk ? 0 : failOn(script, status);
+  return status == kOk ? ExitStatus::success : failOn(script, status);
 }
 
-int SetJoin::run() {
+ExitStatus SetJoin::run() {
   // A medium buffer lasts as long as the process; the static keeps it in reach until then.
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
@@ -344,15 +345,15 @@ int SetJoin::run() {
       return failedRecombination();
     }
   }
-  if (const int failed = checkFragments(); failed != 0) return failed;
-  if (const int failed = joinIntoResult(); failed != 0) return failed;
-  if (const int failed = checkResult(); failed != 0) return failed;
+  if (const ExitStatus failed = checkFragments(); failed != ExitStatus::success) return failed;
+  if (const ExitStatus failed = joinIntoResult(); failed != ExitStatus::success) return failed;
+  if (const ExitStatus failed = checkResult(); failed != ExitStatus::success) return failed;
   return giveName();
 }
 
 }  // namespace
 
-int joinFragmentSet() {
+ExitStatus joinFragmentSet() {
   const std::string script(kScriptName);
   const OsEntryKind kind = osEntryKind(script);
   if (kind == OsEntryKind::none) return refuse("no Recomb.cmd in this folder");
@@ -365,7 +366,7 @@ int joinFragmentSet() {
   osClose(file);
   if (reading.status != kOk) return failOn(script, reading.status);
   if (!reading.plan) return refuse(notOurs);
-  const int exitStatus = SetJoin(*reading.plan).run();
+  const ExitStatus exitStatus = SetJoin(*reading.plan).run();
   eraseProgress();
   return exitStatus;
 }
