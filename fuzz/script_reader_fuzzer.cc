@@ -23,9 +23,9 @@ void check(std::string_view bytes) {
   FUZZ_CHECK(!plan->fragments.empty());
   FUZZ_CHECK(!plan->joinedName.empty());
   FUZZ_CHECK(plan->joinedName.find_first_of("/\\:\"") == std::string::npos);
-  if (plan->form != ScriptForm::guarded) return;
+  if (plan->form != kNewestScriptForm) return;
   std::string written;
-  emitScriptLines(ScriptForm::guarded, plan->joinedName, plan->fragments,
+  emitScriptLines(kNewestScriptForm, plan->joinedName, plan->fragments,
                   WrittenData{*plan->fragmentSize, plan->joinedLength, *plan->sha256},
                   [&written](const std::string& line) { written += line + "\r\n"; });
   FUZZ_CHECK(written == bytes);

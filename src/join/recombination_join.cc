@@ -18,6 +18,7 @@
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
 #include "script/script_lines.h"
+#include "script/script_messages.h"
 
 namespace floppysplit {
 
@@ -30,35 +31,41 @@ constexpr int64_t kReadBytes = int64_t{128} << 10;
 constexpr int64_t kMostPerSystemCopy = int64_t{64} << 20;
 
 // Every line of the join's own goes where the progress line stood, erased first.
-void say(const std::string& line) {
+void say(std::string_view text, std::string_view more = {}) {
   eraseProgress();
-  std::fputs((line + "\n").c_str(), stdout);
+  std::fputs((std::string(text) + std::string(more) + "\n").c_str(), stdout);
   std::fflush(stdout);
 }
 
-int refuse(const std::string& what) {
+ExitStatus refuse(const std::string& what) {
   eraseProgress();
   std::fputs(("floppysplit: " + what + "\n").c_str(), stderr);
-  return 2;
+  return ExitStatus::refused;
 }
 
-int failedRecombination() {
-  say("Recombination of files failed.");
-  return 1;
+ExitStatus failedRecombination() {
+  say(kRecombinationFailed);
+  return ExitStatus::failure;
 }
 
 // A failure the system reports: its message on standard error, then the script's last
 // line of a failure.
-int failOn(std::string_view name, Status status) {
+ExitStatus failOn(std::string_view name, Status status) {
   eraseProgress();
   std::fputs(("floppysplit: " + std::string(name) + ": " + osErrorText(status) + "\n").c_str(),
              stderr);
   return failedRecombination();
 }
 
-int failWith(std::string_view what) {
+ExitStatus failWith(std::string_view what) {
   eraseProgress();
   std::fputs(("floppysplit: " + std::string(what) + "\n").c_str(), stderr);
+  return failedRecombination();
+}
+
+// A check that failed: the line the script echoes for it, then its last line of a failure.
+ExitStatus failCheck(std::string_view text, std::string_view more = {}) {
+  say(text, more);
   return failedRecombination();
 }
 
@@ -131,6 +138,16 @@ Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progres
   return status;
 }
 
+// The length of the regular file `name`.
+Status regularFileLength(const std::string& name, int64_t* length) {
+  OsFile file;
+  Status status = osOpenRegularForReading(name, &file);
+  if (status != kOk) return status;
+  status = osLength(file, length);
+  osClose(file);
+  return status;
+}
+
 // Reads the script through `file`, from its start on.
 ScriptBytes scriptBytes(OsFile file) {
   return [file, offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
@@ -140,25 +157,46 @@ ScriptBytes scriptBytes(OsFile file) {
   };
 }
 
+// A temporary already in the folder is somebody's file.
+ExitStatus checkNothingInTheWay() {
+  for (const Temporary temporary : kBothTemporaries) {
+    const std::string name(temporaryName(temporary));
+    if (osEntryKind(name) != OsEntryKind::none) return failCheck(name, kIsInTheWay);
+  }
+  return ExitStatus::success;
+}
+
 // The set's join, as the guarded script makes it: it writes over and deletes nothing it did
 // not make. The join goes into a temporary it creates, which is deleted again when anything
-// fails before the join has its name, or when the program is interrupted.
+// fails before the join has its name, or when the program is interrupted. Each step hands
+// back success, or the failure it has reported.
 class SetJoin {
  public:
   explicit SetJoin(const RecombinationPlan& plan) : plan_(plan) {}
 
-  int run();
+  ExitStatus run();
 
  private:
-  int checkFragments();
-  int joinIntoResult();
-  int checkResult();
-  int giveName();
-  int alreadyExists();
-  int succeed();
+  ExitStatus checkFragments() const;
+  ExitStatus checkFragment(size_t index) const;
+  ExitStatus createResult();
+  ExitStatus copyFragments();
+  void startHashing();
+  // Appends fragment `index` to the join; `*readFailed` tells a failed open or read of the
+  // fragment from a failed write of the join.
+  Status copyFragment(size_t index, bool* readFailed);
+  ExitStatus checkJoin();
+  bool matchesTheOriginal(uint64_t readBack, uint64_t fragments, const std::string& sha256) const;
+  ExitStatus nameTheJoin();
+  bool joinedNameIsTaken() const;
+  ExitStatus keepUnderTemporary();
+  // From here on the join is the result, not this run's to delete.
+  Status keepTheJoin();
+  ExitStatus succeed() const;
+  ExitStatus deleteTheSet() const;
   // Deletes the temporary this join made, if its name still stands for it, and ends
   // the failure.
-  int discard(int failure);
+  ExitStatus deleteTheJoin(ExitStatus failure);
 
   const RecombinationPlan& plan_;
   // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
@@ -172,83 +210,84 @@ class SetJoin {
   int64_t joinedLength_ = 0;
 };
 
-int SetJoin::checkFragments() {
-  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
-    const std::string name(plan_.fragmentName(i));
-    const OsEntryKind kind = osEntryKind(name);
-    if (kind == OsEntryKind::none) {
-      say(name + " is missing.");
-      return failedRecombination();
-    }
-    if (kind != OsEntryKind::regularFile) {
-      return failWith(name + " is not a regular file; nothing was joined");
-    }
-    const std::optional<int64_t> expected = plan_.fragmentLength(i);
-    if (!expected) continue;
-    OsFile file;
-    Status status = osOpenRegularForReading(name, &file);
-    if (status != kOk) return failOn(name, status);
-    int64_t length = 0;
-    status = osLength(file, &length);
-    osClose(file);
-    if (status != kOk) return failOn(name, status);
-    if (length != *expected) {
-      say(name + " has the wrong length.");
-      return failedRecombination();
-    }
+ExitStatus SetJoin::checkFragments() const {
+  ExitStatus status = ExitStatus::success;
+  for (size_t i = 0; i < plan_.fragments.size() && status == ExitStatus::success; ++i) {
+    status = checkFragment(i);
   }
-  return 0;
+  return status;
 }
 
-int SetJoin::discard(int failure) {
-  hash_.reset();
-  if (result_) {
-    if (osIsEntryOf(*result_, std::string(plan_.result))) osDelete(std::string(plan_.result));
-    osClose(*result_);
-    result_.reset();
+// Fragment `index` is there, a regular file, and holds the length the script checks, if any.
+ExitStatus SetJoin::checkFragment(size_t index) const {
+  const std::string name(plan_.fragmentName(index));
+  const OsEntryKind kind = osEntryKind(name);
+  if (kind == OsEntryKind::none) return failCheck(name, kIsMissing);
+  if (kind != OsEntryKind::regularFile) {
+    return failWith(name + " is not a regular file; nothing was joined");
   }
-  osForgetOnInterrupt();
-  return failure;
+  const std::optional<int64_t> expected = plan_.fragmentLength(index);
+  if (!expected) return ExitStatus::success;
+  int64_t length = 0;
+  const Status status = regularFileLength(name, &length);
+  if (status != kOk) return failOn(name, status);
+  return length == *expected ? ExitStatus::success : failCheck(name, kHasTheWrongLength);
 }
 
-int SetJoin::joinIntoResult() {
-  const std::string result(plan_.result);
+// The temporary the join goes into, made new: a file that took its name since the check is
+// somebody's too.
+ExitStatus SetJoin::createResult() {
+  const std::string result(temporaryName(plan_.result));
   OsFile target;
-  Status status = osCreateTemporary(result, &target);
-  if (status == kOsNameTaken) {
-    say(result + " already exists: move or rename it first.");
-    return failedRecombination();
-  }
+  const Status status = osCreateTemporary(result, &target);
+  if (status == kOsNameTaken) return failCheck(result, kIsInTheWay);
   if (status != kOk) return failOn(result, status);
   result_ = target;
+  return ExitStatus::success;
+}
+
+// Copies the fragments, in order, into the temporary while the second thread hashes them,
+// then flushes it: nothing is renamed or deleted before the join is on the medium.
+ExitStatus SetJoin::copyFragments() {
+  startHashing();
+  // A failed open or read is the fragment's; anything else the join's.
+  std::string failed(temporaryName(plan_.result));
+  Status status = kOk;
+  startProgress();
+  for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
+    bool readFailed = false;
+    status = copyFragment(i, &readFailed);
+    if (readFailed) failed = plan_.fragmentName(i);
+  }
+  if (status == kOk) status = osFlush(*result_);
+  return status == kOk ? ExitStatus::success : deleteTheJoin(failOn(failed, status));
+}
+
+void SetJoin::startHashing() {
   std::vector<std::string> names;
   names.reserve(plan_.fragments.size());
   for (size_t i = 0; i < plan_.fragments.size(); ++i) names.emplace_back(plan_.fragmentName(i));
   hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
-  // A failed open or read is the fragment's; anything else the join's.
-  std::string failed = result;
-  startProgress();
-  for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
-    const std::string name(plan_.fragmentName(i));
-    OsFile from;
-    status = osOpenRegularForReading(name, &from);
-    bool readFailed = status != kOk;
-    if (status == kOk) {
-      const Progress progress{static_cast<int32_t>(i + 1),
-                              static_cast<int32_t>(plan_.fragments.size()), 0, plan_.joinedLength,
-                              ProgressStep::joining};
-      status = copyFile(from, target, &joinedLength_, ownBuffer(), progress, &readFailed);
-      osClose(from);
-    }
-    if (readFailed) failed = name;
-  }
-  // Nothing is renamed or deleted before the join is on the medium.
-  if (status == kOk) status = osFlush(target);
-  return status == kOk ? 0 : discard(failOn(failed, status));
 }
 
-int SetJoin::checkResult() {
-  if (joinedLength_ != plan_.joinedLength) return discard(failedRecombination());
+Status SetJoin::copyFragment(size_t index, bool* readFailed) {
+  const std::string name(plan_.fragmentName(index));
+  OsFile from;
+  Status status = osOpenRegularForReading(name, &from);
+  *readFailed = status != kOk;
+  if (status != kOk) return status;
+  const Progress progress{static_cast<int32_t>(index + 1),
+                          static_cast<int32_t>(plan_.fragments.size()), 0, plan_.joinedLength,
+                          ProgressStep::joining};
+  status = copyFile(from, *result_, &joinedLength_, ownBuffer(), progress, readFailed);
+  osClose(from);
+  return status;
+}
+
+// The join holds the length the script checks, and the medium gives back the bytes the
+// fragments hold, which are the bytes split where the script holds their SHA-256.
+ExitStatus SetJoin::checkJoin() {
+  if (joinedLength_ != plan_.joinedLength) return deleteTheJoin(failedRecombination());
   // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
   const Status read = mediumChecksum(*result_, ownBuffer(),
@@ -256,68 +295,83 @@ int SetJoin::checkResult() {
                                       plan_.joinedLength, ProgressStep::checkingJoin},
                                      &readBack);
   uint64_t fragments = 0;
-  std::string digest;
+  std::string sha256;
   std::string failed;
-  const Status hashed = hash_->finish(&fragments, &digest, &failed);
+  const Status hashed = hash_->finish(&fragments, &sha256, &failed);
   hash_.reset();
-  if (read != kOk) return discard(failOn(plan_.result, read));
-  if (hashed != kOk) return discard(failOn(failed, hashed));
-  if (readBack == fragments && (!plan_.sha256 || digest == *plan_.sha256)) return 0;
-  say("The recombined file does not match the original.");
-  return discard(failedRecombination());
+  if (read != kOk) return deleteTheJoin(failOn(temporaryName(plan_.result), read));
+  if (hashed != kOk) return deleteTheJoin(failOn(failed, hashed));
+  if (matchesTheOriginal(readBack, fragments, sha256)) return ExitStatus::success;
+  return deleteTheJoin(failCheck(kDoesNotMatch));
 }
 
-int SetJoin::alreadyExists() {
-  say(echoed(plan_.joinedName) + " already exists.");
-  say("Recombined file is " + std::string(plan_.result));
-  return succeed();
+// Whether the join read back has the fragments' checksum, and they the SHA-256 the script
+// holds, if any.
+bool SetJoin::matchesTheOriginal(uint64_t readBack, uint64_t fragments,
+                                 const std::string& sha256) const {
+  return readBack == fragments && (!plan_.sha256 || sha256 == *plan_.sha256);
 }
 
-int SetJoin::giveName() {
+// Renames the join to the joined name unless that is taken, as the script does.
+ExitStatus SetJoin::nameTheJoin() {
   const std::string& joined = plan_.joinedName;
-  const std::string result(plan_.result);
-  // Every name the script sees when it asks whether the join's name exists: the command
-  // processor ignores case, so these count whatever this system's file names do.
-  bool taken = osEntryKind(joined) != OsEntryKind::none || equalIgnoringCase(joined, result) ||
-               equalIgnoringCase(joined, kScriptName);
-  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
-    taken = taken || equalIgnoringCase(joined, plan_.fragmentName(i));
-  }
-  // The join keeps its temporary's name: from here on it is the result, not this run's to
-  // delete.
-  const auto keep = [this] {
-    osForgetOnInterrupt();
-    const Status closed = osClose(*result_);
-    result_.reset();
-    return closed;
-  };
-  if (taken) {
-    const Status closed = keep();
-    return closed != kOk ? failOn(result, closed) : alreadyExists();
-  }
+  const std::string result(temporaryName(plan_.result));
+  if (joinedNameIsTaken()) return keepUnderTemporary();
   // The file renamed is the file written and checked, not whatever took its name since.
   if (!osIsEntryOf(*result_, result)) {
-    return discard(
+    return deleteTheJoin(
         failWith(result + " is no longer the file this join wrote; nothing was renamed"));
   }
   Status status = osRenameOpenFile(*result_, result, joined);
-  if (status == kOsNameTaken) {
-    const Status closed = keep();
-    return closed != kOk ? failOn(result, closed) : alreadyExists();
-  }
-  if (status != kOk) return discard(failOn(joined, status));
-  status = keep();
+  if (status == kOsNameTaken) return keepUnderTemporary();
+  if (status != kOk) return deleteTheJoin(failOn(joined, status));
+  status = keepTheJoin();
   if (status == kOk) status = osFlushFolderOf(joined);
   return status != kOk ? failOn(joined, status) : succeed();
 }
 
-int SetJoin::succeed() {
-  say("Recombination succeeded.");
-  if (!plan_.sha256) {
-    say("The recombined file could not be checked: the script holds no SHA-256.");
-    say("The fragments and Recomb.cmd are kept.");
-    return 0;
+// Every name the script sees when it asks whether the join's name exists: the command
+// processor ignores case, so these count whatever this system's file names do.
+bool SetJoin::joinedNameIsTaken() const {
+  const std::string& joined = plan_.joinedName;
+  bool taken = osEntryKind(joined) != OsEntryKind::none ||
+               equalIgnoringCase(joined, temporaryName(plan_.result)) ||
+               equalIgnoringCase(joined, kScriptName);
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    taken = taken || equalIgnoringCase(joined, plan_.fragmentName(i));
   }
+  return taken;
+}
+
+// The join stays under its temporary's name, as the script leaves it where the joined name
+// is taken.
+ExitStatus SetJoin::keepUnderTemporary() {
+  const std::string_view result = temporaryName(plan_.result);
+  const Status closed = keepTheJoin();
+  if (closed != kOk) return failOn(result, closed);
+  say(echoed(plan_.joinedName), kAlreadyExists);
+  say(kRecombinedFileIs, result);
+  return succeed();
+}
+
+Status SetJoin::keepTheJoin() {
+  osForgetOnInterrupt();
+  const Status closed = osClose(*result_);
+  result_.reset();
+  return closed;
+}
+
+// The join made: the set goes once its SHA-256 has proved the join, and stays otherwise.
+ExitStatus SetJoin::succeed() const {
+  say(kRecombinationSucceeded);
+  if (plan_.sha256) return deleteTheSet();
+  say(kCouldNotBeChecked, "the script holds no SHA-256.");
+  say(kSetIsKept);
+  return ExitStatus::success;
+}
+
+// Deletes the fragments, then the script, whose name goes to the medium last.
+ExitStatus SetJoin::deleteTheSet() const {
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     const std::string name(plan_.fragmentName(i));
     const Status status = osDelete(name);
@@ -326,30 +380,36 @@ int SetJoin::succeed() {
   const std::string script(kScriptName);
   Status status = osDelete(script);
   if (status == kOk) status = osFlushFolderOf(script);
-  return status == kOk ? 0 : failOn(script, status);
+  return status == kOk ? ExitStatus::success : failOn(script, status);
 }
 
-int SetJoin::run() {
+ExitStatus SetJoin::deleteTheJoin(ExitStatus failure) {
+  hash_.reset();
+  if (result_) {
+    const std::string result(temporaryName(plan_.result));
+    if (osIsEntryOf(*result_, result)) osDelete(result);
+    osClose(*result_);
+    result_.reset();
+  }
+  osForgetOnInterrupt();
+  return failure;
+}
+
+ExitStatus SetJoin::run() {
   // A medium buffer lasts as long as the process; the static keeps it in reach until then.
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
   if (buffer_ == nullptr) return failWith("no memory for the join");
-  // A temporary already in the folder is somebody's file.
-  for (const std::string_view temporary : kTemporaries) {
-    if (osEntryKind(std::string(temporary)) != OsEntryKind::none) {
-      say(std::string(temporary) + " already exists: move or rename it first.");
-      return failedRecombination();
-    }
-  }
-  if (const int failed = checkFragments(); failed != 0) return failed;
-  if (const int failed = joinIntoResult(); failed != 0) return failed;
-  if (const int failed = checkResult(); failed != 0) return failed;
-  return giveName();
+  ExitStatus status = checkNothingInTheWay();
+  if (status == ExitStatus::success) status = checkFragments();
+  if (status == ExitStatus::success) status = createResult();
+  if (status == ExitStatus::success) status = copyFragments();
+  if (status == ExitStatus::success) status = checkJoin();
+  return status == ExitStatus::success ? nameTheJoin() : status;
 }
 
-}  // namespace
-
-int joinFragmentSet() {
+// The plan of the script in the current folder, or the failure that leaves nothing to join.
+ExitStatus readPlan(std::optional<RecombinationPlan>* plan) {
   const std::string script(kScriptName);
   const OsEntryKind kind = osEntryKind(script);
   if (kind == OsEntryKind::none) return refuse("no Recomb.cmd in this folder");
@@ -358,11 +418,20 @@ int joinFragmentSet() {
   OsFile file;
   const Status status = osOpenRegularForReading(script, &file);
   if (status != kOk) return failOn(script, status);
-  const ScriptReading reading = readRecombinationScript(scriptBytes(file));
+  ScriptReading reading = readRecombinationScript(scriptBytes(file));
   osClose(file);
   if (reading.status != kOk) return failOn(script, reading.status);
   if (!reading.plan) return refuse(notOurs);
-  const int exitStatus = SetJoin(*reading.plan).run();
+  *plan = std::move(reading.plan);
+  return ExitStatus::success;
+}
+
+}  // namespace
+
+ExitStatus joinFragmentSet() {
+  std::optional<RecombinationPlan> plan;
+  if (const ExitStatus failed = readPlan(&plan); failed != ExitStatus::success) return failed;
+  const ExitStatus exitStatus = SetJoin(*plan).run();
   eraseProgress();
   return exitStatus;
 }

@@ -7,10 +7,13 @@
 // name is taken), the fragments and the script deleted. It prints the lines the script's
 // echo lines print.
 
+#include "platform/exit_status.h"
+
 namespace floppysplit {
 
-// Joins the set in the current folder; the process's exit status: 0 after success, 1 after
-// a failed check or a system error, 2 when there is no script of this program to follow.
-int joinFragmentSet();
+// Joins the set in the current folder; the process's exit status: success, failure after a
+// failed check or a system error, refused when there is no script of this program to
+// follow.
+ExitStatus joinFragmentSet();
 
 }  // namespace floppysplit

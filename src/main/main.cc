@@ -4,16 +4,18 @@
 #include "join/recombination_join.h"
 #include "main/command_line.h"
 #include "platform/command_line.h"
+#include "platform/exit_status.h"
 #include "run/run_flow.h"
 
 namespace {
 
-// Writes `text` to standard output; 0 when it got there, else 1 with a line on standard
-// error (a full disk or a closed pipe must not look like success).
-int writeOut(const std::string& text) {
-  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return 0;
+// Writes `text` to standard output; a failure, with a line on standard error, when it did
+// not get there (a full disk or a closed pipe must not look like success).
+floppysplit::ExitStatus writeOut(const std::string& text) {
+  using floppysplit::ExitStatus;
+  if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return ExitStatus::success;
   std::fputs("floppysplit: cannot write to standard output\n", stderr);
-  return 1;
+  return ExitStatus::failure;
 }
 
 }  // namespace
@@ -23,17 +25,17 @@ int main(int argc, char** argv) {
   const CommandLine line = parseCommandLine(osArguments(argc, argv), osTakesSlashHelp());
   switch (line.request) {
     case Request::help:
-      return writeOut(std::string(usageText()));
+      return exitCode(writeOut(std::string(usageText())));
     case Request::version:
-      return writeOut("floppysplit " FLOPPYSPLIT_VERSION "\n");
+      return exitCode(writeOut("floppysplit " FLOPPYSPLIT_VERSION "\n"));
     case Request::usageError:
       std::fputs(
           ("floppysplit: " + line.error + "\nTry 'floppysplit --help' for more information.\n")
               .c_str(),
           stderr);
-      return 2;
+      return exitCode(ExitStatus::refused);
     case Request::join:
-      return joinFragmentSet();
+      return exitCode(joinFragmentSet());
     case Request::dialogue:
       runFlow(line.answers);
   }

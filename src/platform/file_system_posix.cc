@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/exit_status.h"
 #include "platform/file_system.h"
 #include "platform/posix_private.h"
 
@@ -44,7 +45,7 @@ void onInterrupt(int signo) {
   const int slot = gArmedSlot.load();
   if (slot != kNoSlot) {
     ::unlink(gInterruptNames[slot]);
-    ::_exit(130);
+    ::_exit(exitCode(ExitStatus::interrupted));
   }
   // Nothing to delete: the signal ends the process as it would without this handler, once
   // the handler returns and the signal is no longer blocked.

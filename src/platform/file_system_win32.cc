@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/code_page_win32.h"
+#include "platform/exit_status.h"
 #include "platform/file_system.h"
 #include "platform/win32_private.h"
 
@@ -57,7 +58,7 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
   // Nothing to delete: the next handler, in the end the system's own, ends the process.
   if (slot == kNoSlot) return FALSE;
   DeleteFileW(gInterruptNames[slot]);
-  ExitProcess(130);
+  ExitProcess(static_cast<UINT>(exitCode(ExitStatus::interrupted)));
 }
 
 bool sameIdentity(HANDLE a, HANDLE b) {

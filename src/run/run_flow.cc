@@ -30,7 +30,9 @@ void askOrStop(std::string_view question, std::optional<bool> given) {
   if (!askYesNo(question, given)) stopRun(StopReason::declined);
 }
 
-void stopRun(StopReason reason) { endRun(reason == StopReason::failed ? 1 : 0); }
+void stopRun(StopReason reason) {
+  endRun(reason == StopReason::failed ? ExitStatus::failure : ExitStatus::success);
+}
 
 void runFlow(const GivenAnswers& answers) {
   osPrepareProcess();
@@ -40,7 +42,7 @@ void runFlow(const GivenAnswers& answers) {
   splitInputFile(answers);
   writeRecombinationScript();
   writeFormatted(kCompletion);
-  endRun(0);
+  endRun(ExitStatus::success);
 }
 
 }  // namespace floppysplit

@@ -41,8 +41,9 @@ void askOrStop(std::string_view question, std::optional<bool> given = std::nullo
 // just shown in a line of its own (`failed`).
 enum class StopReason { declined, failed };
 
-// The silent stop: prints nothing, closes every open file keeping it, exits with 0 when the
-// user declined and with 1 when the run failed, so that a script can tell the two apart.
+// The silent stop: prints nothing, closes every open file keeping it, exits with
+// ExitStatus::success when the user declined and with ExitStatus::failure when the run
+// failed, so that a script can tell the two apart.
 [[noreturn]] void stopRun(StopReason reason);
 
 }  // namespace floppysplit

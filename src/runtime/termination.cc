@@ -68,10 +68,10 @@ void closeAtEndOfRun(void (*closeFiles)()) { gCloseFiles = closeFiles; }
 
 void eraseAtEndOfRun(void (*erase)()) { gErase = erase; }
 
-void endRun(int exitStatus) {
+void endRun(ExitStatus status) {
   closeEverything();
   osHoldConsoleWindow();
-  std::exit(exitStatus);
+  std::exit(exitCode(status));
 }
 
 void reportAndExit(Status error, Statement statement, Unit unit) {
@@ -91,7 +91,7 @@ void reportAndExit(Status error, Statement statement, Unit unit) {
   std::fwrite(report.data(), 1, report.size(), stderr);
   std::fflush(stderr);
   osHoldConsoleWindow();
-  std::exit(-1);
+  std::exit(exitCode(ExitStatus::errorReport));
 }
 
 }  // namespace floppysplit

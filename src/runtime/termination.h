@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "platform/exit_status.h"
 #include "runtime/status.h"
 
 namespace floppysplit {
@@ -22,11 +23,12 @@ void closeAtEndOfRun(void (*closeFiles)());
 // for a person at the terminal is gone before the report or the exit.
 void eraseAtEndOfRun(void (*erase)());
 
-// Orderly end: closes everything, prints nothing, exits with `exitStatus`.
-[[noreturn]] void endRun(int exitStatus);
+// Orderly end: closes everything, prints nothing, exits with `status`.
+[[noreturn]] void endRun(ExitStatus status);
 
 // Error report: closes everything, writes "? " + heading, "? " + text and (unless `unit` is
-// kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with -1.
+// kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with
+// ExitStatus::errorReport.
 [[noreturn]] void reportAndExit(Status error, Statement statement, Unit unit);
 
 }  // namespace floppysplit

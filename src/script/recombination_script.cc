@@ -73,7 +73,7 @@ int64_t WrittenData::fragmentLength(size_t index) const {
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
                              const WrittenData& written,
                              const std::function<void(const std::string&)>& emit) {
-  emitScriptLines(ScriptForm::guarded, joinName(inputName), fragments, written, emit);
+  emitScriptLines(kNewestScriptForm, joinName(inputName), fragments, written, emit);
 }
 
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,

@@ -110,6 +110,43 @@ std::optional<std::string> decodedFileName(std::string_view written) {
   return name;
 }
 
+// The joined name that `line`, the test whether it exists, names; nothing when the line is
+// no such test.
+std::optional<std::string> testedName(std::string_view line) {
+  constexpr std::string_view kNameTest = "if not exist ";
+  constexpr std::string_view kNameTestEnd = " goto do_ren";
+  if (!line.starts_with(kNameTest) || !line.ends_with(kNameTestEnd)) return std::nullopt;
+  return decodedFileName(
+      line.substr(kNameTest.size(), line.size() - kNameTest.size() - kNameTestEnd.size()));
+}
+
+// The form whose ending the writer builds for a script read as `form`: the forms that name
+// the join differ only in the line that deletes the other temporary after the rename,
+// which namedByLastPart leaves out where the join took that temporary's name.
+ScriptForm endingForm(ScriptForm form) {
+  return form == ScriptForm::namedByLastPart ? ScriptForm::namedWithFolder : form;
+}
+
+// The name the join is given for `name`, as a script of `form` writes it.
+std::string plannedName(ScriptForm form, std::string name) {
+  if (form == ScriptForm::guarded) return name;
+  // namedByLastPart wrote the name cut to its last part already; the forms before it, with
+  // its folder.
+  const bool cut =
+      form == ScriptForm::namedByLastPart && name.find_first_of("/\\") == std::string::npos;
+  return cut ? joinNameOfLastPart(name) : joinName(name);
+}
+
+// How many digits every fragment number has, as the first fragment's name after `lead` in
+// `line` tells.
+std::optional<int32_t> digitsOfFirstName(std::string_view line, std::string_view lead) {
+  if (!line.starts_with(lead)) return std::nullopt;
+  for (int32_t digits = 1; digits <= kMaxNameDigits; ++digits) {
+    if (line.substr(lead.size(), 8) == copyName(makeFragmentName(1, digits))) return digits;
+  }
+  return std::nullopt;
+}
+
 class ScriptReader {
  public:
   explicit ScriptReader(LineSource& lines) : lines_(lines) {}
@@ -123,13 +160,18 @@ class ScriptReader {
   // `optional` may also be missing.
   bool takeBuilt(const std::function<void(const ScriptLineSink&)>& build,
                  std::string_view optional = {});
+  // The form, from the lines before the first fragment's check, which it takes.
+  bool readForm();
   // The fragments the lines before the first copy line name, with the lengths they check.
   bool readFragments();
-  // The length of fragment `name` from its length check; nothing unless the line is that
-  // check as the writer writes it.
-  std::optional<int64_t> checkedLength(std::string_view name);
+  // The length that the next line checks `file` for, sending the script to `label`, and
+  // takes the line; nothing unless it is that check as the writer writes it.
+  std::optional<int64_t> checkedLength(std::string_view file, std::string_view label);
   // Takes the lines that check fragment `name`, the next one, and notes its length.
   bool takeFragmentCheck(const std::string& name);
+  // The copy lines, and so the temporary that holds the join.
+  bool readCopyLines();
+  bool readJoinedLength();
   bool readHashCheck();
   bool readEnding();
 
@@ -158,21 +200,34 @@ bool ScriptReader::takeBuilt(const std::function<void(const ScriptLineSink&)>& b
   return same;
 }
 
-std::optional<int64_t> ScriptReader::checkedLength(std::string_view name) {
+bool ScriptReader::readForm() {
+  if (!take("@echo off")) return false;
+  if (!take("setlocal")) {
+    plan_.form = ScriptForm::joinLengthOnly;
+    return true;
+  }
+  // Only the guarded form tests whether a temporary is in the way before the fragments.
+  const std::optional<std::string_view> line = lines_.peek();
+  const bool guarded = line && *line == "set fs_frag=" + std::string(temporaryName(Temporary::a));
+  plan_.form = guarded ? ScriptForm::guarded : ScriptForm::namedByLastPart;
+  return !guarded || takeBuilt(emitTemporaryGuards);
+}
+
+std::optional<int64_t> ScriptReader::checkedLength(std::string_view file, std::string_view label) {
   const std::optional<std::string_view> line = lines_.peek();
   if (!line) return std::nullopt;
   const std::optional<int64_t> length = decimalLength(comparedValue(*line));
-  if (!length || *line != lengthCheckLine(name, *length, "wronglength")) return std::nullopt;
+  if (!length || *line != lengthCheckLine(file, *length, label)) return std::nullopt;
   lines_.skip();
   return length;
 }
 
 bool ScriptReader::takeFragmentCheck(const std::string& name) {
-  if (plan_.form == ScriptForm::firstRelease) return take("if not exist " + name + " goto nocopy");
+  if (!checksEachFragment(plan_.form)) return take("if not exist " + name + " goto nocopy");
   if (!take("set fs_frag=" + name) || !take("if not exist " + name + " goto missing")) {
     return false;
   }
-  const std::optional<int64_t> length = checkedLength(name);
+  const std::optional<int64_t> length = checkedLength(name, "wronglength");
   if (!length) return false;
   // Every fragment holds the first one's length until the bytes run out: then one holds
   // what is left, and any after it nothing.
@@ -187,19 +242,8 @@ bool ScriptReader::takeFragmentCheck(const std::string& name) {
   return true;
 }
 
-// How many digits every fragment number has, as the first fragment's name after `lead` in
-// `line` tells.
-std::optional<int32_t> digitsOfFirstName(std::string_view line, std::string_view lead) {
-  if (!line.starts_with(lead)) return std::nullopt;
-  for (int32_t digits = 1; digits <= kMaxNameDigits; ++digits) {
-    if (line.substr(lead.size(), 8) == copyName(makeFragmentName(1, digits))) return digits;
-  }
-  return std::nullopt;
-}
-
 bool ScriptReader::readFragments() {
-  const std::string_view lead =
-      plan_.form == ScriptForm::firstRelease ? "if not exist " : "set fs_frag=";
+  const std::string_view lead = checksEachFragment(plan_.form) ? "set fs_frag=" : "if not exist ";
   const std::optional<std::string_view> first = lines_.peek();
   const std::optional<int32_t> digits = first ? digitsOfFirstName(*first, lead) : std::nullopt;
   if (!digits) return false;
@@ -214,6 +258,18 @@ bool ScriptReader::readFragments() {
   return fragmentDigitCount(static_cast<int32_t>(plan_.fragments.size())) == *digits;
 }
 
+bool ScriptReader::readCopyLines() {
+  return takeBuilt(
+      [&](const ScriptLineSink& emit) { plan_.result = emitCopyLines(plan_.fragments, emit); });
+}
+
+bool ScriptReader::readJoinedLength() {
+  const std::optional<int64_t> length = checkedLength(temporaryName(plan_.result), "nocopy");
+  if (!length) return false;
+  plan_.joinedLength = *length;
+  return true;
+}
+
 bool ScriptReader::readHashCheck() {
   // The SHA-256 stands in the last of the six lines.
   std::vector<std::string> lines;
@@ -225,79 +281,41 @@ bool ScriptReader::readHashCheck() {
   }
   const std::string_view sha256 = comparedValue(lines.back());
   if (sha256.size() != 64 || !std::ranges::all_of(sha256, isLowerHex)) return false;
-  if (lines != hashCheckLines(plan_.result, sha256)) return false;
+  if (lines != hashCheckLines(temporaryName(plan_.result), sha256)) return false;
   plan_.sha256 = std::string(sha256);
   return true;
 }
 
 bool ScriptReader::readEnding() {
-  constexpr std::string_view kNameTest = "if not exist ";
-  constexpr std::string_view kNameTestEnd = " goto do_ren";
   const std::optional<std::string_view> line = lines_.peek();
-  if (!line || !line->starts_with(kNameTest) || !line->ends_with(kNameTestEnd)) return false;
-  std::optional<std::string> name = decodedFileName(
-      line->substr(kNameTest.size(), line->size() - kNameTest.size() - kNameTestEnd.size()));
+  std::optional<std::string> name = line ? testedName(*line) : std::nullopt;
   if (!name) return false;
   const bool guarded = plan_.form == ScriptForm::guarded;
   // The guarded form names a file in the current folder, and nothing else.
   if (guarded && name->find_first_of("/\\:") != std::string::npos) return false;
-  // The older forms that check lengths differ only in the line that deletes the other
-  // temporary after the rename: the last of them leaves it out where the join took that
-  // temporary's name.
-  const ScriptForm built = plan_.form == ScriptForm::firstRelease ? ScriptForm::firstRelease
-                           : guarded                              ? ScriptForm::guarded
-                                                                  : ScriptForm::namedWithFolder;
-  const std::string optional = !guarded && equalIgnoringCase(*name, plan_.other)
-                                   ? "del " + std::string(plan_.other)
-                                   : std::string();
+  const std::string_view other = temporaryName(otherTemporary(plan_.result));
+  const std::string optional =
+      !guarded && equalIgnoringCase(*name, other) ? "del " + std::string(other) : std::string();
   const std::string written = scriptFileName(*name);
   if (!takeBuilt(
           [&](const ScriptLineSink& emit) {
-            emitEnding(built, written, plan_.result, plan_.other, plan_.fragments, emit);
+            emitEnding(endingForm(plan_.form), written, plan_.result, plan_.fragments, emit);
           },
           optional)) {
     return false;
   }
-  // The last of the older forms wrote the name cut to its last part already; those before
-  // it, with its folder.
-  const bool cut =
-      plan_.form == ScriptForm::namedByLastPart && name->find_first_of("/\\") == std::string::npos;
-  plan_.joinedName = guarded ? std::move(*name) : cut ? joinNameOfLastPart(*name) : joinName(*name);
+  plan_.joinedName = plannedName(plan_.form, std::move(*name));
   return true;
 }
 
 std::optional<RecombinationPlan> ScriptReader::read() {
-  if (!take("@echo off")) return std::nullopt;
-  if (take("setlocal")) {
-    const std::optional<std::string_view> line = lines_.peek();
-    plan_.form =
-        line && *line == "set fs_frag=zzztempa" ? ScriptForm::guarded : ScriptForm::namedByLastPart;
-    if (plan_.form == ScriptForm::guarded && !takeBuilt(emitTemporaryGuards)) return std::nullopt;
-  } else {
-    plan_.form = ScriptForm::firstRelease;
-  }
-  if (!readFragments()) return std::nullopt;
-  size_t result = 0;
-  if (!takeBuilt(
-          [&](const ScriptLineSink& emit) { result = emitCopyLines(plan_.fragments, emit); })) {
+  if (!readForm() || !readFragments() || !readCopyLines() || !readJoinedLength()) {
     return std::nullopt;
   }
-  plan_.result = kTemporaries[result];
-  plan_.other = kTemporaries[1 - result];
-
-  const std::optional<std::string_view> line = lines_.peek();
-  if (!line) return std::nullopt;
-  const std::optional<int64_t> joinedLength = decimalLength(comparedValue(*line));
-  if (!joinedLength || *line != lengthCheckLine(plan_.result, *joinedLength, "nocopy")) {
+  if (checksEachFragment(plan_.form) && (plan_.joinedLength != checkedTotal_ || !readHashCheck())) {
     return std::nullopt;
   }
-  lines_.skip();
-  plan_.joinedLength = *joinedLength;
-  if (plan_.form != ScriptForm::firstRelease) {
-    if (plan_.joinedLength != checkedTotal_ || !readHashCheck()) return std::nullopt;
-  }
-  if (plan_.form == ScriptForm::guarded &&
-      !take("if exist " + std::string(plan_.other) + " del " + std::string(plan_.other))) {
+  if (plan_.form == ScriptForm::guarded && !take(deleteIfThereLine(otherTemporary(plan_.result)))) {
     return std::nullopt;
   }
   if (!readEnding() || !lines_.atEnd()) return std::nullopt;

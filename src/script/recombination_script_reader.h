@@ -20,21 +20,21 @@
 namespace floppysplit {
 
 struct RecombinationPlan {
-  ScriptForm form = ScriptForm::guarded;
+  ScriptForm form = kNewestScriptForm;
   // In join order; at least one.
   std::vector<FragmentName> fragments;
   // The name the join is given: as the guarded form writes it, or, for the older forms,
   // what joinName makes of the name they wrote. Never empty, never with a folder.
   std::string joinedName;
-  // The temporary the last copy line writes, "zzztempa" or "zzztempb", and the other one.
-  std::string_view result;
-  std::string_view other;
+  // The temporary the last copy line writes, which holds the join.
+  Temporary result = Temporary::b;
   // The lengths the script checks: the first fragment's, which every fragment but the last
-  // ones holds, and the join's. The first release's scripts check the join's alone.
+  // ones holds, and the join's. A script that does not check each fragment checks the
+  // join's alone.
   std::optional<int64_t> fragmentSize;
   int64_t joinedLength = 0;
-  // The SHA-256 the script checks on the join, 64 lowercase hexadecimal digits; none in the
-  // first release's scripts.
+  // The SHA-256 the script checks on the join, 64 lowercase hexadecimal digits; none where
+  // it does not check each fragment.
   std::optional<std::string> sha256;
 
   // Fragment `index` (from 0) as the script names it, and the length it checks, if any.

@@ -60,7 +60,8 @@ std::string describe(const std::optional<RecombinationPlan>& plan) {
     if (plan->fragmentLength(i)) text += '=' + std::to_string(*plan->fragmentLength(i));
     text += ' ';
   }
-  return text + "-> " + std::string(plan->result) + " not " + std::string(plan->other) + " " +
+  return text + "-> " + std::string(temporaryName(plan->result)) + " not " +
+         std::string(temporaryName(otherTemporary(plan->result))) + " " +
          std::to_string(plan->joinedLength) + " " + plan->joinedName + " " +
          plan->sha256.value_or("-");
 }
@@ -88,8 +89,8 @@ constexpr std::string_view kSha256Of5000 =
 
 TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
   const std::string big = scriptFor("big.bin", 2, 4294967296, 5000000000);
-  const std::string firstRelease(kFirstReleaseScript);
-  const std::string firstReleasePlan = "fragmen1 fragmen2 fragmen3 -> zzztempb not zzztempa ";
+  const std::string joinLengthOnly(kJoinLengthOnlyScript);
+  const std::string joinLengthOnlyPlan = "fragmen1 fragmen2 fragmen3 -> zzztempb not zzztempa ";
   const std::pair<std::string, std::string> cases[] = {
       {scriptFor("report.dat", 1, 1024, 1024), planOf(1, 1024, 1024, "report.dat", "zzztempb")},
       {scriptFor("a & b.bin", 2, 1457152, 2000000),
@@ -113,9 +114,9 @@ TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
        planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
       {olderScript(ScriptForm::namedWithFolder, "C:\\data\\x:y.bin"),
        planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
-      {firstRelease, firstReleasePlan + "2500 old.bin -"},
-      {edited(firstRelease, "\"2500\"", R"("5000000000" if not "%%~zF"=="705032704")"),
-       firstReleasePlan + "5000000000 old.bin -"},
+      {joinLengthOnly, joinLengthOnlyPlan + "2500 old.bin -"},
+      {edited(joinLengthOnly, "\"2500\"", R"("5000000000" if not "%%~zF"=="705032704")"),
+       joinLengthOnlyPlan + "5000000000 old.bin -"},
   };
   for (const auto& [script, plan] : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), plan) << script;
@@ -186,8 +187,8 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
       edited(quoted, "\"a & b.bin\"", std::string("\"a\0b\"", 5), true),
       edited(quoted, "a & b.bin", std::string(5000, 'x'), true),
       edited(scriptFor("100%.bin", 2, 1024, 2000), "100%%", "100%", true),
-      edited(std::string(kFirstReleaseScript), "if not exist fragmen2 goto nocopy\r\n", ""),
-      edited(std::string(kFirstReleaseScript), "\"2500\"", "\"-2500\""),
+      edited(std::string(kJoinLengthOnlyScript), "if not exist fragmen2 goto nocopy\r\n", ""),
+      edited(std::string(kJoinLengthOnlyScript), "\"2500\"", "\"-2500\""),
       edited(std::string(kNamedByLastPartScript), "\"904\"", "\"905\""),
   };
   for (const std::string& script : cases) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "runtime/text_field.h"
+#include "script/script_messages.h"
 
 namespace floppysplit {
 
@@ -29,6 +30,85 @@ std::string copyLine(std::string_view firstSource, std::span<const FragmentName>
   return line;
 }
 
+std::string echo(std::string_view text, std::string_view more = {}) {
+  return "echo " + std::string(text) + std::string(more);
+}
+
+// The test whether the joined name `name` (as the script writes it) exists, the report
+// where it does, and the rename of the join in `result` to it where it does not.
+void emitNaming(ScriptForm form, const std::string& name, Temporary result,
+                const ScriptLineSink& emit) {
+  const std::string resultName(temporaryName(result));
+  const std::string otherName(temporaryName(otherTemporary(result)));
+  emit("if not exist " + name + " goto do_ren");
+  emit(echo(name, kAlreadyExists));
+  emit(echo(kRecombinedFileIs, resultName));
+  emit("goto ok");
+  emit(":do_ren");
+  emit("rename " + resultName + " " + name);
+  emit("if errorlevel 1 goto nocopy");
+  // Every form but the guarded one deletes the other temporary only now; namedByLastPart
+  // not where the join has just taken its name.
+  if (form != ScriptForm::guarded &&
+      (form != ScriptForm::namedByLastPart || !equalIgnoringCase(name, otherName))) {
+    emit("del " + otherName);
+  }
+  emit("if exist " + name + " goto ok");
+  emit("echo " + name + " not created.");
+  emit(form == ScriptForm::guarded ? "goto nocopy" : "goto end");
+}
+
+// A label whose one report goes on to `next`.
+void emitReport(const std::string& label, const std::string& report, const std::string& next,
+                const ScriptLineSink& emit) {
+  emit(label);
+  emit(report);
+  emit(next);
+}
+
+// The labels the checks go to, each naming what failed.
+void emitFailureLabels(ScriptForm form, const ScriptLineSink& emit) {
+  if (form == ScriptForm::guarded) {
+    emitReport(":inway", echo("%fs_frag%", kIsInTheWay), "goto failed", emit);
+  }
+  if (!checksEachFragment(form)) return;
+  emitReport(":missing", echo("%fs_frag%", kIsMissing), "goto nocopy", emit);
+  emitReport(":wronglength", echo("%fs_frag%", kHasTheWrongLength), "goto nocopy", emit);
+  emitReport(":mismatch", echo(kDoesNotMatch), "goto nocopy", emit);
+}
+
+// The end of a failure, from the label every failure once a temporary may be there goes to.
+void emitFailure(ScriptForm form, const ScriptLineSink& emit) {
+  emit(":nocopy");
+  if (form != ScriptForm::guarded) {
+    emit(echo(kRecombinationFailed));
+    emit("goto end");
+    return;
+  }
+  // Only temporaries this run made can be there: it stops where one was there before.
+  for (const Temporary temporary : kBothTemporaries) emit(deleteIfThereLine(temporary));
+  emit(":failed");
+  emit(echo(kRecombinationFailed));
+  emit("exit /b 1");
+  // A join that could not be hashed stays beside the set it came from.
+  emit(":unchecked");
+  emit(echo(kCouldNotBeChecked, "certutil gave no SHA-256."));
+  emit(echo(kSetIsKept));
+  emit("exit /b 0");
+}
+
+// The end of a success: the report, then the deletes of the fragments and of the script.
+void emitSuccess(ScriptForm form, std::span<const FragmentName> fragments,
+                 const ScriptLineSink& emit) {
+  emit(":ok");
+  emit("Echo " + std::string(kRecombinationSucceeded));
+  if (form == ScriptForm::guarded) emit("if not defined fs_sha256 goto unchecked");
+  for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
+  emit("del recomb.cmd");
+  emit(":end");
+  emit("");
+}
+
 }  // namespace
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
@@ -37,32 +117,28 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 
 std::string_view copyName(const FragmentName& name) { return std::string_view(name.data(), 8); }
 
-size_t emitCopyLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit) {
-  auto emitCopy = [&emit](const std::string& line) {
-    emit(line);
+Temporary emitCopyLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit) {
+  const auto emitCopy = [&emit](std::string_view firstSource, std::span<const FragmentName> more,
+                                Temporary target) {
+    emit(copyLine(firstSource, more, temporaryName(target)));
     emit("if errorlevel 1 goto nocopy");
   };
-  // The temporary that holds the joined data so far: 0 for zzztempa, 1 for zzztempb.
-  size_t current = 0;
-  const size_t groups = fragments.size() / kGroupSize;
-  const size_t remainder = fragments.size() % kGroupSize;
-  if (groups == 0) {
-    // One to three fragments join straight into zzztempb.
-    emitCopy(copyLine(copyName(fragments[0]), fragments.subspan(1), kTemporaries[1]));
-    return 1;
+  // One to three fragments join straight into zzztempb.
+  if (fragments.size() < kGroupSize) {
+    emitCopy(copyName(fragments[0]), fragments.subspan(1), Temporary::b);
+    return Temporary::b;
   }
-  emitCopy(copyLine(copyName(fragments[0]), fragments.subspan(1, kGroupSize - 1), kTemporaries[0]));
-  for (size_t group = 1; group < groups; ++group) {
-    emitCopy(copyLine(kTemporaries[current], fragments.subspan(group * kGroupSize, kGroupSize),
-                      kTemporaries[1 - current]));
-    current = 1 - current;
+  // Four go into zzztempa; each line after that adds up to four more to the join so far
+  // and writes the whole into the other temporary.
+  Temporary joined = Temporary::a;
+  emitCopy(copyName(fragments[0]), fragments.subspan(1, kGroupSize - 1), joined);
+  for (size_t next = kGroupSize; next < fragments.size(); next += kGroupSize) {
+    const Temporary target = otherTemporary(joined);
+    emitCopy(temporaryName(joined),
+             fragments.subspan(next, std::min(kGroupSize, fragments.size() - next)), target);
+    joined = target;
   }
-  if (remainder > 0) {
-    emitCopy(copyLine(kTemporaries[current], fragments.subspan(groups * kGroupSize),
-                      kTemporaries[1 - current]));
-    current = 1 - current;
-  }
-  return current;
+  return joined;
 }
 
 // "copy /b" passes over a missing source after the first and copies a short one as it is,
@@ -104,10 +180,16 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
   };
 }
 
+std::string deleteIfThereLine(Temporary temporary) {
+  const std::string name(temporaryName(temporary));
+  return "if exist " + name + " del " + name;
+}
+
 void emitTemporaryGuards(const ScriptLineSink& emit) {
-  for (const std::string_view temporary : kTemporaries) {
-    emit("set fs_frag=" + std::string(temporary));
-    emit("if exist " + std::string(temporary) + " goto inway");
+  for (const Temporary temporary : kBothTemporaries) {
+    const std::string name(temporaryName(temporary));
+    emit("set fs_frag=" + name);
+    emit("if exist " + name + " goto inway");
   }
 }
 
@@ -117,77 +199,17 @@ void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSi
   emit(lengthCheckLine(name, length, "wronglength"));
 }
 
-void emitEnding(ScriptForm form, std::string_view name, std::string_view result,
-                std::string_view other, std::span<const FragmentName> fragments,
-                const ScriptLineSink& emit) {
-  const std::string quoted(name);
-  const bool guarded = form == ScriptForm::guarded;
-  emit("if not exist " + quoted + " goto do_ren");
-  emit("echo " + quoted + " already exists.");
-  emit("echo Recombined file is " + std::string(result));
-  emit("goto ok");
-  emit(":do_ren");
-  emit("rename " + std::string(result) + " " + quoted);
-  emit("if errorlevel 1 goto nocopy");
-  // The older forms delete the other temporary only now; the last of them not where the
-  // join has just taken its name.
-  if (!guarded && (form != ScriptForm::namedByLastPart || !equalIgnoringCase(name, other))) {
-    emit("del " + std::string(other));
-  }
-  emit("if exist " + quoted + " goto ok");
-  emit("echo " + quoted + " not created.");
-  emit(guarded ? "goto nocopy" : "goto end");
-  if (guarded) {
-    emit(":inway");
-    emit("echo %fs_frag% already exists: move or rename it first.");
-    emit("goto failed");
-  }
-  if (form != ScriptForm::firstRelease) {
-    for (const char* line : {
-             ":missing",
-             "echo %fs_frag% is missing.",
-             "goto nocopy",
-             ":wronglength",
-             "echo %fs_frag% has the wrong length.",
-             "goto nocopy",
-             ":mismatch",
-             "echo The recombined file does not match the original.",
-             "goto nocopy",
-         }) {
-      emit(line);
-    }
-  }
-  emit(":nocopy");
-  if (guarded) {
-    // Only temporaries this run made can be there: it stops where one was there before.
-    for (const std::string_view temporary : kTemporaries) {
-      emit("if exist " + std::string(temporary) + " del " + std::string(temporary));
-    }
-    emit(":failed");
-  }
-  emit("echo Recombination of files failed.");
-  if (guarded) {
-    emit("exit /b 1");
-    // A join that could not be hashed stays beside the set it came from.
-    emit(":unchecked");
-    emit("echo The recombined file could not be checked: certutil gave no SHA-256.");
-    emit("echo The fragments and Recomb.cmd are kept.");
-    emit("exit /b 0");
-  } else {
-    emit("goto end");
-  }
-  emit(":ok");
-  emit("Echo Recombination succeeded.");
-  if (guarded) emit("if not defined fs_sha256 goto unchecked");
-  for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
-  emit("del recomb.cmd");
-  emit(":end");
-  emit("");
+void emitEnding(ScriptForm form, std::string_view name, Temporary result,
+                std::span<const FragmentName> fragments, const ScriptLineSink& emit) {
+  emitNaming(form, std::string(name), result, emit);
+  emitFailureLabels(form, emit);
+  emitFailure(form, emit);
+  emitSuccess(form, fragments, emit);
 }
 
-size_t emitScriptLines(ScriptForm form, std::string_view joinedName,
-                       std::span<const FragmentName> fragments, const WrittenData& written,
-                       const ScriptLineSink& emit) {
+Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
+                          std::span<const FragmentName> fragments, const WrittenData& written,
+                          const ScriptLineSink& emit) {
   emit("@echo off");
   emit("setlocal");
   if (form == ScriptForm::guarded) emitTemporaryGuards(emit);
@@ -196,17 +218,15 @@ size_t emitScriptLines(ScriptForm form, std::string_view joinedName,
   for (size_t i = 0; i < fragments.size(); ++i) {
     emitFragmentCheck(copyName(fragments[i]), written.fragmentLength(i), emit);
   }
-  const size_t result = emitCopyLines(fragments, emit);
-  const std::string_view resultName = kTemporaries[result];
-  const std::string_view otherName = kTemporaries[1 - result];
-  emit(lengthCheckLine(resultName, written.length, "nocopy"));
-  for (const std::string& line : hashCheckLines(resultName, written.sha256)) emit(line);
+  const Temporary result = emitCopyLines(fragments, emit);
+  emit(lengthCheckLine(temporaryName(result), written.length, "nocopy"));
+  for (const std::string& line : hashCheckLines(temporaryName(result), written.sha256)) {
+    emit(line);
+  }
   // The other temporary goes before the name is tested, so that it is never taken for a
   // file of that name.
-  if (form == ScriptForm::guarded) {
-    emit("if exist " + std::string(otherName) + " del " + std::string(otherName));
-  }
-  emitEnding(form, scriptFileName(joinedName), resultName, otherName, fragments, emit);
+  if (form == ScriptForm::guarded) emit(deleteIfThereLine(otherTemporary(result)));
+  emitEnding(form, scriptFileName(joinedName), result, fragments, emit);
   return result;
 }
 

@@ -19,8 +19,21 @@ namespace floppysplit {
 // Takes the script's lines, without line ends, one at a time.
 using ScriptLineSink = std::function<void(const std::string&)>;
 
-// The temporaries the copy lines join through.
-inline constexpr std::string_view kTemporaries[] = {"zzztempa", "zzztempb"};
+// The two temporaries the copy lines join through: each copy line after the first adds
+// fragments to the join so far in one of them and writes the whole into the other.
+enum class Temporary { a, b };
+
+// Both temporaries, in the order the script tests whether they are in the way.
+inline constexpr Temporary kBothTemporaries[] = {Temporary::a, Temporary::b};
+
+constexpr Temporary otherTemporary(Temporary temporary) {
+  return temporary == Temporary::a ? Temporary::b : Temporary::a;
+}
+
+// The temporary's file name in the script's folder.
+constexpr std::string_view temporaryName(Temporary temporary) {
+  return temporary == Temporary::a ? "zzztempa" : "zzztempb";
+}
 
 // Whether the command processor takes `a` and `b` for the same name: it ignores case.
 bool equalIgnoringCase(std::string_view a, std::string_view b);
@@ -29,19 +42,18 @@ bool equalIgnoringCase(std::string_view a, std::string_view b);
 std::string_view copyName(const FragmentName& name);
 
 // The copy lines that join `fragments` (at least one), four a line through the
-// temporaries, each followed by its error level check. Returns the index in kTemporaries of
-// the temporary that holds the join.
-size_t emitCopyLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit);
+// temporaries, each followed by its error level check. Returns the temporary that holds the
+// join.
+Temporary emitCopyLines(std::span<const FragmentName> fragments, const ScriptLineSink& emit);
 
 // The line that sends the script to `label` unless `file` holds exactly `length` bytes; from
 // 4 GiB on it accepts the length's low 32 bits too.
 std::string lengthCheckLine(std::string_view file, int64_t length, std::string_view label);
 
-// The forms of the script this program has written, oldest first. Every form but the first
-// checks each fragment's length before the copy and the join's SHA-256 after it.
+// The forms of the script this program has written, oldest first.
 enum class ScriptForm {
   // Checks only that each fragment is there, and the join's length.
-  firstRelease,
+  joinLengthOnly,
   // Renames the join to the typed name, which may hold a folder, and always deletes the
   // other temporary afterwards.
   namedWithFolder,
@@ -54,8 +66,18 @@ enum class ScriptForm {
   guarded,
 };
 
+// The form the writer writes and the join follows.
+inline constexpr ScriptForm kNewestScriptForm = ScriptForm::guarded;
+
+// Whether `form` checks each fragment's length before the copy and the join's SHA-256
+// after it, naming what failed: every form but the oldest does.
+constexpr bool checksEachFragment(ScriptForm form) { return form != ScriptForm::joinLengthOnly; }
+
 // The four lines of the guarded form that stop at a temporary already in the folder.
 void emitTemporaryGuards(const ScriptLineSink& emit);
+
+// The guarded form's line that deletes `temporary` where it is there.
+std::string deleteIfThereLine(Temporary temporary);
 
 // The three lines that check that fragment `name` is there and holds `length` bytes.
 void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSink& emit);
@@ -68,15 +90,13 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
 // in `result` renamed to `name` (as scriptFileName writes it) unless that exists, the
 // reports, and the deletes of the fragments and of the script after success. The guarded
 // form's line that deletes the other temporary comes before this part.
-void emitEnding(ScriptForm form, std::string_view name, std::string_view result,
-                std::string_view other, std::span<const FragmentName> fragments,
-                const ScriptLineSink& emit);
+void emitEnding(ScriptForm form, std::string_view name, Temporary result,
+                std::span<const FragmentName> fragments, const ScriptLineSink& emit);
 
-// The whole script of `form` (any but the first release's) as the writer writes it, the
-// join given the name `joinedName`. Returns the index in kTemporaries of the temporary
-// that holds the join.
-size_t emitScriptLines(ScriptForm form, std::string_view joinedName,
-                       std::span<const FragmentName> fragments, const WrittenData& written,
-                       const ScriptLineSink& emit);
+// The whole script of `form` (any that checks each fragment) as the writer writes it, the
+// join given the name `joinedName`. Returns the temporary that holds the join.
+Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
+                          std::span<const FragmentName> fragments, const WrittenData& written,
+                          const ScriptLineSink& emit);
 
 }  // namespace floppysplit

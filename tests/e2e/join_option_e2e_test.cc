@@ -196,7 +196,7 @@ TEST_P(NativeJoinOlderForm, JoinsAsTodaysScriptWould) {
 INSTANTIATE_TEST_SUITE_P(
     Scripts, NativeJoinOlderForm,
     testing::Values(
-        OlderSet{"FirstRelease", kFirstReleaseScript, 2500,
+        OlderSet{"FirstRelease", kJoinLengthOnlyScript, 2500,
                  "Recombination succeeded.\n"
                  "The recombined file could not be checked: the script holds no SHA-256.\n"
                  "The fragments and Recomb.cmd are kept.\n",
@@ -222,7 +222,7 @@ class NativeJoinRefuses : public testing::TestWithParam<Refusal> {};
 TEST_P(NativeJoinRefuses, AndTouchesNothing) {
   const Refusal& refusal = GetParam();
   ScratchFolder folder;
-  folder.write("Recomb.cmd", kFirstReleaseScript);
+  folder.write("Recomb.cmd", kJoinLengthOnlyScript);
   writeFragments(folder, olderScriptInput(2500));
   refusal.prepare(folder);
   const std::string before = folder.listing();
@@ -247,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
                 kNotOurs, 2},
         Refusal{"FragmentOutsideTheFolder",
                 [](const ScratchFolder& f) {
-                  std::string script(kFirstReleaseScript);
+                  std::string script(kJoinLengthOnlyScript);
                   for (size_t at; (at = script.find("fragmen2")) != std::string::npos;) {
                     script.replace(at, 8, "../frag2");
                   }

@@ -18,7 +18,7 @@ inline std::string olderScriptInput(int64_t length) {
 
 // Release 1.0.0, "sub/old.bin", 2500 bytes: it checks only that each fragment is there, and
 // the join's length.
-inline constexpr std::string_view kFirstReleaseScript =
+inline constexpr std::string_view kJoinLengthOnlyScript =
     "@echo off\r\n"
     "if not exist fragmen1 goto nocopy\r\n"
     "if not exist fragmen2 goto nocopy\r\n"

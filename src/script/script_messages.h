@@ -1,0 +1,32 @@
+#pragma once
+// The texts that Recomb.cmd echoes and that `floppysplit --join` prints as well, in one
+// place so that the two tell the same outcome in the same words. A text that follows a
+// name starts with its blank.
+
+#include <string_view>
+
+namespace floppysplit {
+
+inline constexpr std::string_view kRecombinationSucceeded = "Recombination succeeded.";
+inline constexpr std::string_view kRecombinationFailed = "Recombination of files failed.";
+
+// After a temporary's name, when it is there before the join makes it.
+inline constexpr std::string_view kIsInTheWay = " already exists: move or rename it first.";
+
+// After a fragment's name.
+inline constexpr std::string_view kIsMissing = " is missing.";
+inline constexpr std::string_view kHasTheWrongLength = " has the wrong length.";
+
+inline constexpr std::string_view kDoesNotMatch =
+    "The recombined file does not match the original.";
+
+// After the joined name, when a file of that name is there; the next line names the
+// temporary that keeps the join.
+inline constexpr std::string_view kAlreadyExists = " already exists.";
+inline constexpr std::string_view kRecombinedFileIs = "Recombined file is ";
+
+// Before the reason no SHA-256 was compared; the next line says that the set stays.
+inline constexpr std::string_view kCouldNotBeChecked = "The recombined file could not be checked: ";
+inline constexpr std::string_view kSetIsKept = "The fragments and Recomb.cmd are kept.";
+
+}  // namespace floppysplit
