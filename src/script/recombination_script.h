@@ -38,8 +38,8 @@ std::string_view joinedFileName(std::string_view inputName);
 // command processor and every system take it for a file in the current folder.
 std::string joinName(std::string_view inputName);
 
-// The same for a name already cut to its last part, as the scripts written before this
-// rule hold it.
+// The same for a name already cut to its last part, as a script of the form
+// ScriptForm::namedByLastPart holds it.
 std::string joinNameOfLastPart(std::string_view lastPart);
 
 // How the input's name is written into the script: as it stands when it holds only
