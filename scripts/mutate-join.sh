@@ -28,8 +28,10 @@ shopt -u patsub_replacement 2>/dev/null || true
 root=$(cd "$(dirname "$0")/.." && pwd)
 mutants_file=$root/tests/mutation/join_mutants.txt
 # The unit tests of the reader and the writer of Recomb.cmd, and the end-to-end tests of
-# --join (the damaged sets, the names, the interruptions, the older scripts, the refusals).
-tests_regex='RecombinationScript|JoinDamage\.|NativeJoin'
+# --join (the damaged sets, the names, the interruptions, the older scripts, the refusals),
+# with the two elsewhere that check the join: its read-back from a medium that lies, and the
+# seam's test that a name is still the file the join made.
+tests_regex='RecombinationScript|JoinDamage\.|NativeJoin|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
 jobs=2
 timeout=300
 scratch=$root/build-mutation
@@ -286,9 +288,11 @@ sync_tree() {
   done < <(find "$tree" -type f -print0)
 }
 
-# The programs the join tests run: the program, its build without the system's copy, and
-# the unit tests. The end-to-end test program only drives them, so it is built once.
-mutant_targets=(floppysplit floppysplit_no_system_copy floppysplit_unit_tests)
+# The programs the join tests run: the program, its builds without the system's copy and
+# with a medium that lies, and the unit tests. The end-to-end test programs only drive
+# them, so they are built once.
+mutant_targets=(floppysplit floppysplit_no_system_copy floppysplit_lying_medium
+  floppysplit_unit_tests)
 
 run_tests() {
   ctest --test-dir "$build" -R "$tests_regex" -LE wine -j "$jobs" --timeout "$timeout" \
@@ -313,6 +317,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 say "building and testing the sources without a mutant"
 cmake --build "$build" -j "$jobs" --target "${mutant_targets[@]}" floppysplit_e2e_tests \
+  floppysplit_fault_tests \
   >"$logs/baseline.log" 2>&1 || die "the sources do not build; see $logs/baseline.log"
 test_count=$(ctest --test-dir "$build" -N -R "$tests_regex" -LE wine |
   sed -n 's/^Total Tests: //p')

@@ -186,6 +186,8 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
       edited(quoted, "\"a & b.bin\"", "\"\"", true),
       edited(quoted, "\"a & b.bin\"", std::string("\"a\0b\"", 5), true),
       edited(quoted, "a & b.bin", std::string(5000, 'x'), true),
+      // The writer's own script, with lines longer than the longest the reader takes.
+      scriptFor(std::string(kLongestScriptLine, 'x'), 2, 1024, 2000),
       edited(scriptFor("100%.bin", 2, 1024, 2000), "100%%", "100%", true),
       edited(std::string(kJoinLengthOnlyScript), "if not exist fragmen2 goto nocopy\r\n", ""),
       edited(std::string(kJoinLengthOnlyScript), "\"2500\"", "\"-2500\""),

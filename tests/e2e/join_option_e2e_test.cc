@@ -177,9 +177,9 @@ void PrintTo(const OlderSet& set, std::ostream* out) { *out << set.name; }
 
 class NativeJoinOlderForm : public testing::TestWithParam<OlderSet> {};
 
-// Sets split by earlier forms of the program join as today's script would join them; the
+// Sets split by earlier forms of the program join as the newest script would join them; the
 // first release's script holds no SHA-256, so its set is kept.
-TEST_P(NativeJoinOlderForm, JoinsAsTodaysScriptWould) {
+TEST_P(NativeJoinOlderForm, JoinsAsTheNewestScriptWould) {
   const OlderSet& set = GetParam();
   ScratchFolder folder;
   folder.write("Recomb.cmd", set.script);
@@ -206,6 +206,19 @@ INSTANTIATE_TEST_SUITE_P(
         OlderSet{"NamedByLastPart", kNamedByLastPartScript, 5000, "Recombination succeeded.\n",
                  "zzztempa\n", "zzztempa"}),
     [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
+
+// The first release's script checks the join's length alone: a fragment one byte short
+// makes a join of another length, which fails with the set as it was.
+TEST(NativeJoinOlderFormDamaged, AJoinOfAnotherLengthFailsAndKeepsTheSet) {
+  ScratchFolder folder;
+  folder.write("Recomb.cmd", kJoinLengthOnlyScript);
+  const std::string input = olderScriptInput(2500);
+  writeFragments(folder, input.substr(0, 2499));
+  const RunResult run = joinIn(folder.path());
+  EXPECT_EQ(run.out, "Recombination of files failed.\n");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(folder.listing(), "Recomb.cmd\nfragmen1\nfragmen2\nfragmen3\n");
+}
 
 struct Refusal {
   const char* name;
