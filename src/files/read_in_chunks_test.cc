@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/medium_read.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {
@@ -40,6 +41,32 @@ TEST(ReadInChunks, HandsOverEveryReadAndStopsWhereTold) {
   EXPECT_EQ(readInChunks(file, ReadFrom::system, buffer, 4, keep), kOk);
   EXPECT_EQ(reads, (std::vector<std::string>{"0123", "4567"}));
   osClose(file);
+}
+
+// A floppy-size file read back from the medium, as the checks read fragments: whole blocks
+// a read, the last one short inside its block, every byte once and in order.
+TEST(ReadInChunks, ReadsAFloppySizeFileFromTheMediumWhole) {
+  constexpr int64_t kFloppy = 1457152;
+  constexpr int64_t kBufferBytes = int64_t{64} * 1024;
+  ScratchFolder folder;
+  std::string bytes(static_cast<size_t>(kFloppy), '\0');
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 31 + i / 4096);
+  folder.write("fragmen1", bytes);
+  OsFile file;
+  ASSERT_EQ(osOpenOnMedium((folder / "fragmen1").string(), kBufferBytes, &file), kOk);
+  alignas(kMediumBlock) static char buffer[kBufferBytes];
+  std::string read;
+  int32_t reads = 0;
+  EXPECT_EQ(readInChunks(file, ReadFrom::medium, buffer, kBufferBytes,
+                         [&](const char* data, int64_t got) {
+                           read.append(data, static_cast<size_t>(got));
+                           ++reads;
+                           return kOk;
+                         }),
+            kOk);
+  osClose(file);
+  EXPECT_TRUE(read == bytes) << read.size() << " bytes read";
+  EXPECT_EQ(reads, (kFloppy + kBufferBytes - 1) / kBufferBytes);
 }
 
 }  // namespace
