@@ -23,9 +23,9 @@ void osWatchInterrupts(OsInterruptAction action);
 // True once an interruption has come.
 bool osInterrupted();
 
-// As osInterrupted, for a console read that has just given nothing: on Windows a Ctrl+C
-// ends such a read before the handler, on its own thread, has noted it, so where standard
-// input is a console this waits a tenth of a second for the handler.
+// As osInterrupted, for a console read that has just given nothing. On Windows a Ctrl+C ends
+// such a read (or the program that wrote into a pipe read) before the handler, on its own
+// thread, has noted it, so this waits up to a tenth of a second for the handler.
 bool osReadEndedByInterruption();
 
 // From now until osForgetOnInterrupt, an interruption under `endAtOnce` deletes the file

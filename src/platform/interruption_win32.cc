@@ -67,9 +67,7 @@ void osWatchInterrupts(OsInterruptAction action) {
 bool osInterrupted() { return gInterrupted.load(); }
 
 bool osReadEndedByInterruption() {
-  if (osInterrupted()) return true;
-  DWORD mode = 0;
-  if (gNoted == nullptr || !GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode)) return false;
+  if (osInterrupted() || gNoted == nullptr) return osInterrupted();
   WaitForSingleObject(gNoted, kReadSettlesMilliseconds);
   return osInterrupted();
 }
