@@ -11,6 +11,7 @@
 #include "split/final_fragment.h"
 #include "split/fragment_check.h"
 #include "split/fragment_names.h"
+#include "split/output_folder.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
@@ -160,6 +161,7 @@ void copyFragments() {
   buildFragmentNames();
   SplitJob& job = splitJob;
   if (unitHoldsFile(job.inputUnit, kScriptName)) stopBecauseItWouldOverwriteTheInput(kScriptName);
+  claimOutputFolder();
 
   int64_t nextRecord = 1;
   beginWrittenFiles(job.fragmentCount);

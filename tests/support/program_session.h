@@ -51,6 +51,10 @@ class ProgramSession {
   // terminal (SIGHUP) would.
   void signal(int number) const;
 
+  // Stops the program where it is (SIGSTOP) and returns once it has stopped, so that the
+  // files it writes hold still; signal(SIGCONT) lets it go on. False when it did not stop.
+  bool holdStill() const;
+
   // Everything written to standard output so far.
   const std::string& output() const { return out_; }
 
