@@ -422,6 +422,8 @@ const OutputLinkRow kOutputLinks[] = {
      " Error opening Recomb.cmd:  ", ELOOP, 681},
     {"NothingAtTheScript", "Recomb.cmd", LinkTo::nothing, &k5000BytesIn2K,
      " Error opening Recomb.cmd:  ", ELOOP, 2},
+    {"FolderAtTheScript", "Recomb.cmd", LinkTo::folder, &k5000BytesIn2K,
+     " Error opening Recomb.cmd:  ", ELOOP, 5},
 };
 // clang-format on
 
