@@ -88,12 +88,14 @@ TEST_F(RecordFile, OpenTellsWhetherItCreatedTheFile) {
   EXPECT_FALSE(unitCreatedFile(12));
   EXPECT_FALSE(unitCreatedFile(13));
 #ifndef _WIN32
-  // A link to a missing file creates that file, as a plain create does.
+  // A link is never followed by a file the program writes: a dangling one creates nothing,
+  // one to a file leaves that file as it was.
   fs::create_symlink("target", "link");
-  ASSERT_EQ(openRecordFile(13, "link", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
-            kOk);
-  EXPECT_FALSE(unitCreatedFile(13));
-  EXPECT_TRUE(fs::exists("target"));
+  EXPECT_EQ(openRecordFile(13, "link", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
+            ELOOP);
+  EXPECT_FALSE(fs::exists("target"));
+  fs::create_symlink("old", "linkToOld");
+  EXPECT_EQ(openTextFile(13, "linkToOld", kStatus), ELOOP);
   fs::create_directory("stuff");
   EXPECT_EQ(openRecordFile(14, "stuff", ExistenceRule::openOrCreate, 1, Action::write, kStatus),
             EISDIR);

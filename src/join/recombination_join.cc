@@ -11,6 +11,7 @@
 
 #include "dialogue/progress_line.h"
 #include "files/file_checksum.h"
+#include "files/folder_lock.h"
 #include "files/read_in_chunks.h"
 #include "join/set_hash.h"
 #include "platform/file_system.h"
@@ -147,15 +148,6 @@ Status regularFileLength(const std::string& name, int64_t* length) {
   status = osLength(file, length);
   osClose(file);
   return status;
-}
-
-// Reads the script through `file`, from its start on.
-ScriptBytes scriptBytes(OsFile file) {
-  return [file, offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
-    const Status status = osReadAt(file, offset, data, capacity, got);
-    offset += *got;
-    return status;
-  };
 }
 
 // A temporary already in the folder is somebody's file.
@@ -416,11 +408,7 @@ ExitStatus readPlan(std::optional<RecombinationPlan>* plan) {
   if (kind == OsEntryKind::none) return refuse("no Recomb.cmd in this folder");
   const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
   if (kind != OsEntryKind::regularFile) return refuse(notOurs);
-  OsFile file;
-  const Status status = osOpenRegularForReading(script, &file);
-  if (status != kOk) return failOn(script, status);
-  ScriptReading reading = readRecombinationScript(scriptBytes(file));
-  osClose(file);
+  ScriptReading reading = readRecombinationScriptFile(script);
   if (reading.status != kOk) return failOn(script, reading.status);
   if (!reading.plan) return refuse(notOurs);
   *plan = std::move(reading.plan);
@@ -433,6 +421,7 @@ ExitStatus joinFragmentSet() {
   // Whenever it comes, an interruption ends the join at once with exit status 130, deleting
   // the temporary while the join has one.
   osWatchInterrupts(OsInterruptAction::endAtOnce);
+  if (!holdFolder(".")) return failCheck(kFolderInUse);
   std::optional<RecombinationPlan> plan;
   if (const ExitStatus failed = readPlan(&plan); failed != ExitStatus::success) return failed;
   const ExitStatus exitStatus = SetJoin(*plan).run();

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/os_status.h"
 
@@ -29,6 +30,9 @@ enum class OsAccess { read, write, readWrite };
 // Opens `name` shared for reading and writing with other processes. `mustExist` fails on
 // a missing file; `openOrCreate` creates it empty. An existing file is never emptied. A
 // folder is never opened, not even for reading: that gives the system's code for a folder.
+// `openOrCreate` never follows a link at the name (a symbolic link, even a dangling one; on
+// Windows any reparse point): it fails with the system's code for a link where none may be
+// (ELOOP; ERROR_STOPPED_ON_SYMLINK), and nothing the link points to is created or opened.
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file);
 
 // Creates the file `name`, which must not exist yet, open for reading and writing: the
@@ -141,6 +145,26 @@ Status osFlushFileSystem(OsFile folder);
 // the folder cannot be opened for it, or the system keeps entries with their files
 // (Windows), there is nothing to do and it succeeds.
 Status osFlushFolderOf(const std::string& fileName);
+
+// The entries of the folder `folder` whose names equal `name` when the letter case of
+// A to Z is ignored, as the command processor finds files: `name` itself, where it is
+// there, then the others in the folder's order. Where the file system ignores case itself
+// (Windows), the one entry it finds.
+std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name);
+
+// What osLockFolder got.
+enum class OsFolderLock {
+  held,           // this process holds the folder until it ends
+  heldByAnother,  // another process holds it; nothing was changed
+  unavailable,    // the folder or its file system takes no lock: the caller goes on without
+};
+
+// Takes a lock on the folder `folder` that only one process at a time can hold, until it
+// ends: the system drops it with the process, however that ends, so no lock outlives its
+// run. POSIX locks the folder itself (flock). Windows holds the file `floppysplit.lock` in it
+// open without sharing, made new and deleted as the process lets go of it; a file of that
+// name already there is held open instead and kept.
+OsFolderLock osLockFolder(const std::string& folder);
 
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);

@@ -1,12 +1,17 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
+#include <utility>
 
 #include "platform/file_system.h"
 #include "platform/interruption.h"
@@ -50,10 +55,13 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   file->created = false;
   int fd = -1;
   if (existence == OsExistence::openOrCreate) {
+    // A file the program writes is never reached through a link: one planted at the name
+    // could point anywhere, so each open below fails on it (ELOOP) instead of following it.
+    flags |= O_NOFOLLOW;
     // Creating first tells whether the file is new, which spares the caller asking the
-    // system about it. An existing file (or a name that is a link, which O_EXCL does not
-    // follow) is then opened as before, and a name that vanished in between gets the
-    // plain create, so every outcome and error code is the one a single open gives.
+    // system about it. An existing file is then opened as before, and a name that vanished
+    // in between gets the plain create, so every outcome and error code is the one a single
+    // open gives.
     fd = openName(name, flags | O_CREAT | O_EXCL);
     if (fd >= 0) {
       file->created = true;
@@ -247,6 +255,8 @@ bool sameIdentity(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 }  // namespace
 
 bool osSameFile(OsFile a, OsFile b) {
@@ -339,6 +349,37 @@ Status osFlushFolderOf(const std::string& fileName) {
   }
   ::close(descriptor(folder));
   return status;
+}
+
+std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name) {
+  std::vector<std::string> names;
+  if (!isFileName(folder) || !isFileName(name)) return names;
+  DIR* const entries = ::opendir(folder.c_str());
+  if (entries == nullptr) return names;
+  while (const dirent* entry = ::readdir(entries)) {
+    const std::string_view found = entry->d_name;
+    const bool same = found.size() == name.size() &&
+                      std::equal(found.begin(), found.end(), name.begin(),
+                                 [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    if (!same) continue;
+    names.emplace_back(found);
+    if (found == name) std::swap(names.front(), names.back());
+  }
+  ::closedir(entries);
+  return names;
+}
+
+OsFolderLock osLockFolder(const std::string& folder) {
+  OsFile opened;
+  if (osOpenFolder(folder, &opened) != kOk) return OsFolderLock::unavailable;
+  // The descriptor stays open, and the lock held, until the process ends.
+  while (::flock(descriptor(opened), LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    const bool taken = errno == EWOULDBLOCK;
+    ::close(descriptor(opened));
+    return taken ? OsFolderLock::heldByAnother : OsFolderLock::unavailable;
+  }
+  return OsFolderLock::held;
 }
 
 std::string osErrorText(Status code) { return std::strerror(code); }

@@ -41,6 +41,65 @@ Status nameTakenOrLastError() {
   return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? kOsNameTaken : lastError();
 }
 
+// ERROR_STOPPED_ON_SYMLINK, which not every set of headers names: the open met a link
+// where none may be.
+constexpr Status kStoppedOnLink = 681;
+
+// True when the handle, opened with FILE_FLAG_OPEN_REPARSE_POINT, is a link or another
+// reparse point rather than a file; one whose kind is unknown counts as one.
+bool isReparsePoint(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return !GetFileInformationByHandle(handle, &info) ||
+         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// The system's full name for what `handle` is open on, links and junctions resolved
+// (GetFinalPathNameByHandleW); empty when it gives none.
+std::wstring finalName(HANDLE handle) {
+  std::wstring name(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        GetFinalPathNameByHandleW(handle, name.data(), static_cast<DWORD>(name.size()), 0);
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      return name;
+    }
+    name.resize(length + 1);
+  }
+}
+
+bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// True when `handle`, opened by `wide`, is the entry of that name in its folder and not a
+// file reached through a link: its final name is the folder's final name and the name's last
+// part. Windows opens a link itself under FILE_FLAG_OPEN_REPARSE_POINT and shows it by its
+// attributes; wine shows a host's symbolic link as the file it points to, and only its final
+// name tells where that file is.
+bool isOwnEntry(HANDLE handle, const std::wstring& wide) {
+  const size_t slash = wide.find_last_of(L"\\/");
+  const std::wstring folderName = slash == std::wstring::npos ? L"."
+                                  : slash == 0                ? wide.substr(0, 1)
+                                                              : wide.substr(0, slash);
+  const std::wstring_view lastPart = slash == std::wstring::npos
+                                         ? std::wstring_view(wide)
+                                         : std::wstring_view(wide).substr(slash + 1);
+  const HANDLE folder = CreateFileW(folderName.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (folder == INVALID_HANDLE_VALUE) return false;
+  std::wstring inFolder = finalName(folder);
+  CloseHandle(folder);
+  if (inFolder.empty()) return false;
+  if (inFolder.back() != L'\\') inFolder += L'\\';
+  const std::wstring file = finalName(handle);
+  return file.size() == inFolder.size() + lastPart.size() &&
+         equalIgnoringCase(std::wstring_view(file).substr(0, inFolder.size()), inFolder) &&
+         equalIgnoringCase(std::wstring_view(file).substr(inFolder.size()), lastPart);
+}
+
 bool sameIdentity(HANDLE a, HANDLE b) {
   BY_HANDLE_FILE_INFORMATION infoA, infoB;
   if (!GetFileInformationByHandle(a, &infoA) || !GetFileInformationByHandle(b, &infoB)) {
@@ -65,17 +124,35 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
       desired = GENERIC_READ | GENERIC_WRITE;
       break;
   }
-  // OPEN_ALWAYS opens an existing file as it is and creates a missing one empty; it never
-  // truncates (the success code ERROR_ALREADY_EXISTS it leaves behind is not a failure).
-  const DWORD disposition = existence == OsExistence::mustExist ? OPEN_EXISTING : OPEN_ALWAYS;
   if (!isFileName(name)) return ERROR_INVALID_NAME;
   std::wstring wide;
   if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
-  const HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr, disposition,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  if (existence == OsExistence::mustExist) {
+    const HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return lastError();
+    *file = OsFile{reinterpret_cast<intptr_t>(handle), false};
+    return kOk;
+  }
+  // A file the program writes is never reached through a link. It is made new where the
+  // name is free (CREATE_NEW takes a link of that name, even a dangling one, for taken);
+  // otherwise the entry itself is opened as it is, never emptied, and refused where it is a
+  // link or a file only a link in the folder reaches.
+  HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool created = handle != INVALID_HANDLE_VALUE;
+  if (!created) {
+    if (GetLastError() != ERROR_FILE_EXISTS) return lastError();
+    handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return lastError();
+    if (isReparsePoint(handle) || !isOwnEntry(handle, wide)) {
+      CloseHandle(handle);
+      return kStoppedOnLink;
+    }
+  }
   file->handle = reinterpret_cast<intptr_t>(handle);
-  file->created = existence == OsExistence::openOrCreate && GetLastError() != ERROR_ALREADY_EXISTS;
+  file->created = created;
   return kOk;
 }
 
@@ -112,7 +189,14 @@ OsEntryKind osEntryKind(const std::string& name) {
   }
   const DWORD notRegular =
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
-  return (attributes & notRegular) == 0 ? OsEntryKind::regularFile : OsEntryKind::other;
+  if ((attributes & notRegular) != 0) return OsEntryKind::other;
+  // A file that is a link to one elsewhere shows as a file under wine.
+  const HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return OsEntryKind::other;
+  const bool own = isOwnEntry(handle, wide);
+  CloseHandle(handle);
+  return own ? OsEntryKind::regularFile : OsEntryKind::other;
 }
 
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {
@@ -130,6 +214,10 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file) {
   if (!known || (info.dwFileAttributes & notRegular) != 0) {
     CloseHandle(handle);
     return static_cast<Status>(known ? ERROR_ACCESS_DENIED : ERROR_GEN_FAILURE);
+  }
+  if (!isOwnEntry(handle, wide)) {
+    CloseHandle(handle);
+    return kStoppedOnLink;
   }
   file->handle = reinterpret_cast<intptr_t>(handle);
   file->created = false;
@@ -171,10 +259,28 @@ Status osRenameOpenFile(OsFile file, const std::string& /*from*/, const std::str
   return nameTakenOrLastError();
 }
 
+// Deletes through a handle on the entry itself, so that a link at the name is deleted as a
+// link, and a file that only a link in the folder reaches (as wine shows a host's link) is
+// refused instead of deleted.
 Status osDelete(const std::string& name) {
   std::wstring wide;
   if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
-  return DeleteFileW(wide.c_str()) ? kOk : lastError();
+  const HANDLE handle = CreateFileW(wide.c_str(), DELETE, kShareReadWrite | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return lastError();
+  Status status = kOk;
+  if (!isReparsePoint(handle) && !isOwnEntry(handle, wide)) {
+    status = kStoppedOnLink;
+  } else {
+    FILE_DISPOSITION_INFO disposition{};
+    disposition.DeleteFile = TRUE;
+    if (!SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
+                                    sizeof disposition)) {
+      status = lastError();
+    }
+  }
+  CloseHandle(handle);
+  return status;
 }
 
 bool osCanOpenForReading(const std::string& name) {
@@ -305,6 +411,41 @@ Status osFlushFileSystem(OsFile) { return ERROR_NOT_SUPPORTED; }
 
 // Windows offers programs no flush of a folder; the file's own flush is all there is.
 Status osFlushFolderOf(const std::string&) { return kOk; }
+
+std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name) {
+  std::vector<std::string> names;
+  std::wstring wide;
+  // The name itself, not a pattern: a name with a wildcard finds nothing.
+  if (name.find_first_of("*?") != std::string::npos || !wideName(folder + "\\" + name, &wide)) {
+    return names;
+  }
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW(wide.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  names.push_back(codePageFromWide(found.cFileName, consoleInputCodePage()));
+  FindClose(search);
+  return names;
+}
+
+OsFolderLock osLockFolder(const std::string& folder) {
+  std::wstring wide;
+  if (!wideName(folder + "\\floppysplit.lock", &wide)) return OsFolderLock::unavailable;
+  // Made new, it goes as the handle closes; one already there (left by a crash of the
+  // system, or somebody's own) is only held, and stays. The handle stays open until the
+  // process ends.
+  HANDLE handle =
+      CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE |
+                      FILE_FLAG_OPEN_REPARSE_POINT,
+                  nullptr);
+  if (handle == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
+    handle = CreateFileW(wide.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  }
+  if (handle != INVALID_HANDLE_VALUE) return OsFolderLock::held;
+  return GetLastError() == ERROR_SHARING_VIOLATION ? OsFolderLock::heldByAnother
+                                                   : OsFolderLock::unavailable;
+}
 
 std::string osErrorText(Status code) {
   wchar_t* buffer = nullptr;

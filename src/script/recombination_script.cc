@@ -5,6 +5,7 @@
 #include "dialogue/console.h"
 #include "dialogue/layout.h"
 #include "files/record_file.h"
+#include "platform/file_system.h"
 #include "run/run_flow.h"
 #include "script/script_lines.h"
 
@@ -31,6 +32,14 @@ std::string plainName(std::string_view lastPart, std::string_view whole) {
   std::string name = mended(lastPart, ":");
   if (name.empty()) name = mended(whole, "/\\:");
   return name.empty() ? "_" : name;
+}
+
+// A script cut short by a failed write or close would join nothing, and --join refuses it:
+// it is deleted before the error report, and the fragments stay.
+[[noreturn]] void discardScript(Unit unit, Status status, Statement statement) {
+  closeFile(unit, OnFailure::returnStatus);
+  osDelete(std::string(kScriptName));
+  reportAndExit(status, statement, unit);
 }
 
 }  // namespace
@@ -92,11 +101,15 @@ void writeScriptFile(Unit unit, std::string_view inputName, std::span<const Frag
     writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
     stopRun(StopReason::failed);
   }
-  emitRecombinationScript(inputName, fragments, written, [unit](const std::string& line) {
+  Status failed = kOk;
+  emitRecombinationScript(inputName, fragments, written, [unit, &failed](const std::string& line) {
     const Item items[] = {line};
-    writeTextLines(unit, formatLines("(a)", items), OnFailure::report);
+    if (failed == kOk)
+      failed = writeTextLines(unit, formatLines("(a)", items), OnFailure::returnStatus);
   });
-  closeFile(unit, OnFailure::report, Keep::onMedium);
+  if (failed != kOk) discardScript(unit, failed, Statement::write);
+  failed = closeFile(unit, OnFailure::returnStatus, Keep::onMedium);
+  if (failed != kOk) discardScript(unit, failed, Statement::close);
 }
 
 }  // namespace floppysplit

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/file_system.h"
 #include "script/fragment_name.h"
 #include "script/recombination_script.h"
 
@@ -336,6 +337,20 @@ ScriptReading readRecombinationScript(const ScriptBytes& read) {
   reading.plan = ScriptReader(lines).read();
   reading.status = lines.status();
   if (reading.status != kOk) reading.plan.reset();
+  return reading;
+}
+
+ScriptReading readRecombinationScriptFile(const std::string& name) {
+  OsFile file;
+  const Status opened = osOpenRegularForReading(name, &file);
+  if (opened != kOk) return {.plan = std::nullopt, .status = opened};
+  ScriptReading reading = readRecombinationScript(
+      [file, offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
+        const Status status = osReadAt(file, offset, data, capacity, got);
+        offset += *got;
+        return status;
+      });
+  osClose(file);
   return reading;
 }
 

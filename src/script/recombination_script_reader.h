@@ -59,6 +59,10 @@ struct ScriptReading {
 
 ScriptReading readRecombinationScript(const ScriptBytes& read);
 
+// The same for the script in the regular file `name`, which is never reached through a
+// link; a name that is no regular file gives the status of the failed open.
+ScriptReading readRecombinationScriptFile(const std::string& name);
+
 // The same for a script held whole.
 std::optional<RecombinationPlan> readRecombinationScript(std::string_view bytes);
 

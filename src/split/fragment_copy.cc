@@ -11,6 +11,7 @@
 #include "split/final_fragment.h"
 #include "split/fragment_check.h"
 #include "split/fragment_names.h"
+#include "split/output_folder.h"
 #include "split/split_interruption.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
@@ -168,6 +169,7 @@ void copyFragments() {
   buildFragmentNames();
   SplitJob& job = splitJob;
   if (unitHoldsFile(job.inputUnit, kScriptName)) stopBecauseItWouldOverwriteTheInput(kScriptName);
+  claimOutputFolder();
 
   int64_t nextRecord = 1;
   undoSplitOnInterruption();

@@ -231,16 +231,23 @@ TEST_F(CopyEquivalence, WriteFailingPartWayFailsAtTheSameRecordAndLeavesTheSameB
   }
 }
 
-// A fragment name that leads to a device refusing every write: the system will not copy
-// into it, and the program's own writes fail at the first record.
+// A fragment name that is a device refusing every write (a node of /dev/full's kind): the
+// system will not copy into it, and the program's own writes fail at the first record.
 TEST_F(CopyEquivalence, FragmentThatTakesNoBytesFailsAtTheSameRecord) {
-  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this host";
+  struct stat full {};
+  if (::stat("/dev/full", &full) != 0) GTEST_SKIP() << "no /dev/full on this host";
+  {
+    const ScratchFolder probe;
+    if (::mknod((probe / "full").c_str(), S_IFCHR | 0666, full.st_rdev) != 0) {
+      GTEST_SKIP() << "cannot make a device node here (needs root)";
+    }
+  }
   for (const int64_t kilobytes : {int64_t{3}, int64_t{200}}) {
     SCOPED_TRACE(std::to_string(kilobytes) + " KB pieces");
     Work work = splitWork(3 * kilobytes * 1024 + 1000, kilobytes, false);
-    work.prepare = [prepare = work.prepare](const ScratchFolder& folder) {
+    work.prepare = [prepare = work.prepare, device = full.st_rdev](const ScratchFolder& folder) {
       prepare(folder);
-      fs::create_symlink("/dev/full", folder / "fragmen2");
+      ::mknod((folder / "fragmen2").c_str(), S_IFCHR | 0666, device);
     };
     const Outcome fast = expectBothBuildsAgree(work);
     EXPECT_NE(fast.run.out.find(" ###Error  28  writing fragmen2\r\n"), std::string::npos)

@@ -11,16 +11,21 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "support/immutable_file.h"
 #include "support/mounted_disk.h"
+#include "support/older_scripts.h"
 #include "support/program_runner.h"
 #include "support/program_session.h"
 #include "support/scratch_folder.h"
@@ -205,7 +210,32 @@ TEST(WriteFailure, FullDiskWhileWritingTheScriptEndsWithTheErrorReport) {
             "? System Error:\n? " + std::string(std::strerror(ENOSPC)) + "\n? CLOSE(UNIT=12,...\n");
   EXPECT_EQ(run.exitCode, 255);
   EXPECT_EQ(joinFiles(disk.path(), {"fragmen1", "fragmen2"}), input);
+  // A script cut short would join nothing: it is gone, the fragments stay.
+  EXPECT_FALSE(fs::exists(disk.path() / "Recomb.cmd"));
   EXPECT_EQ(home.read("big.bin"), input);
+}
+
+TEST(WriteFailure, FileSizeLimitWhileWritingTheScriptLeavesNoPartOfIt) {
+  SKIP_UNLESS_POSIX_BUILD();
+  // 300 fragments of 1 KB fit the limit; their script's first 8 KiB do not.
+  ScratchFolder folder;
+  const std::string input = patternBytes(int64_t{300} << 10, 19);
+  folder.write("big.bin", input);
+  constexpr TypedSplit k300KIn1K{.length = 307200,
+                                 .kilobytes = 1,
+                                 .lengthInKilobytes = "300.0",
+                                 .floppies = 1,
+                                 .fragments = 300};
+
+  const RunResult run = runProgramWith(folder.path(), answersUpToOk("big.bin", 1) + "y\n",
+                                       {.command = {}, .environment = {}, .fileSizeLimit = 4096});
+
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", k300KIn1K));
+  EXPECT_EQ(run.err,
+            "? System Error:\n? " + std::string(std::strerror(EFBIG)) + "\n? WRITE(UNIT=12,...\n");
+  EXPECT_EQ(run.exitCode, 255);
+  EXPECT_FALSE(fs::exists(folder / "Recomb.cmd"));
+  EXPECT_EQ(folder.read("fragm300"), input.substr(299 << 10));
 }
 
 TEST(ScriptFailure, FolderNamedRecombCmdKeepsTheFragmentsAndShowsNoCompletion) {
@@ -316,6 +346,253 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadOnlyRow{"AnotherUsersFile", ReadOnlyBy::anotherUsersFile},
                       ReadOnlyRow{"ReadOnlyBindMount", ReadOnlyBy::readOnlyBindMount}),
     [](const auto& row) { return std::string(row.param.name); });
+
+constexpr TypedSplit k3000000BytesInFloppies{.length = 3000000,
+                                             .kilobytes = 1423,
+                                             .lengthInKilobytes = "2929.7",
+                                             .floppies = 3,
+                                             .fragments = 3};
+
+// What a link planted at an output name points to, outside the folder.
+enum class LinkTo { file, nothing, folder };
+
+struct OutputLinkRow {
+  const char* name;
+  const char* at;
+  LinkTo to;
+  const TypedSplit* split;
+  // The line that ends the run, before the system's code, and that code on each system.
+  const char* line;
+  int posixCode;
+  int windowsCode;
+};
+
+void PrintTo(const OutputLinkRow& row, std::ostream* out) { *out << row.name; }
+
+class OutputLink : public testing::TestWithParam<OutputLinkRow> {};
+
+// A link at a fragment's or the script's name is never followed: the open fails with the
+// system's code, and nothing outside the folder is created or changed. Windows refuses a
+// link itself (ERROR_STOPPED_ON_SYMLINK); wine shows a host's link as what it points to and
+// gives that thing's code, but the program still refuses to write through it.
+TEST_P(OutputLink, FailsTheOpenAndLeavesWhatItPointsTo) {
+  const OutputLinkRow& row = GetParam();
+  ScratchFolder home;
+  ScratchFolder folder;
+  const std::string input = patternBytes(row.split->length, 18);
+  folder.write("big.bin", input);
+  const fs::path target = home / "precious";
+  if (row.to == LinkTo::file) home.write("precious", "precious");
+  if (row.to == LinkTo::folder) fs::create_directory(target);
+  // The failure line names the final fragment with its blanks.
+  const std::string linkName = std::string(row.at).substr(0, std::string(row.at).find(' '));
+  fs::create_symlink(target, folder / linkName);
+
+  const RunResult run =
+      runProgram(folder.path(), answersUpToOk("big.bin", row.split->kilobytes) + "y\n");
+
+  const int code = testingWindowsBuild() ? row.windowsCode : row.posixCode;
+  EXPECT_EQ(run.out, transcriptUpToOk("big.bin", *row.split) +
+                         consoleLines({std::string(row.line) + std::to_string(code) +
+                                       (std::string_view(row.line).starts_with(" #")
+                                            ? "  writing " + std::string(row.at)
+                                            : "")}));
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(home.listing(), row.to == LinkTo::nothing ? "" : "precious\n");
+  if (row.to == LinkTo::file) {
+    EXPECT_EQ(home.read("precious"), "precious");
+  }
+  if (row.to == LinkTo::folder) {
+    EXPECT_TRUE(fs::is_empty(target));
+  }
+  EXPECT_TRUE(fs::is_symlink(folder / linkName));
+  EXPECT_EQ(folder.read("big.bin"), input);
+}
+
+// clang-format off
+const OutputLinkRow kOutputLinks[] = {
+    {"FileAtTheFirstFragment", "fragmen1", LinkTo::file, &k5000BytesIn2K,
+     " ###Error  ", ELOOP, 681},
+    {"NothingAtALaterFragment", "fragmen2", LinkTo::nothing, &k5000BytesIn2K,
+     " ###Error  ", ELOOP, 2},
+    {"FolderAtTheFinalFloppy", "fragmen3  ", LinkTo::folder, &k3000000BytesInFloppies,
+     " ###Error  ", ELOOP, 5},
+    {"FileAtTheScript", "Recomb.cmd", LinkTo::file, &k5000BytesIn2K,
+     " Error opening Recomb.cmd:  ", ELOOP, 681},
+    {"NothingAtTheScript", "Recomb.cmd", LinkTo::nothing, &k5000BytesIn2K,
+     " Error opening Recomb.cmd:  ", ELOOP, 2},
+    {"FolderAtTheScript", "Recomb.cmd", LinkTo::folder, &k5000BytesIn2K,
+     " Error opening Recomb.cmd:  ", ELOOP, 5},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(, OutputLink, testing::ValuesIn(kOutputLinks),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+using Files = std::map<std::string, std::string>;
+
+Files filesIn(const fs::path& folder) {
+  Files files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = readFile(entry.path());
+  }
+  return files;
+}
+
+// Splits `length` bytes (seed `seed`) typed as `typed` into `kilobytes` pieces in `folder`,
+// with the native program; the input stays.
+void splitBeforehand(const ScratchFolder& folder, const std::string& typed, int64_t length,
+                     int64_t kilobytes, uint32_t seed) {
+  folder.write(typed, patternBytes(length, seed));
+  const RunResult made =
+      runCommand(folder.path(), nativeProgramCommand(), answersUpToOk(typed, kilobytes) + "y\n");
+  ASSERT_EQ(made.exitCode, 0) << made.out << made.err;
+}
+
+struct AnotherSetRow {
+  const char* name;
+  // The set already in the folder: `earlierTyped` split into `earlierKilobytes` pieces...
+  const char* earlierTyped;
+  int64_t earlierLength;
+  int64_t earlierKilobytes;
+  // ...and its script renamed to `scriptName`; or, with no earlier split, `scriptBytes`
+  // written under that name.
+  const char* scriptName;
+  std::string_view scriptBytes;
+  // The split that follows.
+  const char* typed;
+  const TypedSplit* split;
+  bool refused;
+};
+
+void PrintTo(const AnotherSetRow& row, std::ostream* out) { *out << row.name; }
+
+class AnotherSet : public testing::TestWithParam<AnotherSetRow> {};
+
+// A folder that holds another set's script, or any other file of that name, is refused
+// before anything is written: the set it describes stays whole. A script of this program
+// for the same name and length, of any form, is the file's own earlier set and is replaced.
+TEST_P(AnotherSet, IsNeverWrittenOver) {
+  const AnotherSetRow& row = GetParam();
+  ScratchFolder folder;
+  if (row.earlierTyped != nullptr) {
+    splitBeforehand(folder, row.earlierTyped, row.earlierLength, row.earlierKilobytes, 20);
+    if (HasFatalFailure()) return;
+    fs::rename(folder / "Recomb.cmd", folder / row.scriptName);
+  } else {
+    folder.write(row.scriptName, row.scriptBytes);
+  }
+  const std::string input = patternBytes(row.split->length, 21);
+  folder.write(row.typed, input);
+  const Files before = filesIn(folder.path());
+
+  const RunResult run =
+      runProgram(folder.path(), answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
+
+  EXPECT_EQ(run.err, "");
+  if (row.refused) {
+    EXPECT_EQ(run.out,
+              transcriptUpToOk(row.typed, *row.split) +
+                  consoleLines({" Recomb.cmd of another set is in this folder: move it first."}));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(filesIn(folder.path()) == before) << folder.listing();
+    return;
+  }
+  EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + completionText());
+  EXPECT_EQ(run.exitCode, 0);
+  const std::string script = folder.read("Recomb.cmd");
+  EXPECT_EQ(scriptSha256(script), sha256sumOf(folder.path(), {row.typed}));
+  EXPECT_EQ(joinFiles(folder.path(), fragmentsDeletedByScript(script)), input);
+}
+
+constexpr TypedSplit k2500BytesIn1K{
+    .length = 2500, .kilobytes = 1, .lengthInKilobytes = "2.4", .floppies = 1, .fragments = 3};
+
+// clang-format off
+const AnotherSetRow kAnotherSets[] = {
+    {"AnotherFilesSet", "other.bin", 5000, 2, "Recomb.cmd", {}, "big.bin", &k5000BytesIn2K, true},
+    {"TheSameNameOfAnotherLength", "big.bin", 6000, 2, "Recomb.cmd", {}, "big.bin",
+     &k5000BytesIn2K, true},
+    {"AnotherSetsScriptInCapitals", "other.bin", 5000, 2, "RECOMB.CMD", {}, "big.bin",
+     &k5000BytesIn2K, true},
+    {"AFileOfTheUsers", nullptr, 0, 0, "Recomb.cmd", "@echo off\r\necho mine\r\n", "big.bin",
+     &k5000BytesIn2K, true},
+    {"TheSameFilesSetAtTheFloppySize", "big.bin", 3000000, 1423, "Recomb.cmd", {}, "big.bin",
+     &k3000000BytesInFloppies, false},
+    {"TheSameFilesSetOfTheFirstRelease", nullptr, 0, 0, "Recomb.cmd", kJoinLengthOnlyScript,
+     "old.bin", &k2500BytesIn1K, false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(, AnotherSet, testing::ValuesIn(kAnotherSets),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Waits until one of `files` appears, as a sign that the program has reached a point of its
+// run.
+bool waitForOneOf(std::initializer_list<fs::path> files) {
+  for (int wait = 0; wait < 30000; ++wait) {
+    for (const fs::path& file : files) {
+      if (fs::exists(file)) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
+// A split and a join never work in one folder at once: each holds the folder from its first
+// check on, and the run that comes second says so and changes nothing. The first is held
+// still (SIGSTOP) while the second runs, then finishes as if alone.
+TEST(OneRunPerFolder, TheSecondRunStopsAndChangesNothing) {
+  for (const bool joinFirst : {true, false}) {
+    SCOPED_TRACE(joinFirst ? "a split while a join runs" : "a join while a split runs");
+    ScratchFolder home;
+    ScratchFolder folder;
+    constexpr int64_t kLength = int64_t{20} << 20;
+    std::vector<std::string> first = programCommand();
+    if (joinFirst) {
+      splitBeforehand(folder, "big.bin", kLength, 1423, 22);
+      ASSERT_FALSE(HasFatalFailure());
+      fs::remove(folder / "big.bin");
+      first.emplace_back("--join");
+    } else {
+      folder.write("big.bin", patternBytes(kLength, 22));
+      first.insert(first.end(), {"--yes", "big.bin"});
+    }
+    ProgramSession running(folder.path(),
+                           {.command = first, .environment = {}, .fileSizeLimit = {}});
+    // The join's temporary, or the split's first fragment: the folder is held by then.
+    ASSERT_TRUE(joinFirst ? waitForOneOf({folder / "zzztempa", folder / "zzztempb"})
+                          : waitForOneOf({folder / "fragme01"}));
+    ASSERT_TRUE(running.holdStill());
+    const Files before = filesIn(folder.path());
+
+    home.write("new.bin", patternBytes(5000, 23));
+    const std::string newName = (home / "new.bin").string();
+    std::vector<std::string> second = programCommand();
+    if (!joinFirst) second.emplace_back("--join");
+    const RunResult run =
+        runCommand(folder.path(), second, joinFirst ? answersUpToOk(newName, 2) + "y\n" : "");
+
+    const Files after = filesIn(folder.path());
+    running.signal(SIGCONT);
+    if (joinFirst) {
+      EXPECT_EQ(run.out, transcriptUpToOk(newName, k5000BytesIn2K) +
+                             consoleLines({" Another floppysplit run is using this folder."}));
+    } else {
+      // The join's lines end as the system ends lines.
+      std::string out = run.out;
+      std::erase(out, '\r');
+      EXPECT_EQ(out,
+                "Another floppysplit run is using this folder.\nRecombination of files failed.\n");
+    }
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(after == before) << "the second run changed the folder";
+    const RunResult finished = running.finish();
+    EXPECT_EQ(finished.exitCode, 0) << finished.out << finished.err;
+  }
+}
 
 TEST(NameWithANulCharacter, NamesNoFileEvenWhenThePartBeforeItDoes) {
   ScratchFolder folder;

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -110,6 +111,21 @@ ProgramSession::~ProgramSession() {
 
 void ProgramSession::signal(int number) const {
   if (child_ > 0) ::kill(child_, number);
+}
+
+bool ProgramSession::holdStill() const {
+  signal(SIGSTOP);
+  // The third field of /proc/PID/stat is the state: T once every system call under way has
+  // returned and the program has stopped.
+  const std::string stat = "/proc/" + std::to_string(child_) + "/stat";
+  for (int wait = 0; wait < 10000; ++wait) {
+    std::ifstream in(stat);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t end = text.rfind(')');
+    if (end != std::string::npos && text.size() > end + 2 && text[end + 2] == 'T') return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
 }
 
 bool ProgramSession::waitUntilHandling(int number, std::chrono::milliseconds timeout) const {

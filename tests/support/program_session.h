@@ -57,6 +57,10 @@ class ProgramSession {
   // terminal (SIGHUP) would.
   void signal(int number) const;
 
+  // Stops the program where it is (SIGSTOP) and returns once it has stopped, so that the
+  // files it writes hold still; signal(SIGCONT) lets it go on. False when it did not stop.
+  bool holdStill() const;
+
   // Waits until the program has a handler of its own for signal `number` (as /proc shows
   // it). False when it has none within `timeout`.
   bool waitUntilHandling(int number,

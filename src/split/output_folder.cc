@@ -1,0 +1,44 @@
+#include "split/output_folder.h"
+
+#include <string>
+
+#include "dialogue/console.h"
+#include "files/folder_lock.h"
+#include "platform/file_system.h"
+#include "run/run_flow.h"
+#include "script/recombination_script.h"
+#include "script/recombination_script_reader.h"
+#include "split/split_job.h"
+
+namespace floppysplit {
+
+namespace {
+
+[[noreturn]] void stopWithLine(std::string_view line) {
+  writeListLine({std::string(line)});
+  stopRun(StopReason::failed);
+}
+
+// Whether the script in `name` joins this run's input: the same name, the same length.
+// One that cannot be read, or is no script of this program, is somebody else's file.
+bool isThisFilesScript(const std::string& name) {
+  const SplitJob& job = splitJob;
+  const ScriptReading reading = readRecombinationScriptFile(name);
+  return reading.plan && reading.plan->joinedName == joinName(job.inputName.trimmed()) &&
+         reading.plan->joinedLength == job.inputLength;
+}
+
+}  // namespace
+
+void claimOutputFolder() {
+  if (!holdFolder(".")) stopWithLine(kFolderInUse);
+  for (const std::string& name : osNamesIgnoringCase(".", std::string(kScriptName))) {
+    // A folder or a link of that name is no set's script; the script's own open fails on it.
+    if (osEntryKind(name) != OsEntryKind::regularFile) continue;
+    if (!isThisFilesScript(name)) {
+      stopWithLine("Recomb.cmd of another set is in this folder: move it first.");
+    }
+  }
+}
+
+}  // namespace floppysplit

@@ -1,0 +1,14 @@
+#pragma once
+// The folder the split writes into, claimed before the first fragment is opened: it is this
+// run's alone until the run ends, and it holds no script of another set, whose fragments and
+// script the run would write over. A script of this program for the same name and length
+// is this file's own earlier set, which the run replaces.
+
+namespace floppysplit {
+
+// Holds the folder, or ends the run with its line and exit status 1, having written nothing:
+// where another run holds it, or where a regular file named Recomb.cmd, in any letter case,
+// is not a script of this program for the input's name and length.
+void claimOutputFolder();
+
+}  // namespace floppysplit
