@@ -91,7 +91,9 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
 Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
                    int64_t* copied);
 
-// Cuts (or extends) the file to exactly `length` bytes.
+// Cuts (or extends) the file to exactly `length` bytes. Some file systems refuse to extend a
+// file or to set the length it has already (FAT through FUSE), or refuse it altogether: ask
+// for it only where a file is longer than it should be.
 Status osSetLength(OsFile file, int64_t length);
 
 Status osLength(OsFile file, int64_t* length);
