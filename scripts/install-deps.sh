@@ -10,9 +10,10 @@ if [ "${1:-}" = --build ]; then
   packages=("${build_packages[@]}" "$@")
 else
   # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
-  # mount from image files.
+  # mount from image files; dosfstools and exfatprogs make the FAT32 and exFAT sticks the
+  # medium tests mount, through fusefat and exfat-fuse where the kernel has no driver.
   packages=("${build_packages[@]}" libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
-    xfsprogs btrfs-progs "$@")
+    xfsprogs btrfs-progs dosfstools exfatprogs fusefat exfat-fuse "$@")
 fi
 missing=()
 for package in "${packages[@]}"; do

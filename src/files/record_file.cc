@@ -49,6 +49,24 @@ Status connect(Unit unit, std::string_view nameField, OsExistence existence, OsA
   return kOk;
 }
 
+// Cuts `file` to `length` bytes unless it holds that many already. Asking for the length
+// costs the file system less than setting the one it has, which FAT through FUSE refuses.
+Status cutTo(OsFile file, int64_t length) {
+  int64_t current = -1;
+  if (osLength(file, &current) == kOk && current == length) return kOk;
+  return osSetLength(file, length);
+}
+
+// Cuts an older file's text after the new text; a file the open created holds nothing else.
+Status cutOldText(Connection& c) {
+  if (!c.file.created) {
+    const Status status = cutTo(c.file, c.textWritten);
+    if (status != kOk) return status;
+  }
+  c.textCut = true;
+  return kOk;
+}
+
 // Writes the text buffer out; the first time, the file is cut just after the new text.
 Status flushText(Connection& c) {
   if (!c.textBuffer.empty()) {
@@ -58,11 +76,7 @@ Status flushText(Connection& c) {
     c.textWritten += static_cast<int64_t>(c.textBuffer.size());
     c.textBuffer.clear();
   }
-  if (!c.textCut && c.textWritten > 0) {
-    const Status status = osSetLength(c.file, c.textWritten);
-    if (status != kOk) return status;
-    c.textCut = true;
-  }
+  if (!c.textCut && c.textWritten > 0) return cutOldText(c);
   return kOk;
 }
 
@@ -149,10 +163,7 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure) 
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   const Connection* c = connection(unit);
   if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::write, unit);
-  // Asking for the length costs the file system less than setting the one it already has.
-  int64_t current = -1;
-  if (osLength(c->file, &current) == kOk && current == length) return kOk;
-  return finish(osSetLength(c->file, length), onFailure, Statement::write, unit);
+  return finish(cutTo(c->file, length), onFailure, Statement::write, unit);
 }
 
 Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure) {
@@ -178,7 +189,7 @@ Status closeFile(Unit unit, OnFailure onFailure, Keep keep) {
   if (c.kind == ConnectionKind::text) {
     status = flushText(c);
     // A text file that received no line at all still loses its old contents.
-    if (status == kOk && !c.textCut) status = osSetLength(c.file, c.textWritten);
+    if (status == kOk && !c.textCut) status = cutOldText(c);
   }
   if (status == kOk && keep == Keep::onMedium) status = osFlush(c.file);
   const Status closed = osClose(c.file);

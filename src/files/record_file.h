@@ -31,8 +31,8 @@ Status openRecordFile(Unit unit, std::string_view name, ExistenceRule existence,
                       int64_t recordLength, Action action, OnFailure onFailure);
 
 // A text file for sequential writing under `openOrCreate`. Its old contents do not
-// survive: the first time the 8192-byte line buffer is written out, the file is cut just
-// after the new text.
+// survive: the first time the 8192-byte line buffer is written out, an older file is cut
+// just after the new text (a file the open created has nothing to cut).
 Status openTextFile(Unit unit, std::string_view name, OnFailure onFailure);
 
 // Sequential reading under `mustExist`; used to connect a file so that its size can be
@@ -67,7 +67,8 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t firstPosition,
                     int64_t count);
 
-// Cuts the file connected to `unit` to exactly `length` bytes.
+// Cuts the file connected to `unit` to exactly `length` bytes. A file that holds that many
+// already is left alone, without asking the system to set its length (see osSetLength).
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure);
 
 // Appends `lines`, each ended by CR LF, to a text file. They arrive finished (the script

@@ -63,7 +63,14 @@ OsEntryKind osEntryKind(const std::string& name);
 Status osOpenRegularForReading(const std::string& name, OsFile* file);
 
 // Gives the file `from` the name `to`, unless `to` names something already: then nothing
-// changes and the result is kOsNameTaken.
+// changes and the result is kOsNameTaken. POSIX asks for a rename that refuses a taken name
+// (renameat2 with RENAME_NOREPLACE); where the file system has none, a hard link to `to` and
+// the removal of `from`; where it has neither (FAT and exFAT through FUSE), it creates `to`
+// new and empty (osCreateNew), which fails on a taken name, makes sure that `to` still names
+// that empty file and renames `from` over it. One window is left there: a process that
+// removed the empty file and put one of its own in its place in the instant between that
+// look and the rename would lose its file. Interruptions wait for that span, so none leaves
+// the empty file behind; a process killed in it leaves `to` empty.
 Status osRenameNoReplace(const std::string& from, const std::string& to);
 
 // Gives the file open as `file`, now called `from`, the name `to`, unless `to` names
@@ -91,7 +98,9 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length);
 Status osCopyRange(OsFile from, int64_t fromOffset, OsFile to, int64_t toOffset, int64_t length,
                    int64_t* copied);
 
-// Cuts (or extends) the file to exactly `length` bytes.
+// Cuts (or extends) the file to exactly `length` bytes. Some file systems refuse to extend a
+// file or to set the length it has already (FAT through FUSE), or refuse it altogether: ask
+// for it only where a file is longer than it should be.
 Status osSetLength(OsFile file, int64_t length);
 
 Status osLength(OsFile file, int64_t* length);

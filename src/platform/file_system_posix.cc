@@ -130,6 +130,48 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file) {
   return kOk;
 }
 
+namespace {
+
+// The interruptions wait while one of these lives, on the thread that made it.
+class HeldInterrupts {
+ public:
+  HeldInterrupts() {
+    sigset_t interruptions;
+    sigemptyset(&interruptions);
+    for (const int signo : kInterruptSignals) sigaddset(&interruptions, signo);
+    ::pthread_sigmask(SIG_BLOCK, &interruptions, &before_);
+  }
+  ~HeldInterrupts() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  HeldInterrupts(const HeldInterrupts&) = delete;
+  HeldInterrupts& operator=(const HeldInterrupts&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
+// For a file system with neither the no-replace rename nor hard links (FAT and exFAT through
+// FUSE): `to` is created new and empty first, which fails on a taken name, and `from` is then
+// renamed over that file of its own, once it is sure the name still stands for it.
+Status renameOverOwnPlaceholder(const std::string& from, const std::string& to) {
+  // An interruption cannot leave the empty file behind.
+  const HeldInterrupts held;
+  OsFile placeholder;
+  const Status created = osCreateNew(to, &placeholder);
+  if (created != kOk) return created;
+  Status status = kOk;
+  if (!osIsEntryOf(placeholder, to)) {
+    // Another file took the name from the empty one: it is not this rename's to replace.
+    status = kOsNameTaken;
+  } else if (::rename(from.c_str(), to.c_str()) != 0) {
+    status = lastError();
+    if (osIsEntryOf(placeholder, to)) ::unlink(to.c_str());
+  }
+  osClose(placeholder);
+  return status;
+}
+
+}  // namespace
+
 Status osRenameNoReplace(const std::string& from, const std::string& to) {
   if (!isFileName(from) || !isFileName(to)) return EINVAL;
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
@@ -139,8 +181,13 @@ Status osRenameNoReplace(const std::string& from, const std::string& to) {
   if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return lastError();
   // A file system without the flag: a hard link fails on a taken name as well, and the old
   // name is removed only once the new one stands.
-  if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? kOsNameTaken : lastError();
-  return ::unlink(from.c_str()) == 0 ? kOk : lastError();
+  if (::link(from.c_str(), to.c_str()) == 0) {
+    return ::unlink(from.c_str()) == 0 ? kOk : lastError();
+  }
+  if (errno == EEXIST) return kOsNameTaken;
+  // EPERM is how Linux refuses links on a file system that has none.
+  if (errno != EPERM && errno != ENOSYS && errno != EOPNOTSUPP) return lastError();
+  return renameOverOwnPlaceholder(from, to);
 }
 
 // POSIX renames a name, not an open file: the caller makes sure first (osIsEntryOf) that

@@ -35,6 +35,17 @@ std::string findTool(const std::string& name) {
   return name;
 }
 
+// True when the running kernel has a driver for the file system `type`.
+bool kernelHas(std::string_view type) {
+  std::ifstream list("/proc/filesystems");
+  std::string line;
+  while (std::getline(list, line)) {
+    // "nodev\ttmpfs" or "\text4": the name follows the last tab.
+    if (std::string_view(line).substr(line.rfind('\t') + 1) == type) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int64_t holdsBytes)
@@ -47,7 +58,8 @@ MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int6
       mountTmpfs(path_, bytes);
       break;
     case DiskKind::xfsWithReflink:
-      mountImage({findTool("mkfs.xfs"), "-q", "-m", "reflink=1"}, "xfsprogs", bytes);
+      mountImage({{findTool("mkfs.xfs"), "-q", "-m", "reflink=1"}, "xfsprogs"}, bytes,
+                 {loopMount("xfs"), "mount"});
       break;
     case DiskKind::ext4:
       backing_ = path_;
@@ -58,31 +70,53 @@ MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int6
       mounted_ = false;
       image_ = backing_ / "image";
       // Few inodes, written now: no thread of the kernel writes inode tables later.
-      mountImage({findTool("mkfs.ext4"), "-q", "-O", "^has_journal", "-N", "64", "-E",
-                  "lazy_itable_init=0"},
-                 "e2fsprogs", bytes);
+      mountImage({{findTool("mkfs.ext4"), "-q", "-O", "^has_journal", "-N", "64", "-E",
+                   "lazy_itable_init=0"},
+                  "e2fsprogs"},
+                 bytes, {loopMount("ext4"), "mount"});
+      break;
+    case DiskKind::fat:
+      fuse_ = !kernelHas("vfat");
+      // FAT32, as sticks come; mkfs.fat refuses images smaller than about 33 MiB for it.
+      mountImage({{findTool("mkfs.fat"), "-F", "32"}, "dosfstools"}, bytes,
+                 fuse_ ? Tool{{"fusefat", "-o", "rw+", image_.string(), path_.string()}, "fusefat"}
+                       : Tool{loopMount("vfat"), "mount"});
+      break;
+    case DiskKind::exfat:
+      fuse_ = !kernelHas("exfat");
+      if (fuse_ && !fs::exists(findTool("mount.exfat-fuse"))) {
+        refusal_ = "mount.exfat-fuse not found (Debian package exfat-fuse)";
+        return;
+      }
+      // mount(8) sets up the loop device that exfat-fuse wants, and hands it to the driver.
+      mountImage({{findTool("mkfs.exfat")}, "exfatprogs"}, bytes,
+                 {loopMount(fuse_ ? "exfat-fuse" : "exfat"), "mount"});
       break;
   }
 }
 
 MountedDisk::~MountedDisk() {
   // A loop device set up by mount(8) goes away with the last unmount of its file system.
-  if (mounted_ && ::umount2(path_.c_str(), 0) != 0) ::umount2(path_.c_str(), MNT_DETACH);
+  if (mounted_ && ::umount2(path_.c_str(), 0) != 0 &&
+      !(fuse_ &&
+        runCommand(path_.parent_path(), {"fusermount", "-u", path_.string()}, "").exitCode == 0)) {
+    ::umount2(path_.c_str(), MNT_DETACH);
+  }
   if (!backing_.empty() && ::umount2(backing_.c_str(), 0) != 0) {
     ::umount2(backing_.c_str(), MNT_DETACH);
   }
 }
 
 bool MountedDisk::remount() {
+  if (mount_.command.empty()) {
+    refusal_ = "a tmpfs keeps nothing to mount again";
+    return false;
+  }
   if (::umount2(path_.c_str(), 0) != 0) {
     refusal_ = std::string("umount: ") + std::strerror(errno);
     return false;
   }
-  mounted_ = false;
-  const RunResult mounting = runCommand(
-      path_.parent_path(), {findTool("mount"), "-o", "loop", image_.string(), path_.string()}, "");
-  mounted_ = mounting.exitCode == 0;
-  if (!mounted_) refusal_ = "mount -o loop: " + complaint(mounting);
+  mounted_ = run(mount_);
   return mounted_;
 }
 
@@ -108,28 +142,30 @@ void MountedDisk::mountTmpfs(const fs::path& path, int64_t bytes) {
   }
 }
 
-void MountedDisk::mountImage(const std::vector<std::string>& mkfs, std::string_view package,
-                             int64_t bytes) {
+void MountedDisk::mountImage(const Tool& mkfs, int64_t bytes, Tool mount) {
   // A file with a length and no blocks: the image takes space only as it is written.
   std::ofstream(image_).close();
   fs::resize_file(image_, static_cast<uintmax_t>(bytes));
-  std::vector<std::string> command = mkfs;
-  command.push_back(image_.string());
-  const RunResult made = runCommand(path_.parent_path(), command, "");
-  if (made.exitCode != 0) {
-    const std::string tool = fs::path(mkfs.front()).filename().string();
-    refusal_ = made.exitCode == 122
-                   ? tool + " not found (Debian package " + std::string(package) + ")"
-                   : tool + ": " + complaint(made);
-    return;
-  }
-  const RunResult mounting = runCommand(
-      path_.parent_path(), {findTool("mount"), "-o", "loop", image_.string(), path_.string()}, "");
-  if (mounting.exitCode == 0) {
-    mounted_ = true;
-  } else {
-    refusal_ = "mount -o loop: " + complaint(mounting);
-  }
+  Tool making = mkfs;
+  making.command.push_back(image_.string());
+  if (!run(making)) return;
+  mount_ = std::move(mount);
+  mounted_ = run(mount_);
+}
+
+bool MountedDisk::run(const Tool& tool) {
+  const RunResult ran = runCommand(path_.parent_path(), tool.command, "");
+  if (ran.exitCode == 0) return true;
+  const std::string name = fs::path(tool.command.front()).filename().string();
+  refusal_ = ran.exitCode == 122
+                 ? name + " not found (Debian package " + std::string(tool.package) + ")"
+                 : name + ": " + complaint(ran);
+  return false;
+}
+
+std::vector<std::string> MountedDisk::loopMount(std::string_view type) const {
+  const std::string mount = findTool("mount");
+  return {mount, "-o", "loop", "-t", std::string(type), image_.string(), path_.string()};
 }
 
 }  // namespace floppysplit

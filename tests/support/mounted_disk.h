@@ -23,6 +23,12 @@ enum class DiskKind {
   // `holdsBytes` when given: then the disk claims more than its medium holds, like a
   // counterfeit stick, and writes beyond that fail only on their way to the medium.
   ext4,
+  // FAT32 (mkfs.fat, from about 33 MiB) and exFAT (mkfs.exfat) on a sparse image file, as
+  // sticks come: the kernel's vfat or exfat, loop-mounted, where /proc/filesystems lists it;
+  // elsewhere the FUSE drivers, fusefat given the image file (read-write) and exfat-fuse
+  // given a loop device.
+  fat,
+  exfat,
 };
 
 class MountedDisk {
@@ -49,11 +55,26 @@ class MountedDisk {
   int64_t bytesReadFromMedium() const;
 
  private:
+  // A command line and the Debian package it comes from.
+  struct Tool {
+    std::vector<std::string> command;
+    std::string_view package;
+  };
+
   void mountTmpfs(const std::filesystem::path& path, int64_t bytes);
-  void mountImage(const std::vector<std::string>& mkfs, std::string_view package, int64_t bytes);
+  // Makes the file system with `mkfs` (the image's name is added) and mounts it with `mount`.
+  void mountImage(const Tool& mkfs, int64_t bytes, Tool mount);
+  // Runs `tool`; false, with the reason in refusal_, when it fails.
+  bool run(const Tool& tool);
+  // The command that loop-mounts the image with the kernel's driver for `type`.
+  std::vector<std::string> loopMount(std::string_view type) const;
 
   std::filesystem::path path_;
   std::filesystem::path image_;
+  // How the image is mounted, again by remount().
+  Tool mount_;
+  // Mounted by a FUSE driver, which fusermount unmounts where umount may not.
+  bool fuse_ = false;
   // The tmpfs under an ext4 image, when there is one.
   std::filesystem::path backing_;
   bool mounted_ = false;
