@@ -1,9 +1,11 @@
 #include "support/scratch_folder.h"
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 namespace floppysplit {
@@ -50,6 +52,14 @@ std::string ScratchFolder::listing() const {
   std::string text;
   for (const std::string& name : names) text += name + "\n";
   return text;
+}
+
+std::string ScratchFolder::listingOnceUnlocked() const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (fs::exists(path_ / "floppysplit.lock") && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return listing();
 }
 
 std::string patternBytes(int64_t length, uint32_t seed) {

@@ -25,6 +25,10 @@ class ScratchFolder {
   std::string read(std::string_view name) const;
   // Names of the files and folders directly inside, sorted.
   std::string listing() const;
+  // As listing, once the program's lock of the folder (floppysplit.lock on Windows, a file
+  // deleted as its handle closes) is gone, or after ten seconds: wine deletes it only some
+  // moments after the program has ended.
+  std::string listingOnceUnlocked() const;
 
  private:
   std::filesystem::path path_;
