@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "platform/interruption.h"
+#include "runtime/termination.h"
+
 namespace floppysplit {
 
 namespace {
@@ -43,10 +46,15 @@ std::string cleanInputLine(std::string_view raw, int tabWidth) {
 }
 
 std::optional<std::string> readConsoleLine() {
+  stopIfInterrupted();
   std::string raw;
   while (true) {
     const int c = std::getc(consoleIn());
-    if (c == EOF) return std::nullopt;
+    if (c == EOF) {
+      // An interruption cuts a read short: that is no end of input, and ends the run.
+      if (osReadEndedByInterruption()) stopIfInterrupted();
+      return std::nullopt;
+    }
     if (c == '\n') break;
     raw += static_cast<char>(c);
   }

@@ -17,7 +17,8 @@ int tabWidthFromEnvironment();
 // One raw line (without its line feed) as the readers see it.
 std::string cleanInputLine(std::string_view raw, int tabWidth);
 
-// The next console line, or nothing at end of input.
+// The next console line, or nothing at end of input. An interruption, before the read or
+// while it waits, ends the run instead (stopIfInterrupted).
 std::optional<std::string> readConsoleLine();
 
 // The streams that stand for the console; standard input and output unless tests say

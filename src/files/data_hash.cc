@@ -18,6 +18,7 @@
 #include "files/read_in_chunks.h"
 #include "platform/medium_read.h"
 #include "platform/sha256.h"
+#include "runtime/termination.h"
 
 namespace floppysplit {
 
@@ -112,13 +113,14 @@ class DataHash {
   int64_t hashed() const { return hashed_; }
 
  private:
-  // Waits until `done` holds, calling `whileWaiting` (without the lock) now and then.
+  // Waits until `done` holds, calling `whileWaiting` (without the lock) now and then. An
+  // interruption ends the run from here, which stops the thread (abandon).
   template <typename Done>
   void waitUntil(std::unique_lock<std::mutex>& lock, const WhileWaiting& whileWaiting, Done done) {
     while (!changed_.wait_for(lock, kWaitStep, done)) {
-      if (!whileWaiting) continue;
       lock.unlock();
-      whileWaiting();
+      stopIfInterrupted();
+      if (whileWaiting) whileWaiting();
       lock.lock();
     }
   }

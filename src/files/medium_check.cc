@@ -18,7 +18,9 @@
 #include "files/data_hash.h"
 #include "files/file_checksum.h"
 #include "files/read_in_chunks.h"
+#include "platform/interruption.h"
 #include "platform/medium_read.h"
+#include "runtime/termination.h"
 
 namespace floppysplit {
 
@@ -31,10 +33,18 @@ constexpr std::chrono::milliseconds kWaitStep{100};
 std::atomic<int64_t> gCheckedBytes = 0;
 std::atomic<int32_t> gCheckedFile = 0;
 
+// What the threads of runAside do when an interruption comes: stop at their next read, or
+// nothing, as a flush cannot be cut short.
+enum class OnInterruption { threadsStop, threadsGoOn };
+
 // Runs `work(i)` for i = 0 to `threads` - 1, each on a thread of its own, and returns once
-// all have ended, calling `whileWaiting` every tenth of a second until then.
+// all have ended, calling `whileWaiting` every tenth of a second until then. An interruption
+// ends the run from here (stopIfInterrupted): once the threads have stopped, where they do,
+// since a reader's open file could not be deleted on every system; at once otherwise, the
+// threads ending with the process.
 template <typename Work>
-void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaiting) {
+void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaiting,
+              OnInterruption onInterruption) {
   std::mutex mutex;
   std::condition_variable ended;
   int32_t running = threads;
@@ -50,13 +60,14 @@ void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaitin
   }
   std::unique_lock lock(mutex);
   while (!ended.wait_for(lock, kWaitStep, [&running] { return running == 0; })) {
-    if (!whileWaiting) continue;
     lock.unlock();
-    whileWaiting();
+    if (onInterruption == OnInterruption::threadsGoOn) stopIfInterrupted();
+    if (whileWaiting) whileWaiting();
     lock.lock();
   }
   lock.unlock();
   for (std::thread& thread : started) thread.join();
+  stopIfInterrupted();
 }
 
 // Flushes the file `name` names through a new handle of its own.
@@ -102,8 +113,8 @@ WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue
         offset += got;
         gCheckedBytes += got;
         // A file longer than any written is not the one written; no need
-        // to read all of it.
-        return offset > largestFile ? kEndOfFile : kOk;
+        // to read all of it. After an interruption nothing is read further.
+        return offset > largestFile || osInterrupted() ? kEndOfFile : kOk;
       });
   osClose(file);
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
@@ -118,19 +129,20 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
   if (folder == nullptr) return {};
   Status status = kOk;
   runAside(
-      1, [&](int32_t) { status = osFlushFileSystem(*folder); }, whileWaiting);
+      1, [&](int32_t) { status = osFlushFileSystem(*folder); }, whileWaiting,
+      OnInterruption::threadsGoOn);
   if (status == kOk) return {};
   // The file system's flush says only that something failed, somewhere on it.
   WrittenFileFault fault;
   runAside(
       1,
       [&](int32_t) {
-        for (int32_t n = 1; n <= count && !fault; ++n) {
+        for (int32_t n = 1; n <= count && !fault && !osInterrupted(); ++n) {
           const Status flushed = flushAlone(nameOf(n));
           if (flushed != kOk) fault = {WrittenFileStep::flush, flushed, n};
         }
       },
-      whileWaiting);
+      whileWaiting, OnInterruption::threadsStop);
   // Where every file's own flush succeeds, the failure belonged to another file on the
   // same file system, and these are on the medium.
   return fault;
@@ -156,7 +168,7 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
       std::min(plan.readers, std::max(count, 1)),
       [&](int32_t reader) {
         char* slice = buffer + reader * plan.sliceBytes;
-        for (int32_t n = next++; n <= count && !lowest.beyond(n); n = next++) {
+        for (int32_t n = next++; n <= count && !lowest.beyond(n) && !osInterrupted(); n = next++) {
           int32_t shown = gCheckedFile;
           while (shown < n && !gCheckedFile.compare_exchange_weak(shown, n)) {
           }
@@ -166,7 +178,7 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
           if (fault) lowest.note(fault);
         }
       },
-      whileWaiting);
+      whileWaiting, OnInterruption::threadsStop);
   return lowest.fault();
 }
 

@@ -15,6 +15,7 @@
 #include "files/read_in_chunks.h"
 #include "join/set_hash.h"
 #include "platform/file_system.h"
+#include "platform/interruption.h"
 #include "platform/medium_read.h"
 #include "script/recombination_script.h"
 #include "script/recombination_script_reader.h"
@@ -417,6 +418,9 @@ ExitStatus readPlan(std::optional<RecombinationPlan>* plan) {
 }  // namespace
 
 ExitStatus joinFragmentSet() {
+  // Whenever it comes, an interruption ends the join at once with exit status 130, deleting
+  // the temporary while the join has one.
+  osWatchInterrupts(OsInterruptAction::endAtOnce);
   if (!holdFolder(".")) return failCheck(kFolderInUse);
   std::optional<RecombinationPlan> plan;
   if (const ExitStatus failed = readPlan(&plan); failed != ExitStatus::success) return failed;

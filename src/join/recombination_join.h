@@ -13,7 +13,7 @@ namespace floppysplit {
 
 // Joins the set in the current folder; the process's exit status: success, failure after a
 // failed check or a system error, refused when there is no script of this program to
-// follow.
+// follow. An interruption ends the process from inside it, with ExitStatus::interrupted.
 ExitStatus joinFragmentSet();
 
 }  // namespace floppysplit

@@ -28,8 +28,9 @@ void osPrepareProcess();
 // system made for this program alone closes when the program ends, so there the program
 // asks for Enter first and waits for a line (or the end of input), and the last lines stay
 // readable. Nothing happens when other processes share the console (a command prompt or a
-// shell that started the program), when standard input or output is not the console, or
-// on a system whose terminals outlive the programs in them. Failures are ignored.
+// shell that started the program), when standard input or output is not the console, after
+// an interruption, or on a system whose terminals outlive the programs in them. Failures
+// are ignored.
 void osHoldConsoleWindow();
 
 }  // namespace floppysplit

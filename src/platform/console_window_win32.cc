@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "platform/console_io.h"
+#include "platform/interruption.h"
 
 namespace floppysplit {
 
@@ -28,6 +29,8 @@ void osHoldConsoleWindow() {
   // The run's own lines come first; both streams are fully buffered on this system.
   std::fflush(stdout);
   std::fflush(stderr);
+  // Whoever interrupted the run is not to be kept waiting.
+  if (osInterrupted()) return;
   // One process on the console: this one, so the window is this program's own. A command
   // prompt that started the program is a second one and keeps the window; with no console
   // at all the call fails.

@@ -12,7 +12,7 @@ enum class ExitStatus {
   failure = 1,
   // Nothing was done: a usage error, or no script of this program for the join to follow.
   refused = 2,
-  // An interruption deleted the file being made and ended the process.
+  // An interruption ended the run; what it was writing is deleted.
   interrupted = 130,
   // The error report ended the run: 255 where a status has eight bits.
   errorReport = -1,

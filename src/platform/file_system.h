@@ -44,7 +44,7 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
 Status osCreateNew(const std::string& name, OsFile* file);
 
 // As osCreateNew, and from the moment the file exists until osForgetOnInterrupt, an
-// interruption deletes it (osDeleteOnInterrupt below): none can fall between the two.
+// interruption deletes it (osDeleteOnInterrupt, interruption.h): none falls between the two.
 Status osCreateTemporary(const std::string& name, OsFile* file);
 
 // True when `name` names something that can be opened for reading.
@@ -177,13 +177,5 @@ OsFolderLock osLockFolder(const std::string& folder);
 
 // The operating system's message text for one of its error codes.
 std::string osErrorText(Status code);
-
-// From now until osForgetOnInterrupt, an interruption (SIGINT, SIGTERM, SIGHUP; on Windows
-// Ctrl+C, Ctrl+Break and a closed console window) deletes the file `name` and ends the process
-// with exit status 130. One name at a time; calling it again replaces the name. Outside that
-// span an interruption ends the process as if the program had never watched for it, and a
-// signal the process was started to ignore (as under nohup) stays ignored throughout.
-void osDeleteOnInterrupt(const std::string& name);
-void osForgetOnInterrupt();
 
 }  // namespace floppysplit

@@ -6,17 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <utility>
 
-#include "platform/exit_status.h"
 #include "platform/file_system.h"
+#include "platform/interruption.h"
 #include "platform/posix_private.h"
 
 namespace floppysplit {
@@ -36,44 +34,22 @@ int openName(const std::string& name, int flags) {
   return fd;
 }
 
-// The name an interruption deletes. The handler may run at any moment and on any thread, so
-// it takes no lock and allocates nothing: a new name is written into the slot that is not
-// armed, and only then is that slot armed.
-constexpr int kNoSlot = -1;
-char gInterruptNames[2][PATH_MAX];
-std::atomic<int> gArmedSlot{kNoSlot};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
-
-void onInterrupt(int signo) {
-  const int slot = gArmedSlot.load();
-  if (slot != kNoSlot) {
-    ::unlink(gInterruptNames[slot]);
-    ::_exit(exitCode(ExitStatus::interrupted));
+// The interruptions wait while one of these lives, on the thread that made it.
+class HeldInterrupts {
+ public:
+  HeldInterrupts() {
+    sigset_t interruptions;
+    sigemptyset(&interruptions);
+    for (const int signo : kInterruptSignals) sigaddset(&interruptions, signo);
+    ::pthread_sigmask(SIG_BLOCK, &interruptions, &before_);
   }
-  // Nothing to delete: the signal ends the process as it would without this handler, once
-  // the handler returns and the signal is no longer blocked.
-  struct sigaction byDefault {};
-  byDefault.sa_handler = SIG_DFL;
-  ::sigaction(signo, &byDefault, nullptr);
-  ::raise(signo);
-}
+  ~HeldInterrupts() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  HeldInterrupts(const HeldInterrupts&) = delete;
+  HeldInterrupts& operator=(const HeldInterrupts&) = delete;
 
-void watchInterrupts() {
-  static bool watching = false;
-  if (watching) return;
-  watching = true;
-  struct sigaction action {};
-  action.sa_handler = onInterrupt;
-  sigemptyset(&action.sa_mask);
-  for (const int signo : kInterrupts) sigaddset(&action.sa_mask, signo);
-  for (const int signo : kInterrupts) {
-    struct sigaction previous {};
-    if (::sigaction(signo, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
-    ::sigaction(signo, &action, nullptr);
-  }
-}
+ private:
+  sigset_t before_;
+};
 
 }  // namespace
 
@@ -136,14 +112,9 @@ Status osCreateNew(const std::string& name, OsFile* file) {
 
 Status osCreateTemporary(const std::string& name, OsFile* file) {
   // The interruptions wait while the file is made and watched for.
-  sigset_t interruptions;
-  sigset_t before;
-  sigemptyset(&interruptions);
-  for (const int signo : kInterrupts) sigaddset(&interruptions, signo);
-  ::pthread_sigmask(SIG_BLOCK, &interruptions, &before);
+  const HeldInterrupts held;
   const Status status = osCreateNew(name, file);
   if (status == kOk) osDeleteOnInterrupt(name);
-  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   return status;
 }
 
@@ -172,23 +143,6 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file) {
 }
 
 namespace {
-
-// The interruptions wait while one of these lives, on the thread that made it.
-class HeldInterrupts {
- public:
-  HeldInterrupts() {
-    sigset_t interruptions;
-    sigemptyset(&interruptions);
-    for (const int signo : kInterrupts) sigaddset(&interruptions, signo);
-    ::pthread_sigmask(SIG_BLOCK, &interruptions, &before_);
-  }
-  ~HeldInterrupts() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
-  HeldInterrupts(const HeldInterrupts&) = delete;
-  HeldInterrupts& operator=(const HeldInterrupts&) = delete;
-
- private:
-  sigset_t before_;
-};
 
 // For a file system with neither the no-replace rename nor hard links (FAT and exFAT through
 // FUSE): `to` is created new and empty first, which fails on a taken name, and `from` is then
@@ -471,21 +425,5 @@ OsFolderLock osLockFolder(const std::string& folder) {
 }
 
 std::string osErrorText(Status code) { return std::strerror(code); }
-
-void osDeleteOnInterrupt(const std::string& name) {
-  watchInterrupts();
-  const int armed = gArmedSlot.load();
-  const int slot = armed == 0 ? 1 : 0;
-  // A name the system would refuse as too long is no file this program made, and a name
-  // cut short could be another file.
-  if (!isFileName(name) || name.size() >= sizeof gInterruptNames[slot]) {
-    gArmedSlot.store(kNoSlot);
-    return;
-  }
-  std::memcpy(gInterruptNames[slot], name.c_str(), name.size() + 1);
-  gArmedSlot.store(slot);
-}
-
-void osForgetOnInterrupt() { gArmedSlot.store(kNoSlot); }
 
 }  // namespace floppysplit

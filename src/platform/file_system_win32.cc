@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstddef>
 #include <cstring>
 #include <iterator>
@@ -16,8 +15,8 @@
 #include <vector>
 
 #include "platform/code_page_win32.h"
-#include "platform/exit_status.h"
 #include "platform/file_system.h"
+#include "platform/interruption.h"
 #include "platform/win32_private.h"
 
 namespace floppysplit {
@@ -40,25 +39,6 @@ HANDLE openForIdentity(const std::string& name, DWORD flags = 0) {
 Status nameTakenOrLastError() {
   const DWORD code = GetLastError();
   return code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS ? kOsNameTaken : lastError();
-}
-
-// The name an interruption deletes. The handler runs on a thread of its own, at any moment,
-// so it takes no lock and allocates nothing: a new name is written into the slot that is not
-// armed, and only then is that slot armed. A slot holds the longest name the system takes.
-constexpr int kNoSlot = -1;
-wchar_t gInterruptNames[2][32768];
-std::atomic<int> gArmedSlot{kNoSlot};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-BOOL WINAPI onConsoleEvent(DWORD event) {
-  if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT && event != CTRL_CLOSE_EVENT) {
-    return FALSE;
-  }
-  const int slot = gArmedSlot.load();
-  // Nothing to delete: the next handler, in the end the system's own, ends the process.
-  if (slot == kNoSlot) return FALSE;
-  DeleteFileW(gInterruptNames[slot]);
-  ExitProcess(static_cast<UINT>(exitCode(ExitStatus::interrupted)));
 }
 
 // ERROR_STOPPED_ON_SYMLINK, which not every set of headers names: the open met a link
@@ -484,20 +464,5 @@ std::string osErrorText(Status code) {
   // only in its own output code page.
   return codePageFromWide(text, consoleOutputCodePage());
 }
-
-void osDeleteOnInterrupt(const std::string& name) {
-  static const bool watching = SetConsoleCtrlHandler(onConsoleEvent, TRUE) != 0;
-  (void)watching;
-  const int slot = gArmedSlot.load() == 0 ? 1 : 0;
-  std::wstring wide;
-  if (!wideName(name, &wide) || wide.size() >= std::size(gInterruptNames[slot])) {
-    gArmedSlot.store(kNoSlot);
-    return;
-  }
-  std::memcpy(gInterruptNames[slot], wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  gArmedSlot.store(slot);
-}
-
-void osForgetOnInterrupt() { gArmedSlot.store(kNoSlot); }
 
 }  // namespace floppysplit

@@ -3,6 +3,7 @@
 #include "dialogue/console.h"
 #include "dialogue/yes_no.h"
 #include "platform/console_io.h"
+#include "platform/interruption.h"
 #include "runtime/termination.h"
 #include "split/fragment_plan.h"
 #include "split/fragment_script.h"
@@ -36,11 +37,14 @@ void stopRun(StopReason reason) {
 
 void runFlow(const GivenAnswers& answers) {
   osPrepareProcess();
+  osWatchInterrupts(OsInterruptAction::noteOnly);
   writeFormatted(kDisclaimer);
   askOrStop("Agree?", answers.yes ? std::optional(true) : std::nullopt);
   selectInputFile(answers);
   splitInputFile(answers);
   writeRecombinationScript();
+  // A run interrupted at its last step is no success.
+  stopIfInterrupted();
   writeFormatted(kCompletion);
   endRun(ExitStatus::success);
 }

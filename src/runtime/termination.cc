@@ -6,6 +6,7 @@
 
 #include "platform/console_io.h"
 #include "platform/file_system.h"
+#include "platform/interruption.h"
 
 namespace floppysplit {
 
@@ -13,6 +14,7 @@ namespace {
 
 void (*gCloseFiles)() = nullptr;
 void (*gErase)() = nullptr;
+void (*gUndo)() = nullptr;
 
 // Texts of the program's own error numbers that its operations can bring up.
 const char* ownErrorText(Status error) {
@@ -68,13 +70,33 @@ void closeAtEndOfRun(void (*closeFiles)()) { gCloseFiles = closeFiles; }
 
 void eraseAtEndOfRun(void (*erase)()) { gErase = erase; }
 
+void undoAtInterruption(void (*undo)()) { gUndo = undo; }
+
 void endRun(ExitStatus status) {
   closeEverything();
   osHoldConsoleWindow();
   std::exit(exitCode(status));
 }
 
+void endRunAtOnce(ExitStatus status) {
+  closeEverything();
+  std::exit(exitCode(status));
+}
+
+void stopIfInterrupted() {
+  if (!osInterrupted()) return;
+  // The undoing may fail and report; that report ends the run here too, undone no further.
+  static bool undoing = false;
+  if (!undoing) {
+    undoing = true;
+    closeEverything();
+    if (gUndo != nullptr) gUndo();
+  }
+  endRunAtOnce(ExitStatus::interrupted);
+}
+
 void reportAndExit(Status error, Statement statement, Unit unit) {
+  stopIfInterrupted();
   closeEverything();
   // A report that arrives while the end-of-run close itself fails must not recurse, so the
   // units are already closed (and freed) before any text is written.

@@ -1,8 +1,9 @@
 #pragma once
-// The only two ways the process ends. Both close every connected file first, writing out
-// what is still buffered, so that nothing already produced is lost. Last of all, a console
-// window made for the program alone waits for Enter before it closes (osHoldConsoleWindow);
-// the exit status stays the run's own.
+// The only two ways the process ends: the orderly end (which an interruption takes at once)
+// and the error report. Both close every connected file first, writing out what is still
+// buffered, so that nothing already produced is lost. Last of all, a console window made for
+// the program alone waits for Enter before it closes (osHoldConsoleWindow), unless the user
+// interrupted the run; the exit status stays the run's own.
 
 #include <cstdint>
 
@@ -23,8 +24,21 @@ void closeAtEndOfRun(void (*closeFiles)());
 // for a person at the terminal is gone before the report or the exit.
 void eraseAtEndOfRun(void (*erase)());
 
+// Hands the end of an interrupted run what the job under way undoes: it runs after every
+// file is closed and the threads are stopped, and may delete files and print its line.
+void undoAtInterruption(void (*undo)());
+
 // Orderly end: closes everything, prints nothing, exits with `status`.
 [[noreturn]] void endRun(ExitStatus status);
+
+// As endRun, without the wait for Enter: for an end the user asked for.
+[[noreturn]] void endRunAtOnce(ExitStatus status);
+
+// The main thread's check for an interruption (osInterrupted), at every step that may take
+// long: when one has come, closes everything, has the job undo its work (undoAtInterruption)
+// and ends the run with ExitStatus::interrupted (endRunAtOnce). Returns otherwise. The error
+// report makes this check first, since an interruption cuts a console read short.
+void stopIfInterrupted();
 
 // Error report: closes everything, writes "? " + heading, "? " + text and (unless `unit` is
 // kNoUnit) "? " + statement + "(UNIT=" + unit + ",..." to standard error, exits with

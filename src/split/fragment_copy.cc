@@ -12,6 +12,7 @@
 #include "split/fragment_check.h"
 #include "split/fragment_names.h"
 #include "split/output_folder.h"
+#include "split/split_interruption.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
@@ -49,6 +50,7 @@ void openFragment(int32_t index, std::string_view shownName) {
       openRecordFile(job.fragmentUnit, job.fragmentName(index), ExistenceRule::openOrCreate,
                      kRecordLength, Action::write, OnFailure::returnStatus);
   if (status != kOk) stopWithWriteError(status, shownName);
+  noteFragmentOpened(index, unitCreatedFile(job.fragmentUnit));
   // Splitting a file named like one of its own fragments would write over the input
   // before it is read, and the script's clean-up would later delete the only copy. A
   // fragment this open created is new, so it cannot be the input, which was open already.
@@ -95,6 +97,8 @@ void copyInputRecords(int32_t index, int64_t* nextRecord, int64_t* position, int
                       std::string_view shownName) {
   const SplitJob& job = splitJob;
   while (*position <= lastPosition) {
+    stopIfInterrupted();
+    noteFragmentWrittenInto();
     showCopyProgress(index, *nextRecord);
     const int64_t copied = copyRecords(job.inputUnit, *nextRecord, job.fragmentUnit, *position,
                                        lastPosition - *position + 1);
@@ -112,6 +116,7 @@ void copyInputRecords(int32_t index, int64_t* nextRecord, int64_t* position, int
 void writeFullFragment(int32_t index, int64_t* nextRecord) {
   const SplitJob& job = splitJob;
   const std::string_view shownName = TextField::withoutTrailingBlanks(job.fragmentName(index));
+  stopIfInterrupted();
   // A fragment handed over that cannot be read back ends the run before the next begins.
   stopOnFragmentFault(writtenFilesFault());
   openFragment(index, shownName);
@@ -133,12 +138,15 @@ void writeFinalFragment(int64_t* nextRecord) {
   const SplitJob& job = splitJob;
   const int32_t index = job.fragmentCount;
   const std::string_view shownName = job.fragmentName(index);
+  stopIfInterrupted();
   stopOnFragmentFault(writtenFilesFault());
   openFragment(index, shownName);
   // The tail starts after the whole records counted when the file was chosen, even if the
   // file has grown since. The plan leaves fewer whole records than a full fragment holds.
   int64_t position = 1;
   copyInputRecords(index, nextRecord, &position, job.fullRecordCount - *nextRecord + 1, shownName);
+  stopIfInterrupted();
+  noteFragmentWrittenInto();
   finishFinalFragment(index, *nextRecord, static_cast<int32_t>(position));
   handOverFragment(index, *nextRecord,
                    job.writtenLength - int64_t{job.fullFragmentCount} * job.fragmentSize);
@@ -164,6 +172,7 @@ void copyFragments() {
   claimOutputFolder();
 
   int64_t nextRecord = 1;
+  undoSplitOnInterruption();
   beginWrittenFiles(job.fragmentCount);
   startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {

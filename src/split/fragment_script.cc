@@ -2,7 +2,9 @@
 
 #include <span>
 
+#include "runtime/termination.h"
 #include "script/recombination_script.h"
+#include "split/split_interruption.h"
 #include "split/split_job.h"
 
 namespace floppysplit {
@@ -11,6 +13,8 @@ void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256};
+  stopIfInterrupted();
+  noteScriptBegun();
   writeScriptFile(job.scriptUnit, job.inputName.trimmed(), fragments, written);
 }
 

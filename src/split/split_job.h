@@ -49,6 +49,13 @@ struct SplitJob {
   // fragment once it was complete: 64 lowercase hexadecimal digits.
   std::string writtenSha256;
   const Unit scriptUnit = 12;
+  // What an interruption deletes (split_interruption.h): fragments 1 to openedFragments,
+  // opened in order, each written before the next is opened, but the last of them where
+  // it is an older file only opened, its bytes still its own (openedFragmentChanged false);
+  // and Recomb.cmd once scriptBegun.
+  int32_t openedFragments = 0;
+  bool openedFragmentChanged = false;
+  bool scriptBegun = false;
 
   // Fragment `index` (counted from 1), all ten characters.
   std::string_view fragmentName(int32_t index) const {

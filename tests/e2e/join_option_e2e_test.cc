@@ -127,6 +127,13 @@ TEST(NativeJoinNames, AnyNameTheSplitTakesJoinsUnderItsPlainForm) {
   EXPECT_GT(joins, 200);
 }
 
+// The fragments of 1 KB of `input`, written into `folder`.
+void writeFragments(const ScratchFolder& folder, const std::string& input) {
+  for (size_t i = 0; i * 1024 < input.size(); ++i) {
+    folder.write("fragmen" + std::to_string(i + 1), input.substr(i * 1024, 1024));
+  }
+}
+
 // Ctrl+C, or a closed terminal, while the join is being written: the temporary goes, the
 // set stays, and the exit status says the join was interrupted.
 TEST(NativeJoinInterrupted, RemovesItsTemporaryAndKeepsTheSet) {
@@ -156,11 +163,26 @@ TEST(NativeJoinInterrupted, RemovesItsTemporaryAndKeepsTheSet) {
   }
 }
 
-// The fragments of 1 KB of `input`, written into `folder`.
-void writeFragments(const ScratchFolder& folder, const std::string& input) {
-  for (size_t i = 0; i * 1024 < input.size(); ++i) {
-    folder.write("fragmen" + std::to_string(i + 1), input.substr(i * 1024, 1024));
-  }
+// Interrupted before it has a temporary, here while it tells that a fragment is missing (its
+// output full), the join ends with the same status and has touched nothing.
+TEST(NativeJoinInterrupted, BeforeItsTemporaryExistsEndsAsInterruptedToo) {
+  ScratchFolder folder;
+  folder.write("Recomb.cmd", kJoinLengthOnlyScript);
+  writeFragments(folder, olderScriptInput(2500));
+  fs::remove(folder / "fragmen2");
+  const std::string before = folder.listing();
+  std::vector<std::string> command = nativeProgramCommand();
+  command.emplace_back("--join");
+  ProgramSession join(folder.path(), {.command = command, .environment = {}, .fileSizeLimit = {}},
+                      OutputAtStart::full);
+  ASSERT_TRUE(join.waitUntilHandling(SIGHUP, std::chrono::seconds(10)))
+      << "the join never watches for SIGHUP";
+  join.signal(SIGHUP);
+  const RunResult run = join.finish();
+  EXPECT_EQ(run.exitCode, 130) << run.err;
+  // The line under way may still get out as the output is read; the next one may not.
+  EXPECT_EQ(run.out.find("failed"), std::string::npos) << "the join went on after SIGHUP";
+  EXPECT_EQ(folder.listing(), before);
 }
 
 struct OlderSet {

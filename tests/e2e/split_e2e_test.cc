@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 
 #include "support/program_runner.h"
+#include "support/program_session.h"
 #include "support/scratch_folder.h"
 #include "support/split_dialogue.h"
 
@@ -348,6 +352,73 @@ TEST_F(SplitRun, FileThatOnlyLooksLikeAFragmentOfAnotherCountIsSplit) {
   EXPECT_EQ(joined(folder_, {"fragmen1", "fragmen2", "fragmen3"}), input);
   EXPECT_EQ(folder_.read("fragmen5"), input);
 }
+
+// A signal once the second fragment of a split at the floppy size appears, or at the first
+// question. The split deletes every fragment it wrote, an older file it wrote into as its
+// first fragment included, says so and ends with 130; at a question it ends with 130 alone.
+struct Interruption {
+  const char* name;
+  int signal;
+  bool atConsent;
+  // An older "fragm001", which the run writes into, and an older "fragmen1" of a set of
+  // other names, which it never opens and keeps.
+  bool olderFragments;
+};
+
+void PrintTo(const Interruption& row, std::ostream* out) { *out << row.name; }
+
+class SplitInterrupted : public SplitRun, public testing::WithParamInterface<Interruption> {};
+
+TEST_P(SplitInterrupted, DeletesWhatItWroteAndEndsWith130) {
+  const Interruption& row = GetParam();
+  // Wine turns SIGINT into the console's Ctrl+C; Windows has no other of these signals, and
+  // the test preset "wine" leaves their rows (named Sig...) out.
+  if (testingWindowsBuild() && row.signal != SIGINT) GTEST_SKIP() << "no such signal on Windows";
+  // 108 fragments at the floppy size, named fragm001 to fragm108.
+  makeInput("big.bin", row.atConsent ? 3000 : int64_t{150} << 20);
+  if (row.olderFragments) {
+    folder_.write("fragm001", "the first fragment of another set");
+    folder_.write("fragmen1", "a fragment of a smaller set");
+  }
+  ProgramSession split(folder_.path());
+  if (row.atConsent) {
+    ASSERT_TRUE(split.waitForOutput(" Agree (Y for yes, N for no)?"));
+  } else {
+    split.writeInput(answers("big.bin"));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!fs::exists(folder_ / "fragm002") && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+  }
+  split.signal(row.signal);
+  const RunResult run = split.finish();
+  if (run.exitCode == 0) GTEST_SKIP() << "the split ended before the signal reached it";
+  EXPECT_EQ(run.exitCode, 130) << run.err;
+  if (row.atConsent) {
+    EXPECT_EQ(run.out, disclaimerAndConsent());
+  } else {
+    const std::string tail =
+        offer("big.bin", 108) +
+        consoleLines({"Split interrupted: the fragments it wrote are deleted."});
+    ASSERT_GE(run.out.size(), tail.size()) << run.out;
+    EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
+  }
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(folder_.listing(), row.olderFragments ? "big.bin\nfragmen1\n" : "big.bin\n");
+  if (row.olderFragments) {
+    EXPECT_EQ(folder_.read("fragmen1"), "a fragment of a smaller set");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SplitInterrupted,
+    testing::Values(Interruption{"CtrlC", SIGINT, false, false},
+                    Interruption{"Sigterm", SIGTERM, false, false},
+                    Interruption{"Sighup", SIGHUP, false, false},
+                    Interruption{"OlderFragmentWrittenInto", SIGINT, false, true},
+                    Interruption{"CtrlCAtConsent", SIGINT, true, false},
+                    Interruption{"SighupAtConsent", SIGHUP, true, false}),
+    [](const testing::TestParamInfo<Interruption>& param) { return param.param.name; });
 
 TEST_F(SplitRun, UnsafeInputNameIsQuotedInTheScript) {
   makeInput("a & b.bin", 2100);

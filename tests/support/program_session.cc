@@ -45,7 +45,8 @@ void receive(int& fd, std::string& text) {
 
 }  // namespace
 
-ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& options) {
+ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& options,
+                               OutputAtStart output) {
   // A write to a program that has already ended must come back as an error, not kill the
   // test.
   std::signal(SIGPIPE, SIG_IGN);
@@ -66,6 +67,15 @@ ProgramSession::ProgramSession(const fs::path& folder, const SessionOptions& opt
     if (::dup2(in[0], 0) < 0 || ::dup2(out[1], 1) < 0 || ::dup2(err[1], 2) < 0 ||
         ::chdir(folder.c_str()) != 0) {
       _exit(121);
+    }
+    if (output == OutputAtStart::full) {
+      // The smallest pipe the system makes, filled without waiting, then waiting again.
+      ::fcntl(1, F_SETPIPE_SZ, 4096);
+      const int flags = ::fcntl(1, F_GETFL);
+      ::fcntl(1, F_SETFL, flags | O_NONBLOCK);
+      while (::write(1, "#", 1) == 1) {
+      }
+      ::fcntl(1, F_SETFL, flags);
     }
     if (options.fileSizeLimit) {
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
@@ -113,6 +123,21 @@ bool ProgramSession::holdStill() const {
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const size_t end = text.rfind(')');
     if (end != std::string::npos && text.size() > end + 2 && text[end + 2] == 'T') return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
+bool ProgramSession::waitUntilHandling(int number, std::chrono::milliseconds timeout) const {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  const uint64_t bit = uint64_t{1} << (number - 1);
+  while (std::chrono::steady_clock::now() < deadline) {
+    std::ifstream status("/proc/" + std::to_string(child_) + "/status");
+    for (std::string line; std::getline(status, line);) {
+      if (line.starts_with("SigCgt:") && (std::stoull(line.substr(7), nullptr, 16) & bit) != 0) {
+        return true;
+      }
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return false;

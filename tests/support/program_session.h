@@ -28,10 +28,16 @@ struct SessionOptions {
   std::optional<uint64_t> fileSizeLimit;
 };
 
+// How the program's standard output starts: empty, or full, so that the program's first
+// write to it waits until the test reads it (finish); the bytes that filled it then come
+// first in RunResult::out.
+enum class OutputAtStart { empty, full };
+
 class ProgramSession {
  public:
   // Starts the program (see programCommand()) in `folder`.
-  explicit ProgramSession(const std::filesystem::path& folder, const SessionOptions& options = {});
+  explicit ProgramSession(const std::filesystem::path& folder, const SessionOptions& options = {},
+                          OutputAtStart output = OutputAtStart::empty);
   // Kills a program that is still running and waits for it.
   ~ProgramSession();
   ProgramSession(const ProgramSession&) = delete;
@@ -54,6 +60,11 @@ class ProgramSession {
   // Stops the program where it is (SIGSTOP) and returns once it has stopped, so that the
   // files it writes hold still; signal(SIGCONT) lets it go on. False when it did not stop.
   bool holdStill() const;
+
+  // Waits until the program has a handler of its own for signal `number` (as /proc shows
+  // it). False when it has none within `timeout`.
+  bool waitUntilHandling(int number,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(60)) const;
 
   // Everything written to standard output so far.
   const std::string& output() const { return out_; }

@@ -160,6 +160,29 @@ TEST_F(ConsoleNames, NamedOnTheCommandLineAreTakenInTheConsolesCodePage) {
   EXPECT_TRUE(refused.err.starts_with("floppysplit: a name holds characters")) << refused.err;
 }
 
+// Ctrl+C typed at the console of the program's own while it writes the fragments: the
+// console's control handler notes it, and the split deletes what it wrote, says so and ends
+// with 130 at once, asking for no Enter.
+TEST_F(ConsoleNames, CtrlCWhileSplittingDeletesTheFragmentsAndAsksForNoEnter) {
+  folder_.write("big.bin", patternBytes(int64_t{150} << 20, 14));
+  std::vector<std::string> command = programCommand();
+  command.insert(command.end(), {"--yes", "big.bin"});
+  TerminalSession terminal(folder_.path(), command, kUtf8Terminal);
+  ASSERT_TRUE(terminal.waitForScreen("OK (Y for yes, N for no)?")) << terminal.screen();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (!fs::exists(folder_ / "fragm002") && std::chrono::steady_clock::now() < deadline) {
+    terminal.waitForScreen("\x01", std::chrono::milliseconds(1));
+  }
+  // Wine's console leaves the terminal's line editing on until the program reads: the
+  // terminal takes Ctrl+C, and wine hands it to the console's control handlers.
+  ASSERT_TRUE(terminal.typeLine("\x03", Typing::inLineMode)) << terminal.screen();
+  ASSERT_TRUE(terminal.waitForScreen("Split interrupted: the fragments it wrote are deleted."))
+      << terminal.screen();
+  EXPECT_EQ(terminal.finish(), 130) << terminal.screen();
+  EXPECT_FALSE(contains(terminal.screen(), "PressEnter")) << terminal.screen();
+  EXPECT_EQ(folder_.listing(), "big.bin\n");
+}
+
 // A run that ends before the split, started on its own: the question follows its last
 // lines, and the exit status is the run's.
 struct EarlyEnd {
