@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "recovery/source_digests.h"
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
 #include "script/fragment_name.h"
@@ -49,6 +50,12 @@ struct SplitJob {
   // fragment once it was complete: 64 lowercase hexadecimal digits.
   std::string writtenSha256;
   const Unit scriptUnit = 12;
+  // Volumes of recovery files to write beside the fragments; 0 for none.
+  int32_t recoveryCount = 0;
+  // What the recovery files record of each fragment, from the data hash's read-back.
+  SourceDigests sourceDigests;
+  // The unit the error report names for a recovery file.
+  const Unit recoveryUnit = 13;
 
   // Fragment `index` (counted from 1), all ten characters.
   std::string_view fragmentName(int32_t index) const {
