@@ -10,9 +10,9 @@ if [ "${1:-}" = --build ]; then
   packages=("${build_packages[@]}" "$@")
 else
   # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
-  # mount from image files.
+  # mount from image files; par2 (par2cmdline) verifies and repairs with the recovery files.
   packages=("${build_packages[@]}" libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
-    xfsprogs btrfs-progs "$@")
+    xfsprogs btrfs-progs par2 "$@")
 fi
 missing=()
 for package in "${packages[@]}"; do

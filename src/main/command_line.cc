@@ -134,7 +134,8 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
 }
 
 std::string_view usageText() {
-  return "Usage: floppysplit [--yes] [--size KB] [--recovery N] [FILE]\n"
+  return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
+         "       floppysplit --recovery N [--yes] [--size KB] [FILE]\n"
          "       floppysplit --join\n"
          "       floppysplit --help | --version\n"
          "\n"

@@ -89,12 +89,15 @@ class RecoveryPass {
       if (present == 0) continue;
       RecoveryFault fault = readSlice(source.name, offset, present);
       if (fault) return fault;
-      // The slice's padding is zeros, which add nothing.
+      // The slice's padding is zeros, which add nothing, but the word that holds the last
+      // byte of an odd length is half padding. The width is even, so that word is in it.
+      const int64_t words = (present + 1) / 2 * 2;
+      if (words > present) slice_[static_cast<size_t>(present)] = 0;
       const uint64_t logarithm = inputSliceLogarithm(static_cast<int32_t>(i));
       for (int32_t exponent = 0; exponent < count_; ++exponent) {
         const FieldMultiplier multiplier(
             fieldPowerOfTwo(logarithm * static_cast<uint64_t>(exponent)));
-        multiplier.multiplyAdd(slice_.get(), sum(exponent), static_cast<size_t>(present));
+        multiplier.multiplyAdd(slice_.get(), sum(exponent), static_cast<size_t>(words));
       }
     }
     return {};
