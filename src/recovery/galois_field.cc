@@ -15,7 +15,7 @@ constexpr uint32_t kGenerator = 0x1100B;
 // that a sum of two logarithms needs no reduction.
 struct FieldTables {
   std::vector<uint16_t> logarithm = std::vector<uint16_t>(65536);
-  std::vector<uint16_t> power = std::vector<uint16_t>(2 * kFieldOrder);
+  std::vector<uint16_t> power = std::vector<uint16_t>(size_t{2} * kFieldOrder);
 
   FieldTables() {
     uint32_t value = 1;

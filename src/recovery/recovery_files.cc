@@ -110,7 +110,7 @@ class RecoveryPass {
     OsFile file;
     const Status status = osOpenRegularForReading(name, &file);
     if (status != kOk) return {RecoveryStep::readFragment, {}, status, name};
-    const RecoveryFault fault = readFragment(file, name, offset, slice_.get(), length);
+    RecoveryFault fault = readFragment(file, name, offset, slice_.get(), length);
     osClose(file);
     return fault;
   }
@@ -121,6 +121,25 @@ class RecoveryPass {
   std::unique_ptr<unsigned char[]> sums_;
   std::unique_ptr<unsigned char[]> slice_;
 };
+
+// Writes bytes [offset, offset + chunk) of the slice of the volume of `exponent` and adds
+// them to its packet's digest; after the slice's last chunk, the packet's start with that
+// digest, and the volume is handed over.
+RecoveryFault writeVolumeChunk(const RecoverySet& set, int32_t count, int32_t exponent,
+                               int64_t offset, const unsigned char* sum, int64_t chunk, Md5* digest,
+                               const WhileWaiting& whileWaiting) {
+  const std::string name = recoveryVolumeName(exponent, count);
+  Status status = digest->add(sum, chunk);
+  if (status != kOk) return writeFault(status, name);
+  RecoveryFault fault = writePart(name, kRecoveryPacketStart + offset, sum, chunk, 0, whileWaiting);
+  if (fault || offset + chunk < set.sliceSize) return fault;
+  Md5Digest packetMd5{};
+  status = digest->finish(&packetMd5);
+  if (status != kOk) return writeFault(status, name);
+  const auto start = recoveryPacketStart(set, static_cast<uint32_t>(exponent), packetMd5);
+  return writePart(name, 0, start.data(), kRecoveryPacketStart,
+                   kRecoveryPacketStart + set.sliceSize, whileWaiting);
+}
 
 }  // namespace
 
@@ -173,32 +192,13 @@ RecoveryFault writeRecoveryFiles(const RecoverySet& set, int32_t count,
     if (status != kOk) return writeFault(status, recoveryVolumeName(exponent, count));
   }
   RecoveryPass pass(set, count, width);
-  const int64_t end = kRecoveryPacketStart + set.sliceSize;
   for (int64_t offset = 0; offset < set.sliceSize; offset += width) {
     RecoveryFault fault = pass.run(offset);
     if (fault) return fault;
     const int64_t chunk = std::min(width, set.sliceSize - offset);
-    const bool last = offset + chunk == set.sliceSize;
     for (int32_t exponent = 0; exponent < count; ++exponent) {
-      const std::string name = recoveryVolumeName(exponent, count);
-      Md5& digest = packetDigests[static_cast<size_t>(exponent)];
-      Status status = digest.add(pass.sum(exponent), chunk);
-      if (status != kOk) return writeFault(status, name);
-      if (!last) {
-        fault = writePart(name, kRecoveryPacketStart + offset, pass.sum(exponent), chunk, 0,
-                          whileWaiting);
-        if (fault) return fault;
-        continue;
-      }
-      // The last chunk, then the packet's start with the MD5 of the whole packet.
-      Md5Digest packetMd5{};
-      status = digest.finish(&packetMd5);
-      if (status != kOk) return writeFault(status, name);
-      fault = writePart(name, kRecoveryPacketStart + offset, pass.sum(exponent), chunk, 0,
-                        whileWaiting);
-      if (fault) return fault;
-      const auto start = recoveryPacketStart(set, static_cast<uint32_t>(exponent), packetMd5);
-      fault = writePart(name, 0, start.data(), kRecoveryPacketStart, end, whileWaiting);
+      fault = writeVolumeChunk(set, count, exponent, offset, pass.sum(exponent), chunk,
+                               &packetDigests[static_cast<size_t>(exponent)], whileWaiting);
       if (fault) return fault;
     }
   }

@@ -15,7 +15,6 @@ using PacketType = std::array<unsigned char, 16>;
 
 constexpr int64_t kHeaderLength = 64;
 constexpr std::string_view kMagic("PAR2\0PKT", 8);
-constexpr int64_t kFirstBytesHashed = 16384;
 
 constexpr PacketType packetType(std::string_view text) {
   PacketType type{};
@@ -89,6 +88,48 @@ Status fileIdOf(const RecoverySource& source, Md5Digest* id) {
 
 void padToFour(Bytes* body) {
   while (body->size() % 4 != 0) body->push_back(0);
+}
+
+// The intact packets of an index: each set's main packet body, and each file description's
+// name and length by set and file ID. Damaged packets are passed over, as readers do.
+struct IndexPackets {
+  std::map<Md5Digest, Bytes> mains;
+  std::map<std::pair<Md5Digest, Md5Digest>, std::pair<std::string, int64_t>> files;
+};
+
+IndexPackets readIndexPackets(const std::vector<unsigned char>& index) {
+  IndexPackets packets;
+  size_t at = 0;
+  while (index.size() - at >= static_cast<size_t>(kHeaderLength)) {
+    const unsigned char* packet = index.data() + at;
+    const uint64_t length = numberAt(packet + 8, 8);
+    Md5Digest md5{};
+    if (std::memcmp(packet, kMagic.data(), kMagic.size()) != 0 ||
+        length < static_cast<uint64_t>(kHeaderLength) || length % 4 != 0 ||
+        length > index.size() - at ||
+        md5Of({{packet + 32, static_cast<size_t>(length) - 32}}, &md5) != kOk ||
+        std::memcmp(md5.data(), packet + 16, md5.size()) != 0) {
+      at += 4;
+      continue;
+    }
+    Md5Digest setId{};
+    std::memcpy(setId.data(), packet + 32, setId.size());
+    const unsigned char* type = packet + 48;
+    const unsigned char* body = packet + kHeaderLength;
+    const size_t bodyLength = static_cast<size_t>(length) - static_cast<size_t>(kHeaderLength);
+    if (std::memcmp(type, kMainType.data(), kMainType.size()) == 0) {
+      packets.mains[setId] = Bytes(body, body + bodyLength);
+    } else if (std::memcmp(type, kFileDescriptionType.data(), kFileDescriptionType.size()) == 0 &&
+               bodyLength >= 56) {
+      Md5Digest id{};
+      std::memcpy(id.data(), body, id.size());
+      std::string name(reinterpret_cast<const char*>(body + 56), bodyLength - 56);
+      while (!name.empty() && name.back() == '\0') name.pop_back();
+      packets.files[{setId, id}] = {name, static_cast<int64_t>(numberAt(body + 48, 8))};
+    }
+    at += static_cast<size_t>(length);
+  }
+  return packets;
 }
 
 }  // namespace
@@ -183,41 +224,7 @@ std::array<unsigned char, kRecoveryPacketStart> recoveryPacketStart(const Recove
 bool indexDescribesFragments(const std::vector<unsigned char>& index, int64_t sliceSize,
                              const std::vector<std::string_view>& names,
                              const std::vector<int64_t>& lengths) {
-  std::map<Md5Digest, Bytes> mains;  // by set ID: the main packet's body
-  std::map<std::pair<Md5Digest, Md5Digest>, std::pair<std::string, int64_t>> files;
-  size_t at = 0;
-  while (index.size() - at >= static_cast<size_t>(kHeaderLength)) {
-    const unsigned char* packet = index.data() + at;
-    const uint64_t length = numberAt(packet + 8, 8);
-    if (std::memcmp(packet, kMagic.data(), kMagic.size()) != 0 ||
-        length < static_cast<uint64_t>(kHeaderLength) || length % 4 != 0 ||
-        length > index.size() - at) {
-      at += 4;
-      continue;
-    }
-    Md5Digest md5{};
-    if (md5Of({{packet + 32, static_cast<size_t>(length) - 32}}, &md5) != kOk ||
-        std::memcmp(md5.data(), packet + 16, md5.size()) != 0) {
-      at += 4;
-      continue;
-    }
-    Md5Digest setId{};
-    std::memcpy(setId.data(), packet + 32, setId.size());
-    const unsigned char* type = packet + 48;
-    const unsigned char* body = packet + kHeaderLength;
-    const size_t bodyLength = static_cast<size_t>(length) - static_cast<size_t>(kHeaderLength);
-    if (std::memcmp(type, kMainType.data(), kMainType.size()) == 0) {
-      mains[setId] = Bytes(body, body + bodyLength);
-    } else if (std::memcmp(type, kFileDescriptionType.data(), kFileDescriptionType.size()) == 0 &&
-               bodyLength >= 56) {
-      Md5Digest id{};
-      std::memcpy(id.data(), body, id.size());
-      std::string name(reinterpret_cast<const char*>(body + 56), bodyLength - 56);
-      while (!name.empty() && name.back() == '\0') name.pop_back();
-      files[{setId, id}] = {name, static_cast<int64_t>(numberAt(body + 48, 8))};
-    }
-    at += static_cast<size_t>(length);
-  }
+  const auto [mains, files] = readIndexPackets(index);
   // The index describes the fragments when it has one set only, whose main packet names
   // exactly as many files as there are fragments, in slices of this size, and describes
   // each as one of the fragments, each fragment once.
