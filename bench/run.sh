@@ -21,6 +21,8 @@
 #                                      which they split into their fragment set, and skips the
 #                                      timing of cases (a) to (j); works with BENCH_SMALL=1 and
 #                                      BENCH_RUNS
+#   BENCH_ONLY=recovery bash bench/run.sh  only bench/recovery_cases.sh: --recovery 1 and 5
+#                                      against split then par2 create, in tmpfs
 #   BENCH_ONLY=split bash bench/run.sh only the split cases (a) to (c) on the bench's disk
 #
 # floppysplit reports success only once its pieces are on the medium and read back from it,
@@ -66,7 +68,8 @@ if [ -n "$against" ]; then
 fi
 case $only in
   "" | join | split) ;;
-  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the values are join and split" >&2; exit 1 ;;
+  recovery) exec bash bench/recovery_cases.sh ;;
+  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the values are join, split and recovery" >&2; exit 1 ;;
 esac
 data=bench/data
 work=bench/work

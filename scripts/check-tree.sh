@@ -5,7 +5,7 @@
 # it also catches a mistake before it is committed.
 #
 # Also fails on an include under src/ that runs up the program's floors, lowest first:
-# platform, runtime, dialogue, files, script, split, join, run, main. A floor includes only
+# platform, runtime, dialogue, files, recovery, script, split, join, run, main. A floor includes only
 # its own folder and those below it; the one way up is run/run_flow.h, through which any
 # stage ends the run silently. The join never includes the split, whose job it never touches.
 # Tests beside the code may include the test support too.
@@ -35,7 +35,7 @@ if [ -n "$large" ]; then
   fail=1
 fi
 
-floors=(platform runtime dialogue files script split join run main)
+floors=(platform runtime dialogue files recovery script split join run main)
 floor_of() {
   local i
   for i in "${!floors[@]}"; do

@@ -11,9 +11,10 @@ if [ "${1:-}" = --build ]; then
 else
   # xfsprogs and btrfs-progs make the copy-on-write file systems that a test and the bench
   # mount from image files; dosfstools and exfatprogs make the FAT32 and exFAT sticks the
-  # medium tests mount, through fusefat and exfat-fuse where the kernel has no driver.
+  # medium tests mount, through fusefat and exfat-fuse where the kernel has no driver; par2
+  # (par2cmdline) verifies and repairs with the recovery files.
   packages=("${build_packages[@]}" libgtest-dev clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14
-    xfsprogs btrfs-progs dosfstools exfatprogs fusefat exfat-fuse "$@")
+    xfsprogs btrfs-progs dosfstools exfatprogs fusefat exfat-fuse par2 "$@")
 fi
 missing=()
 for package in "${packages[@]}"; do

@@ -40,8 +40,9 @@ class DataHash {
  public:
   ~DataHash() { abandon(); }
 
-  void start(int32_t count, bool flushEachFile) {
+  void start(int32_t count, bool flushEachFile, WrittenBytesDigest* digest) {
     abandon();
+    digest_ = digest;
     fault_ = {};
     queued_ = 0;
     hashed_ = 0;
@@ -154,16 +155,24 @@ class DataHash {
     if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
     if (stopping_) return {};
     checksum_.start();
-    const Status status = readFirstBytes(job.file, job.length, buffer, kReadBackBufferBytes,
-                                         [this](const char* data, int64_t got) {
-                                           const Status added = sha_.add(data, got);
-                                           if (added != kOk) return added;
-                                           checksum_.add(data, got);
-                                           hashed_ += got;
-                                           // An abandoned hash reads no further.
-                                           return stopping_ ? kEndOfFile : kOk;
-                                         });
+    if (digest_ != nullptr) {
+      const Status begun = digest_->beginFile(job.index, job.length);
+      if (begun != kOk) return {WrittenFileStep::readBack, begun, job.index};
+    }
+    Status status = readFirstBytes(job.file, job.length, buffer, kReadBackBufferBytes,
+                                   [this](const char* data, int64_t got) {
+                                     Status added = sha_.add(data, got);
+                                     if (added == kOk && digest_ != nullptr) {
+                                       added = digest_->add(data, got);
+                                     }
+                                     if (added != kOk) return added;
+                                     checksum_.add(data, got);
+                                     hashed_ += got;
+                                     // An abandoned hash reads no further.
+                                     return stopping_ ? kEndOfFile : kOk;
+                                   });
     if (stopping_) return {};
+    if (status == kOk && digest_ != nullptr) status = digest_->endFile();
     if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
     *checksum = checksum_.value();
     if (flushEachFile_) {
@@ -180,6 +189,7 @@ class DataHash {
   WrittenFileFault fault_;
   int32_t queued_ = 0;
   bool flushEachFile_ = false;
+  WrittenBytesDigest* digest_ = nullptr;
   Sha256 sha_;
   FileChecksum checksum_;
   // One entry a queued file, set when it leaves the queue.
@@ -200,11 +210,11 @@ char* readBackBuffer() {
   return buffer;
 }
 
-void startDataHash(int32_t count, bool flushEachFile) {
+void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest) {
   // Made by the caller's thread: memory asked for by another thread first would cost that
   // thread a heap of its own.
   readBackBuffer();
-  dataHash().start(count, flushEachFile);
+  dataHash().start(count, flushEachFile, digest);
 }
 
 WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {

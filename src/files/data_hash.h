@@ -24,8 +24,9 @@ inline constexpr int64_t kReadBackBufferBytes = int64_t{64} * 1024;
 char* readBackBuffer();
 
 // Starts an empty hash for `count` files. With `flushEachFile`, the thread also flushes
-// each file to the medium once it has read it.
-void startDataHash(int32_t count, bool flushEachFile);
+// each file to the medium once it has read it. `digest`, where there is one, sees every
+// file's bytes too.
+void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest);
 
 // Queues the first `length` bytes of `file` (a handle of its own, which the hash closes) as
 // the next file. Returns the first fault so far.

@@ -27,7 +27,7 @@ WrittenFiles& writtenFiles() {
 
 }  // namespace
 
-void beginWrittenFiles(int32_t count) {
+void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest) {
   abandonWrittenFiles();
   WrittenFiles& files = writtenFiles();
   files.handedOver = 0;
@@ -35,18 +35,23 @@ void beginWrittenFiles(int32_t count) {
   // A folder this program may not read cannot be opened for the flush: then each file is
   // flushed alone, which is slower and as sure.
   files.folderOpen = osFlushesFileSystems() && osOpenFolder(".", &files.folder) == kOk;
-  startDataHash(count, !files.folderOpen);
+  startDataHash(count, !files.folderOpen, digest);
 }
 
 WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiting& whileWaiting) {
+  const Connection* c = connection(unit);
+  if (c == nullptr)
+    return {WrittenFileStep::readBack, kUnitNotConnected, ++writtenFiles().handedOver};
+  return handOverOpenFile(c->file, length, whileWaiting);
+}
+
+WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
   WrittenFiles& files = writtenFiles();
   const int32_t n = ++files.handedOver;
-  const Connection* c = connection(unit);
-  if (c == nullptr) return {WrittenFileStep::readBack, kUnitNotConnected, n};
-  osStartWriteOut(c->file);
+  osStartWriteOut(file);
   files.largestFile = std::max(files.largestFile, length);
   OsFile copy;
-  const Status status = osDuplicate(c->file, &copy);
+  const Status status = osDuplicate(file, &copy);
   if (status != kOk) return {WrittenFileStep::readBack, status, n};
   return queueDataHash(copy, length, whileWaiting);
 }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/file_system.h"
 #include "runtime/status.h"
 #include "runtime/termination.h"
 
@@ -51,9 +52,26 @@ using WhileWaiting = std::function<void()>;
 // The name of file `n` (counted from 1), as it is opened in the current folder.
 using WrittenFileName = std::function<std::string(int32_t n)>;
 
+// What more a run works out from each written file's bytes, on the thread that reads them
+// back for the data hash, beside it: beginFile, the file's bytes in order through add, then
+// endFile, file by file in the order they were handed over. A status other than 0 is a
+// read-back fault of that file.
+class WrittenBytesDigest {
+ public:
+  WrittenBytesDigest() = default;
+  WrittenBytesDigest(const WrittenBytesDigest&) = delete;
+  WrittenBytesDigest& operator=(const WrittenBytesDigest&) = delete;
+  virtual ~WrittenBytesDigest() = default;
+  virtual Status beginFile(int32_t file, int64_t length) = 0;
+  virtual Status add(const char* data, int64_t length) = 0;
+  virtual Status endFile() = 0;
+};
+
 // Starts a set of `count` files to be written in the current folder. Call it before the
 // first of them is opened, so that the flush reports every write-out failure from then on.
-void beginWrittenFiles(int32_t count);
+// `digest`, where there is one, sees the bytes of every file of the set as they are read
+// back; it must live until the data hash is finished or abandoned.
+void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest = nullptr);
 
 // Hands over the first `length` bytes of the file connected to `unit`, which is complete
 // and open for writing (a flush needs that on Windows): it is the set's next file. Returns the
@@ -61,6 +79,9 @@ void beginWrittenFiles(int32_t count);
 // read, waits for it first. A file that a later open finds already there waits, before it is
 // connected, until the second thread has read any file handed over that is the same file on disk.
 WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiting& whileWaiting);
+
+// As handOverWrittenFile, for a file the caller has open through the platform seam.
+WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaiting& whileWaiting);
 
 // The first fault found so far, without waiting.
 WrittenFileFault writtenFilesFault();

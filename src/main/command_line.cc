@@ -9,6 +9,7 @@ namespace floppysplit {
 namespace {
 
 constexpr size_t kMostSizeDigits = 19;
+constexpr int32_t kMostRecoveryVolumes = 32768;
 
 CommandLine usageError(std::string error) {
   return {.request = Request::usageError, .answers = {}, .error = std::move(error)};
@@ -28,7 +29,18 @@ std::optional<GivenSize> parseSize(const std::string& text) {
   return GivenSize{.shown = text, .kilobytes = kilobytes};
 }
 
-enum class Option { none, endOfOptions, help, version, join, yes, size, unknown };
+// A volume count: 1 to 5 decimal digits, no sign or blank, from 1 to kMostRecoveryVolumes.
+std::optional<int32_t> parseRecoveryCount(const std::string& text) {
+  if (text.empty() || text.size() > 5 ||
+      !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const int32_t count = std::stoi(text);
+  if (count < 1 || count > kMostRecoveryVolumes) return std::nullopt;
+  return count;
+}
+
+enum class Option { none, endOfOptions, help, version, join, yes, size, recovery, unknown };
 
 // The option `text` names; `none` for a file.
 Option optionNamed(const std::string& text, bool slashHelp) {
@@ -38,6 +50,7 @@ Option optionNamed(const std::string& text, bool slashHelp) {
   if (text == "--join") return Option::join;
   if (text == "--yes") return Option::yes;
   if (text == "--size") return Option::size;
+  if (text == "--recovery") return Option::recovery;
   return text.starts_with('-') ? Option::unknown : Option::none;
 }
 
@@ -52,6 +65,9 @@ CommandLine settled(CommandLine line, bool joinAsked) {
     }
     if (line.answers.yes || line.answers.size) {
       return usageError("--yes and --size answer the split's questions; --join asks none");
+    }
+    if (line.answers.recoveryCount > 0) {
+      return usageError("--recovery writes recovery files beside a split; --join writes none");
     }
     line.request = Request::join;
   }
@@ -93,6 +109,17 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
           return usageError("--size takes a size in kilobytes, from 1 to 9223372036854775807");
         }
         break;
+      case Option::recovery: {
+        if (line.answers.recoveryCount > 0) return usageError("--recovery given twice");
+        ++argument;
+        const std::optional<int32_t> count = argument != arguments.end() && *argument
+                                                 ? parseRecoveryCount(**argument)
+                                                 : std::nullopt;
+        if (!count)
+          return usageError("--recovery takes a number of recovery files, from 1 to 32768");
+        line.answers.recoveryCount = *count;
+        break;
+      }
       case Option::unknown:
         return usageError("unknown option '" + text + "'");
       case Option::none:
@@ -108,6 +135,7 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
 
 std::string_view usageText() {
   return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
+         "       floppysplit --recovery N [--yes] [--size KB] [FILE]\n"
          "       floppysplit --join\n"
          "       floppysplit --help | --version\n"
          "\n"
@@ -137,6 +165,11 @@ std::string_view usageText() {
          "               then ends the run with exit status 1\n"
          "  --size KB    answer N to the floppy size and take fragments of KB kilobytes\n"
          "               (1 to 9223372036854775807, 1K = 1024 bytes)\n"
+         "  --recovery N also write N recovery files (1 to 32768, at most one per\n"
+         "               fragment): Recomb.par2, its copy Recomb.index2.par2 and the\n"
+         "               volumes Recomb.vol0+1.par2 and on, in the PAR 2.0 format, each as\n"
+         "               large as a fragment; with them a PAR 2.0 tool rebuilds up to N\n"
+         "               lost or damaged fragments\n"
          "  --join       join the fragment set in the current folder\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
          "  --version    show the version and exit\n";

@@ -34,6 +34,23 @@ int openName(const std::string& name, int flags) {
   return fd;
 }
 
+// The interruptions wait while one of these lives, on the thread that made it.
+class HeldInterrupts {
+ public:
+  HeldInterrupts() {
+    sigset_t interruptions;
+    sigemptyset(&interruptions);
+    for (const int signo : kInterruptSignals) sigaddset(&interruptions, signo);
+    ::pthread_sigmask(SIG_BLOCK, &interruptions, &before_);
+  }
+  ~HeldInterrupts() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  HeldInterrupts(const HeldInterrupts&) = delete;
+  HeldInterrupts& operator=(const HeldInterrupts&) = delete;
+
+ private:
+  sigset_t before_;
+};
+
 }  // namespace
 
 Status osOpen(const std::string& name, OsExistence existence, OsAccess access, OsFile* file) {
@@ -95,14 +112,9 @@ Status osCreateNew(const std::string& name, OsFile* file) {
 
 Status osCreateTemporary(const std::string& name, OsFile* file) {
   // The interruptions wait while the file is made and watched for.
-  sigset_t interruptions;
-  sigset_t before;
-  sigemptyset(&interruptions);
-  for (const int signo : kInterruptSignals) sigaddset(&interruptions, signo);
-  ::pthread_sigmask(SIG_BLOCK, &interruptions, &before);
+  const HeldInterrupts held;
   const Status status = osCreateNew(name, file);
   if (status == kOk) osDeleteOnInterrupt(name);
-  ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
   return status;
 }
 
@@ -131,23 +143,6 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file) {
 }
 
 namespace {
-
-// The interruptions wait while one of these lives, on the thread that made it.
-class HeldInterrupts {
- public:
-  HeldInterrupts() {
-    sigset_t interruptions;
-    sigemptyset(&interruptions);
-    for (const int signo : kInterruptSignals) sigaddset(&interruptions, signo);
-    ::pthread_sigmask(SIG_BLOCK, &interruptions, &before_);
-  }
-  ~HeldInterrupts() { ::pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
-  HeldInterrupts(const HeldInterrupts&) = delete;
-  HeldInterrupts& operator=(const HeldInterrupts&) = delete;
-
- private:
-  sigset_t before_;
-};
 
 // For a file system with neither the no-replace rename nor hard links (FAT and exFAT through
 // FUSE): `to` is created new and empty first, which fails on a taken name, and `from` is then

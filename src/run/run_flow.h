@@ -28,6 +28,9 @@ struct GivenAnswers {
   bool yes = false;
   // Answers no to the floppy size and gives this size.
   std::optional<GivenSize> size;
+  // Not an answer but a wish the dialogue has no question for: recovery files with this
+  // many volumes beside the fragments; 0 for none.
+  int32_t recoveryCount = 0;
 };
 
 // The program's whole run; ends the process.

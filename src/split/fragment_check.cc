@@ -36,26 +36,31 @@ void showCheckProgress(ProgressStep step) {
 
 }  // namespace
 
-void stopOnFragmentFault(const WrittenFileFault& fault) {
-  const SplitJob& job = splitJob;
+void stopOnWrittenFileFault(const WrittenFileFault& fault, Unit unit,
+                            const WrittenFileName& writingName,
+                            const WrittenFileName& checkedName) {
   switch (fault.step) {
     case WrittenFileStep::none:
       return;
     case WrittenFileStep::readBack:
       reportAndExit(fault.status == kEndOfFile ? kReadPastEndOfFile : fault.status, Statement::read,
-                    job.fragmentUnit);
+                    unit);
     case WrittenFileStep::flush:
-      writeListLine({"###Error", fault.status, " writing " + writtenFragmentName(fault.file)});
+      writeListLine({"###Error", fault.status, " writing " + writingName(fault.file)});
       break;
     case WrittenFileStep::readFromMedium:
-      writeListLine({"###Error", fault.status, " reading back " + trimmedFragmentName(fault.file)});
+      writeListLine({"###Error", fault.status, " reading back " + checkedName(fault.file)});
       break;
     case WrittenFileStep::otherBytesOnMedium:
       writeListLine(
-          {"###Error reading back " + trimmedFragmentName(fault.file) + ": not the bytes written"});
+          {"###Error reading back " + checkedName(fault.file) + ": not the bytes written"});
       break;
   }
   stopRun(StopReason::failed);
+}
+
+void stopOnFragmentFault(const WrittenFileFault& fault) {
+  stopOnWrittenFileFault(fault, splitJob.fragmentUnit, writtenFragmentName, trimmedFragmentName);
 }
 
 void checkFragmentsOnMedium() {

@@ -14,6 +14,11 @@ namespace floppysplit {
 // with a line of its own and the silent stop.
 void stopOnFragmentFault(const WrittenFileFault& fault);
 
+// The same for any set of written files: the error report names `unit`, the write-failure
+// line names a file by `writingName`, the lines of the check by `checkedName`.
+void stopOnWrittenFileFault(const WrittenFileFault& fault, Unit unit,
+                            const WrittenFileName& writingName, const WrittenFileName& checkedName);
+
 // Flushes every fragment to the medium, then reads each back from it and compares it with
 // the bytes written into it.
 void checkFragmentsOnMedium();

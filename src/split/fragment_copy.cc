@@ -11,6 +11,7 @@
 #include "split/final_fragment.h"
 #include "split/fragment_check.h"
 #include "split/fragment_names.h"
+#include "split/fragment_recovery.h"
 #include "split/output_folder.h"
 #include "split/split_interruption.h"
 #include "split/split_job.h"
@@ -21,12 +22,6 @@ namespace floppysplit {
 namespace {
 
 std::string trimmedInputName() { return std::string(splitJob.inputName.trimmed()); }
-
-[[noreturn]] void stopBecauseItWouldOverwriteTheInput(std::string_view name) {
-  writeListLine(
-      {"Cannot split " + trimmedInputName() + ": " + std::string(name) + " would overwrite it."});
-  stopRun(StopReason::failed);
-}
 
 [[noreturn]] void stopWithWriteError(Status status, std::string_view shownName) {
   writeListLine({"###Error", status, " writing " + std::string(shownName)});
@@ -165,15 +160,27 @@ void checkWrittenFragments(int64_t nextRecord) {
 
 }  // namespace
 
+void stopBecauseItWouldOverwriteTheInput(std::string_view name) {
+  writeListLine(
+      {"Cannot split " + trimmedInputName() + ": " + std::string(name) + " would overwrite it."});
+  stopRun(StopReason::failed);
+}
+
 void copyFragments() {
   buildFragmentNames();
   SplitJob& job = splitJob;
   if (unitHoldsFile(job.inputUnit, kScriptName)) stopBecauseItWouldOverwriteTheInput(kScriptName);
+  refuseInputAmongRecoveryFiles();
   claimOutputFolder();
 
   int64_t nextRecord = 1;
   undoSplitOnInterruption();
-  beginWrittenFiles(job.fragmentCount);
+  WrittenBytesDigest* digest = nullptr;
+  if (job.recoveryCount > 0) {
+    job.sourceDigests.start(job.fragmentCount, job.fragmentSize);
+    digest = &job.sourceDigests;
+  }
+  beginWrittenFiles(job.fragmentCount, digest);
   startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
     writeFullFragment(index, &nextRecord);
@@ -184,6 +191,7 @@ void copyFragments() {
   if (job.hasFinalFragment) writeFinalFragment(&nextRecord);
   checkWrittenFragments(nextRecord);
   eraseProgress();
+  writeFragmentRecovery();
 }
 
 }  // namespace floppysplit

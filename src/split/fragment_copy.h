@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 namespace floppysplit {
 
 // The second half of the splitting stage: names the fragments, then copies the input into
@@ -9,5 +11,8 @@ namespace floppysplit {
 // fragments already written stay as they are.
 
 void copyFragments();
+
+// Ends the run with the line that says the file `name`, which the split writes, is the input.
+[[noreturn]] void stopBecauseItWouldOverwriteTheInput(std::string_view name);
 
 }  // namespace floppysplit

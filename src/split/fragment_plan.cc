@@ -11,6 +11,7 @@
 #include "runtime/termination.h"
 #include "split/fragment_copy.h"
 #include "split/fragment_names.h"
+#include "split/fragment_recovery.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
@@ -115,6 +116,7 @@ void splitInputFile(const GivenAnswers& answers) {
 
   writeListLine(
       {"Break " + std::string(job.inputName.trimmed()) + " into", job.fragmentCount, "files?"});
+  if (answers.recoveryCount > 0) settleRecoveryCount(answers.recoveryCount);
   askOrStop("OK?", answers.yes ? std::optional(true) : std::nullopt);
   copyFragments();
 }

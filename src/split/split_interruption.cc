@@ -5,6 +5,7 @@
 
 #include "dialogue/console.h"
 #include "platform/file_system.h"
+#include "recovery/recovery_files.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
 #include "split/split_job.h"
@@ -25,6 +26,9 @@ void undoInterruptedSplit() {
     if (n == job.openedFragments && !job.openedFragmentChanged) continue;
     osDelete(std::string(TextField::withoutTrailingBlanks(job.fragmentName(n))));
   }
+  if (job.recoveryBegun) {
+    for (const std::string& name : recoveryFileNames(job.recoveryCount)) osDelete(name);
+  }
   if (job.scriptBegun) osDelete(std::string(kScriptName));
   writeConsoleLine(kSplitInterrupted);
 }
@@ -39,6 +43,8 @@ void noteFragmentOpened(int32_t index, bool created) {
 }
 
 void noteFragmentWrittenInto() { splitJob.openedFragmentChanged = true; }
+
+void noteRecoveryBegun() { splitJob.recoveryBegun = true; }
 
 void noteScriptBegun() { splitJob.scriptBegun = true; }
 

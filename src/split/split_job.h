@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "recovery/source_digests.h"
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
 #include "script/fragment_name.h"
@@ -52,10 +53,17 @@ struct SplitJob {
   // What an interruption deletes (split_interruption.h): fragments 1 to openedFragments,
   // opened in order, each written before the next is opened, but the last of them where
   // it is an older file only opened, its bytes still its own (openedFragmentChanged false);
-  // and Recomb.cmd once scriptBegun.
+  // the recovery files once recoveryBegun; and Recomb.cmd once scriptBegun.
   int32_t openedFragments = 0;
   bool openedFragmentChanged = false;
+  bool recoveryBegun = false;
   bool scriptBegun = false;
+  // Volumes of recovery files to write beside the fragments; 0 for none.
+  int32_t recoveryCount = 0;
+  // What the recovery files record of each fragment, from the data hash's read-back.
+  SourceDigests sourceDigests;
+  // The unit the error report names for a recovery file.
+  const Unit recoveryUnit = 13;
 
   // Fragment `index` (counted from 1), all ten characters.
   std::string_view fragmentName(int32_t index) const {

@@ -68,6 +68,13 @@ std::string withoutSizeQuestion(std::string transcript) {
   return transcript;
 }
 
+// Just over the most fragments recovery files cover: 32,769 fragments of 1 KB.
+constexpr TypedSplit kRecoveryLimitSplit{.length = int64_t{32769} * 1024,
+                                         .kilobytes = 1,
+                                         .lengthInKilobytes = "32769.0",
+                                         .floppies = 24,
+                                         .fragments = 32769};
+
 // `transcript` up to and including the line that is `question`.
 std::string cutAfter(const std::string& transcript, std::string_view question) {
   const std::string line = std::string(question) + "\r\n";
@@ -82,6 +89,24 @@ std::string refusedTranscript(std::string_view kilobytes, std::string_view refus
                                                                           {kSplitUp, "y"},
                                                                           {kFloppy, "n"},
                                                                           {kSize, kilobytes}}) +
+         std::string(refusal) + "\r\n";
+}
+
+// The console of `arguments` that give `split` beside --yes, up to the plan's count, with the
+// line that refuses the recovery files after it.
+std::string refusedRecoveryTranscript(const TypedSplit& split, std::string_view refusal) {
+  std::string transcript = transcriptUpToOk("big.bin", split);
+  if (split.kilobytes == 1423) transcript = withoutSizeQuestion(transcript);
+  transcript =
+      cutAfter(transcript, " Break big.bin into  " + std::to_string(split.fragments) + " files?");
+  if (split.kilobytes != 1423) {
+    return withShown(
+               transcript,
+               {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "n"}, {kSize, "1"}}) +
+           std::string(refusal) + "\r\n";
+  }
+  return withShown(transcript,
+                   {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}}) +
          std::string(refusal) + "\r\n";
 }
 
@@ -103,6 +128,9 @@ struct Invocation {
 
 constexpr std::string_view kBadSize =
     "--size takes a size in kilobytes, from 1 to 9223372036854775807";
+constexpr std::string_view kBadRecovery =
+    "--recovery takes a number of recovery files, from 1 to 32768";
+constexpr std::string_view kMoreRecoveryThanFragments = " More recovery files than fragments.";
 constexpr std::string_view kAnswersWithJoin =
     "--yes and --size answer the split's questions; --join asks none";
 
@@ -270,6 +298,33 @@ INSTANTIATE_TEST_SUITE_P(
                    refusedTranscript("9223372036854775807", " Too many fragments: -2"),
                    "",
                    1},
+        // Recovery files are counted against the fragments before "OK?".
+        Invocation{"MoreRecoveryThanFragments",
+                   {"--yes", "--size", "1", "--recovery", "4", "big.bin"},
+                   "big.bin",
+                   kSplit.length,
+                   "",
+                   refusedRecoveryTranscript(kSplit, kMoreRecoveryThanFragments),
+                   "",
+                   1},
+        Invocation{"MoreRecoveryThanFragmentsAtTheFloppySize",
+                   {"--recovery", "4", "--yes", "big.bin"},
+                   "big.bin",
+                   kFloppySplit.length,
+                   "",
+                   refusedRecoveryTranscript(kFloppySplit, kMoreRecoveryThanFragments),
+                   "",
+                   1},
+        Invocation{
+            "RecoveryForTooManyFragments",
+            {"--yes", "--size", "1", "--recovery", "1", "big.bin"},
+            "big.bin",
+            kRecoveryLimitSplit.length,
+            "",
+            refusedRecoveryTranscript(kRecoveryLimitSplit,
+                                      " Too many fragments for recovery files (at most 32768)."),
+            "",
+            1},
         Invocation{
             "Version", {"--version"}, "", 0, "", "floppysplit " FLOPPYSPLIT_VERSION "\n", "", 0},
         Invocation{"UnknownOption",
@@ -296,6 +351,14 @@ INSTANTIATE_TEST_SUITE_P(
         refusedUsage("SizeWithSign", {"--size", "+1", "big.bin"}, kBadSize),
         refusedUsage("SizeWithUnit", {"--size", "1K", "big.bin"}, kBadSize),
         refusedUsage("SizeThenOption", {"--size", "--yes", "big.bin"}, kBadSize),
+        refusedUsage("RecoveryZero", {"--recovery", "0", "big.bin"}, kBadRecovery),
+        refusedUsage("RecoveryAboveTheLargest", {"--recovery", "32769", "big.bin"}, kBadRecovery),
+        refusedUsage("RecoveryWithoutCount", {"big.bin", "--recovery"}, kBadRecovery),
+        refusedUsage("RecoveryWithSign", {"--recovery", "+1", "big.bin"}, kBadRecovery),
+        refusedUsage("RecoveryTwice", {"--recovery", "1", "--recovery", "1", "big.bin"},
+                     "--recovery given twice"),
+        refusedUsage("RecoveryWithJoin", {"--join", "--recovery", "1"},
+                     "--recovery writes recovery files beside a split; --join writes none"),
         refusedUsage("YesWithJoin", {"--yes", "--join"}, kAnswersWithJoin),
         refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin)),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
@@ -313,7 +376,8 @@ TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
     RunResult run = runCommand(folder.path(), command, "y\n");
     std::erase(run.out, '\r');
     EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [--yes] [--size KB] [FILE]\n")) << run.out;
-    for (const char* option : {"--help", "--version", "--", "--yes", "--size KB", "18000"}) {
+    for (const char* option :
+         {"--help", "--version", "--", "--yes", "--size KB", "18000", "--recovery N"}) {
       EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run.err, "");

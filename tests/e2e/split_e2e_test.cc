@@ -363,6 +363,8 @@ struct Interruption {
   // An older "fragm001", which the run writes into, and an older "fragmen1" of a set of
   // other names, which it never opens and keeps.
   bool olderFragments;
+  // With --recovery 3, the signal once the first recovery volume appears instead.
+  bool duringRecovery = false;
 };
 
 void PrintTo(const Interruption& row, std::ostream* out) { *out << row.name; }
@@ -380,13 +382,17 @@ TEST_P(SplitInterrupted, DeletesWhatItWroteAndEndsWith130) {
     folder_.write("fragm001", "the first fragment of another set");
     folder_.write("fragmen1", "a fragment of a smaller set");
   }
-  ProgramSession split(folder_.path());
+  std::vector<std::string> command = programCommand();
+  if (row.duringRecovery) command.insert(command.end(), {"--recovery", "3"});
+  ProgramSession split(folder_.path(),
+                       {.command = command, .environment = {}, .fileSizeLimit = {}});
+  const fs::path sign = folder_ / (row.duringRecovery ? "Recomb.vol0+1.par2" : "fragm002");
   if (row.atConsent) {
     ASSERT_TRUE(split.waitForOutput(" Agree (Y for yes, N for no)?"));
   } else {
     split.writeInput(answers("big.bin"));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    while (!fs::exists(folder_ / "fragm002") && std::chrono::steady_clock::now() < deadline) {
+    while (!fs::exists(sign) && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
   }
@@ -418,7 +424,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Interruption{"Sighup", SIGHUP, false, false},
                     Interruption{"OlderFragmentWrittenInto", SIGINT, false, true},
                     Interruption{"CtrlCAtConsent", SIGINT, true, false},
-                    Interruption{"SighupAtConsent", SIGHUP, true, false}),
+                    Interruption{"SighupAtConsent", SIGHUP, true, false},
+                    Interruption{"CtrlCInTheRecoveryFiles", SIGINT, false, false, true}),
     [](const testing::TestParamInfo<Interruption>& param) { return param.param.name; });
 
 TEST_F(SplitRun, UnsafeInputNameIsQuotedInTheScript) {

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Recovery files (`--recovery N`): 1 GiB split at the floppy size in a tmpfs folder, with
+# --recovery 1 and --recovery 5, against the same split without recovery files and against
+# GNU split -b 1457152 followed by par2 create -s1457152 -c N (par2cmdline) on the same data.
+# Targets: each N faster than split then par2; --recovery 1 at most 2.5 times the split
+# without it. Prints the median wall time of BENCH_RUNS rounds (default 3) and the peak RSS.
+#
+#   bash bench/recovery_cases.sh [path/to/floppysplit]   (or BENCH_ONLY=recovery bash bench/run.sh)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build/floppysplit}")
+runs=${BENCH_RUNS:-3}
+size=${BENCH_RECOVERY_BYTES:-1073741824}
+command -v par2 >/dev/null || { echo "recovery_cases.sh: needs par2 (Debian package par2)" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "recovery_cases.sh: needs /usr/bin/time (package time)" >&2; exit 1; }
+
+root=$(mktemp -d /dev/shm/floppysplit-bench-recovery.XXXXXX)
+trap 'rm -rf "$root"' EXIT
+head -c "$size" /dev/urandom >"$root/input"
+
+# one label command...: runs the command in a fresh folder holding a link to the input,
+# prints "seconds peak-KiB".
+one() {
+  local folder=$root/run
+  rm -rf "$folder" && mkdir "$folder" && ln "$root/input" "$folder/big.bin"
+  (cd "$folder" && /usr/bin/time -f '%e %M' -o "$root/time" "$@" >/dev/null 2>&1)
+  cat "$root/time"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+declare -A wall rss
+cases=(plain recovery1 recovery5 peer1 peer5)
+for ((round = 1; round <= runs; round++)); do
+  for c in "${cases[@]}"; do
+    case $c in
+      plain) result=$(one "$program" --yes big.bin) ;;
+      recovery1) result=$(one "$program" --yes --recovery 1 big.bin) ;;
+      recovery5) result=$(one "$program" --yes --recovery 5 big.bin) ;;
+      peer1) result=$(one sh -c 'split -b 1457152 big.bin frag && par2 create -q -q -s1457152 -c1 -u -n1 x.par2 frag*') ;;
+      peer5) result=$(one sh -c 'split -b 1457152 big.bin frag && par2 create -q -q -s1457152 -c5 -u -n5 x.par2 frag*') ;;
+    esac
+    wall[$c]+="${result% *} "
+    rss[$c]+="${result#* } "
+  done
+done
+rm -rf "$root/run"
+
+med() { tr ' ' '\n' <<<"$1" | grep . | median; }
+echo "== recovery files, $size bytes at the floppy size in tmpfs, $runs rounds, median =="
+for c in "${cases[@]}"; do
+  printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "--recovery 1 / plain: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[plain]}")") (target at most 2.5)"
+echo "--recovery 1 / split+par2 -c1: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[peer1]}")") (target below 1)"
+echo "--recovery 5 / split+par2 -c5: $(ratio "$(med "${wall[recovery5]}")" "$(med "${wall[peer5]}")") (target below 1)"
