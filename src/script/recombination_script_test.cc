@@ -24,7 +24,11 @@ std::vector<std::string> scriptFor(std::string_view input, int32_t count,
   const int32_t digits = fragmentDigitCount(count);
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, digits));
   if (fragmentSize == 0) fragmentSize = (joinedLength + count - 1) / count;
-  return recombinationScriptLines(input, names, WrittenData{fragmentSize, joinedLength, kSha256});
+  // Fragment i's own SHA-256 stands as 32 bytes of i.
+  std::vector<Sha256Digest> digests(names.size());
+  for (size_t i = 0; i < digests.size(); ++i) digests[i].fill(static_cast<unsigned char>(i + 1));
+  return recombinationScriptLines(input, names,
+                                  WrittenData{fragmentSize, joinedLength, kSha256, digests});
 }
 
 bool startsWith(const std::string& line, std::string_view start) {
@@ -71,13 +75,21 @@ std::pair<std::string, std::string> resultAndOther(const std::vector<std::string
       other = line.substr(9, 8);
     }
     const size_t at = line.find("certutil -hashfile ");
-    if (at != std::string::npos) hashed = line.substr(at + 19, 8);
+    // The join's hash check comes before the lines that hash each fragment.
+    if (hashed.empty() && at != std::string::npos) hashed = line.substr(at + 19, 8);
   }
   if (hashed != result) return {};
   return {result, other};
 }
 
 using Lines = std::vector<std::string>;
+
+// `pair` 32 times: a digest of 32 equal bytes in hexadecimal.
+std::string repeated(std::string_view pair) {
+  std::string hex;
+  for (int i = 0; i < 32; ++i) hex += pair;
+  return hex;
+}
 
 TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
   const std::string certutilLine =
@@ -144,6 +156,27 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    "echo %fs_frag% has the wrong length.",
                    "goto nocopy",
                    ":mismatch",
+                   "set fs_frag=fragmen1",
+                   "set fs_want=" + repeated("01"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen2",
+                   "set fs_want=" + repeated("02"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen3",
+                   "set fs_want=" + repeated("03"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen4",
+                   "set fs_want=" + repeated("04"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen5",
+                   "set fs_want=" + repeated("05"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen6",
+                   "set fs_want=" + repeated("06"),
+                   "call :fragsha",
+                   "set fs_frag=fragmen7",
+                   "set fs_want=" + repeated("07"),
+                   "call :fragsha",
                    "echo The recombined file does not match the original.",
                    "goto nocopy",
                    ":nocopy",
@@ -155,6 +188,16 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    ":unchecked",
                    "echo The recombined file could not be checked: certutil gave no SHA-256.",
                    "echo The fragments and Recomb.cmd are kept.",
+                   "exit /b 0",
+                   ":fragsha",
+                   "set fs_got=",
+                   R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )"
+                   R"(%fs_frag% SHA256 2^>nul') do if not defined fs_got set "fs_got=%%H")",
+                   "if defined fs_got set \"fs_got=%fs_got: =%\"",
+                   "if defined fs_got if not \"%fs_got:~64%\"==\"\" set fs_got=",
+                   "if defined fs_got if \"%fs_got:~63%\"==\"\" set fs_got=",
+                   "if defined fs_got if /i not \"%fs_got%\"==\"%fs_want%\" echo %fs_frag% is "
+                   "damaged.",
                    "exit /b 0",
                    ":ok",
                    "Echo Recombination succeeded.",

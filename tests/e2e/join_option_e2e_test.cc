@@ -204,7 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
         OlderSet{"NamedWithFolder", kNamedWithFolderScript, 5000, "Recombination succeeded.\n",
                  "big.bin\n", "big.bin"},
         OlderSet{"NamedByLastPart", kNamedByLastPartScript, 5000, "Recombination succeeded.\n",
-                 "zzztempa\n", "zzztempa"}),
+                 "zzztempa\n", "zzztempa"},
+        OlderSet{"Guarded", kGuardedScript, 3000, "Recombination succeeded.\n", "kept.bin\n",
+                 "kept.bin"}),
     [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
 
 // The first release's script checks the join's length alone: a fragment one byte short

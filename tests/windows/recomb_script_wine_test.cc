@@ -338,9 +338,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RecombScript, LengthCheckFromFourGibibytesOnTakesExactlyThatLength) {
   constexpr int64_t kLength = int64_t{4} << 30;
   const std::vector<FragmentName> one = {makeFragmentName(1, 1)};
+  const std::vector<Sha256Digest> digests(1);
   std::string check;
   for (const std::string& line :
-       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, ""})) {
+       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, "", digests})) {
     if (line.rfind("for %%F in (zzztempb) do ", 0) == 0) check = line;
   }
   ASSERT_NE(check, "");
