@@ -105,6 +105,8 @@ constexpr std::string_view kBadSize =
     "--size takes a size in kilobytes, from 1 to 9223372036854775807";
 constexpr std::string_view kAnswersWithJoin =
     "--yes and --size answer the split's questions; --join asks none";
+constexpr std::string_view kAnswersWithCheck =
+    "--yes and --size answer the split's questions; --check asks none";
 
 // A usage error beside big.bin: nothing is read, and the file is left alone.
 Invocation refusedUsage(const char* label, std::vector<std::string> arguments,
@@ -297,7 +299,13 @@ INSTANTIATE_TEST_SUITE_P(
         refusedUsage("SizeWithUnit", {"--size", "1K", "big.bin"}, kBadSize),
         refusedUsage("SizeThenOption", {"--size", "--yes", "big.bin"}, kBadSize),
         refusedUsage("YesWithJoin", {"--yes", "--join"}, kAnswersWithJoin),
-        refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin)),
+        refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin),
+        refusedUsage("YesWithCheck", {"--check", "--yes"}, kAnswersWithCheck),
+        refusedUsage("SizeWithCheck", {"--size", "1", "--check"}, kAnswersWithCheck),
+        refusedUsage("CheckWithJoin", {"--join", "--check"},
+                     "--check and --join are two runs; give one of them"),
+        refusedUsage("CheckWithFile", {"--check", "big.bin"},
+                     "--check takes no file; it checks the set in the current folder")),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
