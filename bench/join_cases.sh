@@ -40,7 +40,9 @@ make_join_set() {
     exit 1
   fi
   rm "$set/$input"
-  digest=$(grep -Eio '[0-9a-f]{64}' "$set/Recomb.cmd" | tr 'A-F' 'a-f')
+  # The join's SHA-256 stands in the line that goes to the mismatch label; each fragment's
+  # own on a line of its own.
+  digest=$(grep 'goto mismatch' "$set/Recomb.cmd" | grep -Eio '[0-9a-f]{64}' | tr 'A-F' 'a-f')
   [ ${#digest} = 64 ] || { echo "$set/Recomb.cmd holds no single SHA-256" >&2; exit 1; }
   echo "$digest" >"$work/$case-digest.txt"
   # Every program reads the fragments from the page cache, the first run included.
