@@ -310,6 +310,7 @@ const std::vector<std::string> kSucceeded = {"Recombination succeeded."};
 // The fragments named, in order, then the join's mismatch.
 std::vector<std::string> damaged(const std::vector<std::string>& fragments) {
   std::vector<std::string> lines;
+  lines.reserve(fragments.size() + 2);
   for (const std::string& fragment : fragments) lines.push_back(fragment + " is damaged.");
   lines.insert(lines.end(), {"The recombined file does not match the original.",
                              "Recombination of files failed."});

@@ -108,8 +108,8 @@ std::vector<std::string> commandProcessorWithCertutil(
   // Called as "certutil -hashfile FILE SHA256": the file is its second argument.
   certutil << consoleLines({"@echo off", "echo SHA256 hash of the file:"});
   for (const auto& [file, hash] : fileSha256) {
-    certutil << consoleLines({"if /i \"%2\"==\"" + file + "\" echo " + hash,
-                              "if /i \"%2\"==\"" + file + "\" goto done"});
+    const std::string test = R"(if /i "%2"==")" + file + "\" ";
+    certutil << consoleLines({test + "echo " + std::string(hash), test + "goto done"});
   }
   certutil << consoleLines({"echo " + std::string(sha256), ":done",
                             "echo CertUtil: -hashfile command completed successfully."});

@@ -267,8 +267,8 @@ std::string certutilScript(
   // Called as "certutil -hashfile FILE SHA256": the file is its second argument.
   std::string script = consoleLines({"@echo off", "echo SHA256 hash of %2:"});
   for (const auto& [file, hash] : fileSha256) {
-    script += consoleLines({"if /i \"%2\"==\"" + file + "\" echo " + inForm(form, hash),
-                            "if /i \"%2\"==\"" + file + "\" goto done"});
+    const std::string test = R"(if /i "%2"==")" + file + "\" ";
+    script += consoleLines({test + "echo " + inForm(form, hash), test + "goto done"});
   }
   return script + consoleLines({"echo " + inForm(form, sha256), ":done",
                                 "echo CertUtil: -hashfile command completed successfully."});
@@ -297,6 +297,7 @@ TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
   if (check.standIn != Certutil::none) {
     fs::create_directory(systemRoot_ / "System32");
     std::vector<std::pair<std::string, std::string>> fragmentSha256;
+    fragmentSha256.reserve(fragments.size());
     for (const std::string& fragment : fragments) {
       fragmentSha256.emplace_back(fragment, sha256sumOf(folder_.path(), {fragment}));
     }
