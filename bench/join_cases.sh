@@ -14,6 +14,9 @@
 # (m): in a tmpfs folder, where no medium lies behind the cache and the check reads the join
 #      back from memory, against openssl dgst -sha256 of the input, which is the joined data
 #      (target: at most 1.25 times as long). Needs root.
+# (o): `floppysplit --check` of the same set in a tmpfs folder, against `sha256sum fra*`, which
+#      reads and hashes every fragment once as the check does (target: at most 1.25 times
+#      as long). Needs root.
 # (n): the peak memory of `floppysplit --join` in a folder holding nothing but a hostile
 #      64 MiB Recomb.cmd made only of empty CR LF lines. The join must refuse it (exit status
 #      2 and one line on standard error) without reading it all in: target, a median peak
@@ -37,7 +40,9 @@ make_join_set() {
     exit 1
   fi
   rm "$set/$input"
-  digest=$(grep -Eio '[0-9a-f]{64}' "$set/Recomb.cmd" | tr 'A-F' 'a-f')
+  # The join's SHA-256 stands in the line that goes to the mismatch label; each fragment's
+  # own on a line of its own.
+  digest=$(grep 'goto mismatch' "$set/Recomb.cmd" | grep -Eio '[0-9a-f]{64}' | tr 'A-F' 'a-f')
   [ ${#digest} = 64 ] || { echo "$set/Recomb.cmd holds no single SHA-256" >&2; exit 1; }
   echo "$digest" >"$work/$case-digest.txt"
   # Every program reads the fragments from the page cache, the first run included.
@@ -47,6 +52,9 @@ make_join_set() {
 # After a run: the joined file goes, to give its space back (for openssl, the link to the
 # input). The links to the set's files cost no space and stay until all timings are done.
 remove_joined() { rm "$work/$1-$2-$3/$4"; }
+
+# After a run of a check: nothing was made.
+nothing_made() { :; }
 
 # join_case case input answers program...: makes the case's fragment set, runs the programs
 # taking turns, then empties the set's fragments (and so every link to them) to give their
@@ -168,6 +176,13 @@ else
   cp "$data/big" "$join_root/mount-tmpfs/"
   mounted_join_case "$join_root/mount-tmpfs" m big 'y\nbig\ny\ny\ny\n' join openssl_joined \
     "${against_join[@]}"
+  echo "== check case (o): tmpfs, in $join_root =="
+  (
+    data=$join_root/mount-tmpfs work=$join_root/mount-tmpfs/work
+    make_join_set o big 'y\nbig\ny\ny\ny\n'
+    run_rounds o big - - - nothing_made check sha256sum_set
+    cp "$work"/o-*.txt "$join_root/results/"
+  )
   umount "$join_root/mount-tmpfs"
 fi
 
@@ -200,6 +215,7 @@ if [ "$join_mounted" = 1 ]; then
   join_report l "join on ext4 with a journal (loop image): $title_a" "cat_sync:2.0" join cat_sync
   join_report m "join on tmpfs, no medium: $title_a" "openssl_joined:1.25 $against_join_ratio" \
     join openssl_joined "${against_join[@]}"
+  join_report o "check on tmpfs, no medium: $title_a" "sha256sum_set:1.25" check sha256sum_set
   remove_mount_root "$join_root"
   trap - EXIT INT TERM
 fi

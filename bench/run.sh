@@ -52,7 +52,8 @@
 # (target at most 2.0, since it also reads the join back from the medium and checks its
 # SHA-256); as root, (l) the same on a loop-mounted ext4 image with its journal (target at
 # most 2.0), and (m) in a tmpfs folder, against openssl dgst -sha256 of the joined data
-# (target at most 1.25). And (n): the peak memory of `floppysplit --join` refusing a hostile
+# (target at most 1.25); (o), `floppysplit --check` of the same set in a tmpfs folder, against
+# `sha256sum fra*` (target at most 1.25). And (n): the peak memory of `floppysplit --join` refusing a hostile
 # 64 MiB Recomb.cmd made only of empty CR LF lines, which it must turn down without reading
 # it all in (target: median peak RSS at most 16 MiB).
 set -euo pipefail
@@ -147,7 +148,7 @@ timed_run() {
   if [[ $who == *_against ]]; then kind=${who%_against} binary=$against; fi
   mkdir "$folder"
   case $kind in
-    join | cat_sync) ln "$work/$case-set"/* "$folder/" ;;
+    join | cat_sync | check | sha256sum_set) ln "$work/$case-set"/* "$folder/" ;;
     *) ln "$data/$input" "$folder/$input" ;;
   esac
   sync
@@ -184,6 +185,15 @@ timed_run() {
       (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
         "$binary" --join </dev/null >../out.txt 2>&1) ||
         { echo "floppysplit --join failed:" >&2; cat "$work/out.txt" >&2; exit 1; } ;;
+    check)
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        "$binary" --check </dev/null >../out.txt 2>&1) ||
+        { echo "floppysplit --check failed:" >&2; cat "$work/out.txt" >&2; exit 1; } ;;
+    sha256sum_set)
+      # Every fragment read and hashed once, one SHA-256 each: the floor for a check of a
+      # set that holds each fragment's SHA-256. The glob sorts the fragment names in order.
+      (cd "$folder" && /usr/bin/time -f '%U %S %M' -o ../time.txt \
+        sh -c 'sha256sum fra* >../sums.txt') ;;
     cat_sync)
       # The fragments joined and on the medium, with no check: the floor for a join that
       # promises that. The glob sorts the fragment names in order.
@@ -207,6 +217,11 @@ timed_run() {
   if [[ $kind = join || $kind = cat_sync ]] && [ "$round" = 0 ]; then
     # Once per case, outside the timing: the join must give the input back.
     cmp -s "$folder/$input" "$data/$input" || { echo "$who did not give $input back" >&2; exit 1; }
+  fi
+  if [ "$kind" = check ] && [ "$round" = 0 ]; then
+    # Once per case, outside the timing: the check must find the set intact and say so alone.
+    [ "$(cat "$work/out.txt")" = "The set is intact." ] ||
+      { echo "floppysplit --check printed something else:" >&2; cat "$work/out.txt" >&2; exit 1; }
   fi
   if [ "$kind" = join ] && [ "$round" = 0 ]; then
     # Also, floppysplit --join must say it succeeded and nothing else, and leave nothing but
@@ -329,6 +344,8 @@ label_of() {
     split_sha256sum) echo "split + sha256sum" ;;
     openssl) echo "openssl dgst -sha256" ;;
     join) echo "floppysplit --join" ;;
+    check) echo "floppysplit --check" ;;
+    sha256sum_set) echo "sha256sum fra*" ;;
     cat_sync) echo "cat fra* && sync" ;;
     openssl_joined) echo "openssl, joined data" ;;
     floppysplit_against) echo "against floppysplit" ;;

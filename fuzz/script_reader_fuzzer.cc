@@ -25,9 +25,10 @@ void check(std::string_view bytes) {
   FUZZ_CHECK(plan->joinedName.find_first_of("/\\:\"") == std::string::npos);
   if (plan->form != kNewestScriptForm) return;
   std::string written;
-  emitScriptLines(kNewestScriptForm, plan->joinedName, plan->fragments,
-                  WrittenData{*plan->fragmentSize, plan->joinedLength, *plan->sha256},
-                  [&written](const std::string& line) { written += line + "\r\n"; });
+  emitScriptLines(
+      kNewestScriptForm, plan->joinedName, plan->fragments,
+      WrittenData{*plan->fragmentSize, plan->joinedLength, *plan->sha256, plan->fragmentSha256},
+      [&written](const std::string& line) { written += line + "\r\n"; });
   FUZZ_CHECK(written == bytes);
 }
 

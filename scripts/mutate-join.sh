@@ -28,10 +28,10 @@ shopt -u patsub_replacement 2>/dev/null || true
 root=$(cd "$(dirname "$0")/.." && pwd)
 mutants_file=$root/tests/mutation/join_mutants.txt
 # The unit tests of the reader and the writer of Recomb.cmd, and the end-to-end tests of
-# --join (the damaged sets, the names, the interruptions, the older scripts, the refusals),
-# with the two elsewhere that check the join: its read-back from a medium that lies, and the
-# seam's test that a name is still the file the join made.
-tests_regex='RecombinationScript|JoinDamage\.|NativeJoin|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
+# --join and --check (the damaged sets, the names, the interruptions, the older scripts,
+# the refusals), with the two elsewhere that check the join: its read-back from a medium
+# that lies, and the seam's test that a name is still the file the join made.
+tests_regex='RecombinationScript|JoinDamage\.|NativeJoin|NativeCheck|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
 jobs=2
 timeout=300
 scratch=$root/build-mutation

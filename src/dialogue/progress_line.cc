@@ -73,6 +73,9 @@ std::string progressText(const Progress& progress, int32_t columns, int64_t step
     case ProgressStep::checkingJoin:
       text = "Checking the join on the medium" + share;
       break;
+    case ProgressStep::checkingSet:
+      text = "Checking fragment " + fragment + share;
+      break;
   }
   text.resize(std::min(text.size(), static_cast<size_t>(std::max(columns, 0))));
   return text;

@@ -17,7 +17,7 @@ namespace floppysplit {
 // What the work is busy with: writing the fragments (and reading each back for the
 // SHA-256), waiting until they are on the medium, reading them back from the medium; or,
 // for a join, copying the fragments into it and reading it back from the medium.
-enum class ProgressStep { writing, flushing, checking, joining, checkingJoin };
+enum class ProgressStep { writing, flushing, checking, joining, checkingJoin, checkingSet };
 
 // How far the step has come.
 struct Progress {

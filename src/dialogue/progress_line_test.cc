@@ -42,6 +42,8 @@ TEST(ProgressLine, TextShowsEachStepsOwnShareAndIsCutToTheWidth) {
             "Joining fragment 2 of 3: 1.4 MiB of 2.9 MiB (48%)");
   EXPECT_EQ(progressText({0, 3, 3000000, 3000000, ProgressStep::checkingJoin}, 79),
             "Checking the join on the medium: 2.9 MiB of 2.9 MiB (100%)");
+  EXPECT_EQ(progressText({3, 737, 2914304, 1073741824, ProgressStep::checkingSet}, 79),
+            "Checking fragment 3 of 737: 2.8 MiB of 1.0 GiB (0%)");
   // Past 2^63 / 100 bytes the share still comes out right.
   EXPECT_EQ(progressText({1, 1, int64_t{1} << 61, int64_t{1} << 62}, 79),
             "Writing fragment 1 of 1: 2.0 EiB of 4.0 EiB (50%)");

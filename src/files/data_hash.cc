@@ -1,8 +1,12 @@
 // The run's data hash: one worker thread reads back each queued file through a buffer of
 // its own and adds its bytes to one SHA-256, in the order the files were queued, and to a
-// checksum of that file alone, while the main thread goes on writing the next one. Only
-// this thread and the caller's touch the queue; the worker never writes to the console or
-// ends the run: a fault waits in the queue's state until the caller asks for it.
+// checksum of that file alone, while the main thread goes on writing the next one. A second
+// worker reads each file back too, through a buffer of its own, for that file's own
+// SHA-256: hashing is most of the read-back's work, so the two digests take a processor
+// each rather than one after the other on one thread. A file leaves the queue once both
+// have read it. Only these threads and the caller's touch the queue; the workers never
+// write to the console or end the run: a fault waits in the queue's state until the caller
+// asks for it.
 
 #include "files/data_hash.h"
 
@@ -30,11 +34,24 @@ constexpr size_t kMostQueued = 8;
 
 constexpr std::chrono::milliseconds kWaitStep{100};
 
+// The buffer of the worker for each file's own SHA-256, as long as the read-back buffer.
+char* ownBuffer() {
+  static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(kReadBackBufferBytes));
+  return buffer;
+}
+
 struct HashJob {
   OsFile file;
   int64_t length = 0;
   int32_t index = 0;  // counted from 1
+  // Which workers have read it.
+  bool wholeDone = false;
+  bool ownDone = false;
 };
+
+// Which of the two workers: the one for the SHA-256 of all files and each file's checksum,
+// or the one for each file's own SHA-256.
+enum class Worker { whole, own };
 
 class DataHash {
  public:
@@ -49,6 +66,8 @@ class DataHash {
     flushEachFile_ = flushEachFile;
     checksums_.clear();
     checksums_.reserve(static_cast<size_t>(std::max(count, 0)));
+    digests_.clear();
+    digests_.reserve(static_cast<size_t>(std::max(count, 0)));
   }
 
   WrittenFileFault queue(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
@@ -58,13 +77,17 @@ class DataHash {
     if (!fault_ && !worker_.joinable()) {
       const Status status = sha_.start();
       if (status != kOk) fault_ = {WrittenFileStep::readBack, status, index};
-      if (!fault_) worker_ = std::thread([this] { run(); });
+      if (!fault_) {
+        worker_ = std::thread([this] { run(Worker::whole); });
+        ownWorker_ = std::thread([this] { run(Worker::own); });
+      }
     }
     if (fault_) {
       osClose(file);
       return fault_;
     }
     checksums_.push_back(0);
+    digests_.emplace_back();
     jobs_.push_back(HashJob{file, length, index});
     changed_.notify_all();
     return {};
@@ -104,12 +127,15 @@ class DataHash {
       changed_.notify_all();
     }
     if (worker_.joinable()) worker_.join();
+    if (ownWorker_.joinable()) ownWorker_.join();
     for (const HashJob& job : jobs_) osClose(job.file);
     jobs_.clear();
     stopping_ = false;
   }
 
   const std::vector<FileChecksumValue>& checksums() const { return checksums_; }
+
+  const std::vector<Sha256Digest>& digests() const { return digests_; }
 
   int64_t hashed() const { return hashed_; }
 
@@ -126,27 +152,66 @@ class DataHash {
     }
   }
 
-  void run() {
+  void run(Worker worker) {
+    const auto isDone = [worker](const HashJob& job) {
+      return worker == Worker::whole ? job.wholeDone : job.ownDone;
+    };
     for (;;) {
       HashJob job;
       bool failed = false;
       {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
+        // The jobs this worker has read stay queued, in order, until the other has too.
+        auto next = jobs_.end();
+        changed_.wait(lock, [&] {
+          next = std::ranges::find_if_not(jobs_, isDone);
+          return stopping_ || next != jobs_.end();
+        });
         if (stopping_) return;
         // The job stays queued while it is read, so that awaitFile sees it.
-        job = jobs_.front();
+        job = *next;
         failed = static_cast<bool>(fault_);
       }
       FileChecksumValue checksum = 0;
-      const WrittenFileFault fault = failed ? WrittenFileFault{} : readBack(job, &checksum);
-      osClose(job.file);
+      Sha256Digest digest{};
+      WrittenFileFault fault;
+      if (!failed)
+        fault = worker == Worker::whole ? readBack(job, &checksum) : readOwn(job, &digest);
       std::lock_guard lock(mutex_);
-      jobs_.pop_front();
-      checksums_[static_cast<size_t>(job.index) - 1] = checksum;
-      if (fault && !fault_) fault_ = fault;
+      HashJob& queued = jobs_[static_cast<size_t>(job.index - jobs_.front().index)];
+      if (worker == Worker::whole) {
+        queued.wholeDone = true;
+        checksums_[static_cast<size_t>(job.index) - 1] = checksum;
+      } else {
+        queued.ownDone = true;
+        digests_[static_cast<size_t>(job.index) - 1] = digest;
+      }
+      while (!jobs_.empty() && jobs_.front().wholeDone && jobs_.front().ownDone) {
+        osClose(jobs_.front().file);
+        jobs_.pop_front();
+      }
+      if (fault && (!fault_ || fault.file < fault_.file)) fault_ = fault;
       changed_.notify_all();
     }
+  }
+
+  // Reads the job's file back into its own digest.
+  WrittenFileFault readOwn(const HashJob& job, Sha256Digest* digest) {
+    char* buffer = ownBuffer();
+    if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
+    Status status = ownSha_.start();
+    if (status == kOk) {
+      status = readFirstBytes(job.file, job.length, buffer, kReadBackBufferBytes,
+                              [this](const char* data, int64_t got) {
+                                const Status added = ownSha_.add(data, got);
+                                if (added != kOk) return added;
+                                return stopping_ ? kEndOfFile : kOk;
+                              });
+    }
+    if (stopping_) return {};
+    if (status == kOk) status = ownSha_.finish(digest);
+    if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
+    return {};
   }
 
   // Reads the job's file back into the digest and `*checksum`, then flushes it if asked.
@@ -192,10 +257,13 @@ class DataHash {
   WrittenBytesDigest* digest_ = nullptr;
   Sha256 sha_;
   FileChecksum checksum_;
-  // One entry a queued file, set when it leaves the queue.
+  // One entry a queued file, set when the worker has read it.
   std::vector<FileChecksumValue> checksums_;
+  std::vector<Sha256Digest> digests_;
   std::atomic<int64_t> hashed_ = 0;
   std::thread worker_;
+  Sha256 ownSha_;
+  std::thread ownWorker_;
 };
 
 DataHash& dataHash() {
@@ -214,6 +282,7 @@ void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest
   // Made by the caller's thread: memory asked for by another thread first would cost that
   // thread a heap of its own.
   readBackBuffer();
+  ownBuffer();
   dataHash().start(count, flushEachFile, digest);
 }
 
@@ -230,6 +299,8 @@ WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whil
 }
 
 const std::vector<FileChecksumValue>& dataHashChecksums() { return dataHash().checksums(); }
+
+const std::vector<Sha256Digest>& dataHashDigests() { return dataHash().digests(); }
 
 void abandonDataHash() { dataHash().abandon(); }
 

@@ -1,9 +1,9 @@
 #pragma once
-// The record file layer's own view of the run's data hash (data_hash.cc): a second thread
-// that reads back each written file handed to it, in order, for the SHA-256 of all their
-// bytes and a checksum of each file, and flushes each one to the medium where the system
-// cannot flush a whole file system. Nothing outside src/split/files uses it;
-// written_files.h offers it to the stages.
+// The record file layer's own view of the run's data hash (data_hash.cc): worker threads
+// that read back each written file handed to them, in order, for the SHA-256 of all their
+// bytes, a checksum of each file and each file's own SHA-256, and flush each one to the
+// medium where the system cannot flush a whole file system. Nothing outside src/split/files uses
+// it; written_files.h offers it to the stages.
 
 #include <cstdint>
 #include <string>
@@ -12,6 +12,7 @@
 #include "files/file_checksum.h"
 #include "files/written_files.h"
 #include "platform/file_system.h"
+#include "platform/sha256.h"
 
 namespace floppysplit {
 
@@ -45,6 +46,9 @@ WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whil
 
 // The checksum of each file queued, in order, once the hash is finished.
 const std::vector<FileChecksumValue>& dataHashChecksums();
+
+// The SHA-256 of each file queued on its own, in order, once the hash is finished.
+const std::vector<Sha256Digest>& dataHashDigests();
 
 // Ends the thread at once, closing what is still queued.
 void abandonDataHash();

@@ -62,6 +62,8 @@ WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiti
   return finishQueuedDataHash(hex, whileWaiting);
 }
 
+const std::vector<Sha256Digest>& writtenFileDigests() { return dataHashDigests(); }
+
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
   const WrittenFiles& files = writtenFiles();

@@ -3,8 +3,9 @@
 // promise that every file is on the medium and holds the bytes written into it:
 //   1. handOverWrittenFile: the file's write-out to the medium starts, and a second thread
 //      reads it back (from the system's cache, while the caller writes the next file) for
-//      the SHA-256 of all the files' bytes in order and a checksum of each file;
-//   2. finishDataHash: the SHA-256, once every file is read back;
+//      the SHA-256 of all the files' bytes in order, a checksum of each file and each
+//      file's own SHA-256 (on a third thread);
+//   2. finishDataHash: the SHA-256, once every file is read back, and each file's own;
 //   3. flushWrittenFiles: every file is on the medium;
 //   4. checkWrittenFilesOnMedium: every file is read back from the medium itself, after
 //      every write has ended, and compared with its checksum.
@@ -15,8 +16,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
+#include "platform/sha256.h"
 #include "runtime/status.h"
 #include "runtime/termination.h"
 
@@ -89,6 +92,9 @@ WrittenFileFault writtenFilesFault();
 // Waits until every file handed over is read back, and sets `*hex` to the SHA-256 of all
 // their bytes, 64 lowercase hexadecimal digits, unless a fault was found.
 WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiting);
+
+// The SHA-256 of each file handed over, in order, once finishDataHash has found no fault.
+const std::vector<Sha256Digest>& writtenFileDigests();
 
 // Returns once every file handed over is on the medium. Where the whole file system is
 // flushed at once and that fails, each file is flushed alone, in order, to find the first

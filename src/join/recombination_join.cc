@@ -14,11 +14,11 @@
 #include "files/folder_lock.h"
 #include "files/read_in_chunks.h"
 #include "join/set_hash.h"
+#include "join/set_script.h"
 #include "platform/file_system.h"
 #include "platform/interruption.h"
 #include "platform/medium_read.h"
 #include "script/recombination_script.h"
-#include "script/recombination_script_reader.h"
 #include "script/script_lines.h"
 #include "script/script_messages.h"
 
@@ -180,6 +180,7 @@ class SetJoin {
   Status copyFragment(size_t index, bool* readFailed);
   ExitStatus checkJoin();
   bool matchesTheOriginal(uint64_t readBack, uint64_t fragments, const std::string& sha256) const;
+  void nameDamagedFragments() const;
   ExitStatus nameTheJoin();
   bool joinedNameIsTaken() const;
   ExitStatus keepUnderTemporary();
@@ -295,7 +296,29 @@ ExitStatus SetJoin::checkJoin() {
   if (read != kOk) return deleteTheJoin(failOn(temporaryName(plan_.result), read));
   if (hashed != kOk) return deleteTheJoin(failOn(failed, hashed));
   if (matchesTheOriginal(readBack, fragments, sha256)) return ExitStatus::success;
+  nameDamagedFragments();
   return deleteTheJoin(failCheck(kDoesNotMatch));
+}
+
+// Says which fragments have another SHA-256 than the script holds for them, as the script
+// does once the join's differs: only then are they hashed each alone, so that a join
+// that matches reads every fragment once. A fragment that cannot be read gets no line, as
+// in the script where certutil gives no SHA-256.
+void SetJoin::nameDamagedFragments() const {
+  const auto count = static_cast<int32_t>(plan_.fragments.size());
+  int64_t before = 0;
+  for (size_t i = 0; i < plan_.fragmentSha256.size(); ++i) {
+    const std::string name(plan_.fragmentName(i));
+    Progress progress{static_cast<int32_t>(i + 1), count, before, plan_.joinedLength,
+                      ProgressStep::checkingSet};
+    Sha256Digest digest{};
+    const Status status = fileSha256(name, ownBuffer(), kReadBytes, &digest, [&](int64_t done) {
+      progress.done = before + done;
+      showProgress(progress);
+    });
+    before = progress.done;
+    if (status == kOk && digest != plan_.fragmentSha256[i]) say(name, kIsDamaged);
+  }
 }
 
 // Whether the join read back has the fragments' checksum, and they the SHA-256 the script
@@ -403,15 +426,10 @@ ExitStatus SetJoin::run() {
 
 // The plan of the script in the current folder, or the failure that leaves nothing to join.
 ExitStatus readPlan(std::optional<RecombinationPlan>* plan) {
-  const std::string script(kScriptName);
-  const OsEntryKind kind = osEntryKind(script);
-  if (kind == OsEntryKind::none) return refuse("no Recomb.cmd in this folder");
-  const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
-  if (kind != OsEntryKind::regularFile) return refuse(notOurs);
-  ScriptReading reading = readRecombinationScriptFile(script);
-  if (reading.status != kOk) return failOn(script, reading.status);
-  if (!reading.plan) return refuse(notOurs);
-  *plan = std::move(reading.plan);
+  SetScript script = readSetScript();
+  if (!script.refusal.empty()) return refuse(script.refusal);
+  if (script.status != kOk) return failOn(kScriptName, script.status);
+  *plan = std::move(script.plan);
   return ExitStatus::success;
 }
 

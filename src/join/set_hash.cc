@@ -9,6 +9,27 @@
 
 namespace floppysplit {
 
+Status fileSha256(const std::string& name, char* buffer, int64_t bufferBytes, Sha256Digest* digest,
+                  const std::function<void(int64_t)>& onRead) {
+  OsFile file;
+  Status status = osOpenRegularForReading(name, &file);
+  if (status != kOk) return status;
+  Sha256 sha;
+  status = sha.start();
+  int64_t done = 0;
+  if (status == kOk) {
+    status = readInChunks(file, ReadFrom::system, buffer, bufferBytes,
+                          [&](const char* data, int64_t got) {
+                            done += got;
+                            if (onRead) onRead(done);
+                            return sha.add(data, got);
+                          });
+  }
+  osClose(file);
+  if (status == kOk) status = sha.finish(digest);
+  return status;
+}
+
 SetHash::SetHash(std::vector<std::string> names, char* buffer, int64_t bufferBytes, bool withSha256)
     : names_(std::move(names)),
       buffer_(buffer),

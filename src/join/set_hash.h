@@ -5,13 +5,20 @@
 // the result.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "platform/os_status.h"
+#include "platform/sha256.h"
 
 namespace floppysplit {
+
+// The SHA-256 of the regular file `name` alone, read through `buffer` (`bufferBytes`);
+// `onRead`, if any, is told the bytes read so far after every read.
+Status fileSha256(const std::string& name, char* buffer, int64_t bufferBytes, Sha256Digest* digest,
+                  const std::function<void(int64_t)>& onRead = {});
 
 class SetHash {
  public:

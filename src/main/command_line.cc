@@ -40,7 +40,7 @@ std::optional<int32_t> parseRecoveryCount(const std::string& text) {
   return count;
 }
 
-enum class Option { none, endOfOptions, help, version, join, yes, size, recovery, unknown };
+enum class Option { none, endOfOptions, help, version, join, check, yes, size, recovery, unknown };
 
 // The option `text` names; `none` for a file.
 Option optionNamed(const std::string& text, bool slashHelp) {
@@ -48,6 +48,7 @@ Option optionNamed(const std::string& text, bool slashHelp) {
   if (text == "--help" || text == "-h" || (slashHelp && text == "/?")) return Option::help;
   if (text == "--version") return Option::version;
   if (text == "--join") return Option::join;
+  if (text == "--check") return Option::check;
   if (text == "--yes") return Option::yes;
   if (text == "--size") return Option::size;
   if (text == "--recovery") return Option::recovery;
@@ -55,10 +56,22 @@ Option optionNamed(const std::string& text, bool slashHelp) {
 }
 
 // What the whole command line asks for, once every argument is read.
-CommandLine settled(CommandLine line, bool joinAsked) {
+CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked) {
   // Help or the version wins over anything beside it: neither starts any work.
   if (line.request != Request::dialogue) {
     line.answers = {};
+  } else if (checkAsked) {
+    if (joinAsked) return usageError("--check and --join are two runs; give one of them");
+    if (line.answers.file) {
+      return usageError("--check takes no file; it checks the set in the current folder");
+    }
+    if (line.answers.yes || line.answers.size) {
+      return usageError("--yes and --size answer the split's questions; --check asks none");
+    }
+    if (line.answers.recoveryCount > 0) {
+      return usageError("--recovery writes recovery files beside a split; --check writes none");
+    }
+    line.request = Request::check;
   } else if (joinAsked) {
     if (line.answers.file) {
       return usageError("--join takes no file; it joins the set in the current folder");
@@ -81,6 +94,7 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
   CommandLine line;
   bool optionsEnded = false;
   bool joinAsked = false;
+  bool checkAsked = false;
   for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
     if (!*argument) return usageError("a name holds characters the console's code page lacks");
     const std::string& text = **argument;
@@ -96,6 +110,9 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         break;
       case Option::join:
         joinAsked = true;
+        break;
+      case Option::check:
+        checkAsked = true;
         break;
       case Option::yes:
         line.answers.yes = true;
@@ -130,13 +147,14 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         break;
     }
   }
-  return settled(std::move(line), joinAsked);
+  return settled(std::move(line), joinAsked, checkAsked);
 }
 
 std::string_view usageText() {
   return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
          "       floppysplit --recovery N [--yes] [--size KB] [FILE]\n"
          "       floppysplit --join\n"
+         "       floppysplit --check\n"
          "       floppysplit --help | --version\n"
          "\n"
          "Cuts FILE into numbered fragments of a chosen size, by default a 1.44 MB floppy,\n"
@@ -158,6 +176,12 @@ std::string_view usageText() {
          "nothing it did not make; exit status 1 when the join fails, 2 when there is no\n"
          "script of this program, 130 when it is interrupted.\n"
          "\n"
+         "--check tells, before the original is deleted or where the set arrives, whether\n"
+         "the set in the current folder would join to the file that was split. It names\n"
+         "each fragment that is missing, has the wrong length or is damaged, and changes\n"
+         "nothing; exit status 0 when the set is intact, 1 when it is not, 2 when there is\n"
+         "no script of this program.\n"
+         "\n"
          "  FILE         the file to split, taken whole (up to the system's path limit);\n"
          "               a name that starts with '-' follows '--'\n"
          "  --yes        answer Y to Agree? and OK?, to Split up this file? for FILE, and,\n"
@@ -171,6 +195,7 @@ std::string_view usageText() {
          "               large as a fragment; with them a PAR 2.0 tool rebuilds up to N\n"
          "               lost or damaged fragments\n"
          "  --join       join the fragment set in the current folder\n"
+         "  --check      check the fragment set in the current folder\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
          "  --version    show the version and exit\n";
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the command line asks for: the dialogue (with the file to split, if one is named,
 // and the answers --yes and --size give), the join of the fragment set in the current
-// folder, the usage text or the version. Anything else is a usage error.
+// folder or its check, the usage text or the version. Anything else is a usage error.
 
 #include <optional>
 #include <span>
@@ -12,7 +12,7 @@
 
 namespace floppysplit {
 
-enum class Request { dialogue, join, help, version, usageError };
+enum class Request { dialogue, join, check, help, version, usageError };
 
 struct CommandLine {
   Request request = Request::dialogue;

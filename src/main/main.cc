@@ -2,6 +2,7 @@
 #include <string>
 
 #include "join/recombination_join.h"
+#include "join/set_check.h"
 #include "main/command_line.h"
 #include "platform/command_line.h"
 #include "platform/exit_status.h"
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
       return exitCode(ExitStatus::refused);
     case Request::join:
       return exitCode(joinFragmentSet());
+    case Request::check:
+      return exitCode(checkFragmentSet());
     case Request::dialogue:
       runFlow(line.answers);
   }

@@ -3,6 +3,7 @@
 // nettle on POSIX, the system's own BCrypt on Windows (so the Windows program still needs
 // nothing beside it). Every call returns 0 or the operating system's own error code.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +11,9 @@
 #include "platform/os_status.h"
 
 namespace floppysplit {
+
+// A digest's 32 bytes.
+using Sha256Digest = std::array<unsigned char, 32>;
 
 class Sha256 {
  public:
@@ -28,13 +32,16 @@ class Sha256 {
   // hexadecimal digits. A new start is needed before more bytes are added.
   Status finish(std::string* hex);
 
+  // The same as the digest's 32 bytes.
+  Status finish(Sha256Digest* digest);
+
  private:
   struct State;
   std::unique_ptr<State> state_;
 };
 
 // A digest's 32 bytes as 64 lowercase hexadecimal digits.
-inline std::string hexDigits(const unsigned char (&digest)[32]) {
+inline std::string hexDigits(const Sha256Digest& digest) {
   static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
   for (const unsigned char byte : digest) {

@@ -27,11 +27,17 @@ Status Sha256::add(const void* data, int64_t length) {
   return kOk;
 }
 
-Status Sha256::finish(std::string* hex) {
-  unsigned char digest[SHA256_DIGEST_SIZE];
-  sha256_digest(&state_->context, SHA256_DIGEST_SIZE, digest);
-  *hex = hexDigits(digest);
+Status Sha256::finish(Sha256Digest* digest) {
+  static_assert(sizeof *digest == SHA256_DIGEST_SIZE);
+  sha256_digest(&state_->context, SHA256_DIGEST_SIZE, digest->data());
   return kOk;
+}
+
+Status Sha256::finish(std::string* hex) {
+  Sha256Digest digest;
+  const Status status = finish(&digest);
+  if (status == kOk) *hex = hexDigits(digest);
+  return status;
 }
 
 }  // namespace floppysplit

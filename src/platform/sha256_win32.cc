@@ -70,10 +70,15 @@ Status Sha256::add(const void* data, int64_t length) {
   return kOk;
 }
 
-Status Sha256::finish(std::string* hex) {
-  unsigned char digest[32];
-  const Status status = codeOf(BCryptFinishHash(state_->hash, digest, sizeof digest, 0));
+Status Sha256::finish(Sha256Digest* digest) {
+  const Status status = codeOf(BCryptFinishHash(state_->hash, digest->data(), sizeof *digest, 0));
   state_->closeHash();
+  return status;
+}
+
+Status Sha256::finish(std::string* hex) {
+  Sha256Digest digest;
+  const Status status = finish(&digest);
   if (status == kOk) *hex = hexDigits(digest);
   return status;
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/sha256.h"
 #include "runtime/termination.h"
 #include "script/fragment_name.h"
 
@@ -55,6 +56,8 @@ struct WrittenData {
   int64_t length = 0;
   // Their SHA-256, 64 lowercase hexadecimal digits.
   std::string_view sha256;
+  // Each fragment's own SHA-256, in order.
+  std::span<const Sha256Digest> fragmentSha256;
 
   // Bytes of fragment `index`, counted from 0.
   int64_t fragmentLength(size_t index) const;

@@ -71,6 +71,18 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool isLowerHex(char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); }
 
+int hexValue(char c) { return isDigit(c) ? c - '0' : c - 'a' + 10; }
+
+// A SHA-256 written as 64 lowercase hexadecimal digits.
+std::optional<Sha256Digest> digestOf(std::string_view hex) {
+  if (hex.size() != 64 || !std::ranges::all_of(hex, isLowerHex)) return std::nullopt;
+  Sha256Digest digest{};
+  for (size_t i = 0; i < digest.size(); ++i) {
+    digest[i] = static_cast<unsigned char>(hexValue(hex[2 * i]) * 16 + hexValue(hex[2 * i + 1]));
+  }
+  return digest;
+}
+
 // The text between the first `=="` of `line` and the next `"`: in a length check the exact
 // length, in the hash check the SHA-256.
 std::string_view comparedValue(std::string_view line) {
@@ -130,7 +142,7 @@ ScriptForm endingForm(ScriptForm form) {
 
 // The name the join is given for `name`, as a script of `form` writes it.
 std::string plannedName(ScriptForm form, std::string name) {
-  if (form == ScriptForm::guarded) return name;
+  if (isGuarded(form)) return name;
   // namedByLastPart wrote the name cut to its last part already; the forms before it, with
   // its folder.
   const bool cut =
@@ -175,6 +187,9 @@ class ScriptReader {
   bool readJoinedLength();
   bool readHashCheck();
   bool readEnding();
+  // The SHA-256 of fragment `index` that the next line sets, noted in the plan; a text no
+  // line of the script holds where it is no such line.
+  std::string nextFragmentSha256(size_t index);
 
   LineSource& lines_;
   RecombinationPlan plan_;
@@ -281,7 +296,7 @@ bool ScriptReader::readHashCheck() {
     lines_.skip();
   }
   const std::string_view sha256 = comparedValue(lines.back());
-  if (sha256.size() != 64 || !std::ranges::all_of(sha256, isLowerHex)) return false;
+  if (!digestOf(sha256)) return false;
   if (lines != hashCheckLines(temporaryName(plan_.result), sha256)) return false;
   plan_.sha256 = std::string(sha256);
   return true;
@@ -291,22 +306,50 @@ bool ScriptReader::readEnding() {
   const std::optional<std::string_view> line = lines_.peek();
   std::optional<std::string> name = line ? testedName(*line) : std::nullopt;
   if (!name) return false;
-  const bool guarded = plan_.form == ScriptForm::guarded;
-  // The guarded form names a file in the current folder, and nothing else.
+  const bool guarded = isGuarded(plan_.form);
+  // The guarded forms name a file in the current folder, and nothing else.
   if (guarded && name->find_first_of("/\\:") != std::string::npos) return false;
   const std::string_view other = temporaryName(otherTemporary(plan_.result));
   const std::string optional =
       !guarded && equalIgnoringCase(*name, other) ? "del " + std::string(other) : std::string();
   const std::string written = scriptFileName(*name);
+  const ScriptForm form = endingForm(plan_.form);
   if (!takeBuilt(
           [&](const ScriptLineSink& emit) {
-            emitEnding(endingForm(plan_.form), written, plan_.result, plan_.fragments, emit);
+            emitEndingToMismatch(form, written, plan_.result, emit);
           },
           optional)) {
     return false;
   }
+  // Only the newest form hashes each fragment after the label of a SHA-256 that differs.
+  const std::optional<std::string_view> next = lines_.peek();
+  if (guarded && next && next->starts_with("set fs_frag=")) {
+    plan_.form = ScriptForm::namesDamagedFragments;
+    plan_.fragmentSha256.reserve(plan_.fragments.size());
+    if (!takeBuilt([&](const ScriptLineSink& emit) {
+          emitFragmentHashChecks(
+              plan_.fragments, [this](size_t index) { return nextFragmentSha256(index); }, emit);
+        })) {
+      return false;
+    }
+  }
+  if (!takeBuilt([&](const ScriptLineSink& emit) {
+        emitEndingAfterMismatch(plan_.form, plan_.fragments, emit);
+      })) {
+    return false;
+  }
   plan_.joinedName = plannedName(plan_.form, std::move(*name));
   return true;
+}
+
+std::string ScriptReader::nextFragmentSha256(size_t index) {
+  constexpr std::string_view kSet = "set fs_want=";
+  const std::optional<std::string_view> line = lines_.peek();
+  std::optional<Sha256Digest> digest;
+  if (line && line->starts_with(kSet)) digest = digestOf(line->substr(kSet.size()));
+  if (!digest || index != plan_.fragmentSha256.size()) return "\n";
+  plan_.fragmentSha256.push_back(*digest);
+  return std::string(line->substr(kSet.size()));
 }
 
 std::optional<RecombinationPlan> ScriptReader::read() {
@@ -316,11 +359,12 @@ std::optional<RecombinationPlan> ScriptReader::read() {
   if (checksEachFragment(plan_.form) && (plan_.joinedLength != checkedTotal_ || !readHashCheck())) {
     return std::nullopt;
   }
-  if (plan_.form == ScriptForm::guarded && !take(deleteIfThereLine(otherTemporary(plan_.result)))) {
+  if (isGuarded(plan_.form) && !take(deleteIfThereLine(otherTemporary(plan_.result)))) {
     return std::nullopt;
   }
   if (!readEnding() || !lines_.atEnd()) return std::nullopt;
   plan_.fragments.shrink_to_fit();
+  plan_.fragmentSha256.shrink_to_fit();
   return std::move(plan_);
 }
 
@@ -328,7 +372,7 @@ std::optional<RecombinationPlan> ScriptReader::read() {
 
 std::optional<int64_t> RecombinationPlan::fragmentLength(size_t index) const {
   if (!fragmentSize) return std::nullopt;
-  return WrittenData{*fragmentSize, joinedLength, {}}.fragmentLength(index);
+  return WrittenData{*fragmentSize, joinedLength, {}, {}}.fragmentLength(index);
 }
 
 ScriptReading readRecombinationScript(const ScriptBytes& read) {

@@ -5,7 +5,7 @@
 // line is compared with the line the writer builds at that place for the fragments,
 // lengths and name read so far: the first line that differs, or that is longer than any
 // the writer writes, refuses the script at once. Memory grows only with the fragments
-// named, by ten bytes each, however long the script is.
+// named, by ten bytes each and 32 more for each one's SHA-256, however long the script is.
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/os_status.h"
+#include "platform/sha256.h"
 #include "script/script_lines.h"
 
 namespace floppysplit {
@@ -36,6 +37,8 @@ struct RecombinationPlan {
   // The SHA-256 the script checks on the join, 64 lowercase hexadecimal digits; none where
   // it does not check each fragment.
   std::optional<std::string> sha256;
+  // Each fragment's SHA-256, in order, where the form holds them; else empty.
+  std::vector<Sha256Digest> fragmentSha256;
 
   // Fragment `index` (from 0) as the script names it, and the length it checks, if any.
   std::string_view fragmentName(size_t index) const { return copyName(fragments[index]); }

@@ -18,14 +18,21 @@ namespace {
 constexpr std::string_view kSha256 =
     "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
 
+// Fragment i's own SHA-256 (from 0) stands as 32 bytes of i + 1.
+std::vector<Sha256Digest> digestsOf(size_t count) {
+  std::vector<Sha256Digest> digests(count);
+  for (size_t i = 0; i < count; ++i) digests[i].fill(static_cast<unsigned char>(i + 1));
+  return digests;
+}
+
 // Recomb.cmd as the writer writes it for `count` fragments holding `length` bytes, each
 // but the last `fragmentSize`.
 std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSize, int64_t length) {
   std::vector<FragmentName> names;
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, count < 10 ? 1 : 2));
   std::string bytes;
-  for (const std::string& line :
-       recombinationScriptLines(input, names, WrittenData{fragmentSize, length, kSha256})) {
+  for (const std::string& line : recombinationScriptLines(
+           input, names, WrittenData{fragmentSize, length, kSha256, digestsOf(names.size())})) {
     bytes += line + "\r\n";
   }
   return bytes;
@@ -35,7 +42,7 @@ std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSiz
 std::string olderScript(ScriptForm form, std::string_view name) {
   const std::vector<FragmentName> names = {makeFragmentName(1, 1), makeFragmentName(2, 1)};
   std::string bytes;
-  emitScriptLines(form, name, names, WrittenData{1024, 2000, kSha256},
+  emitScriptLines(form, name, names, WrittenData{1024, 2000, kSha256, {}},
                   [&bytes](const std::string& line) { bytes += line + "\r\n"; });
   return bytes;
 }
@@ -58,6 +65,8 @@ std::string describe(const std::optional<RecombinationPlan>& plan) {
   for (size_t i = 0; i < plan->fragments.size(); ++i) {
     text += plan->fragmentName(i);
     if (plan->fragmentLength(i)) text += '=' + std::to_string(*plan->fragmentLength(i));
+    // A fragment's own SHA-256 by its first byte.
+    if (!plan->fragmentSha256.empty()) text += '#' + std::to_string(plan->fragmentSha256[i][0]);
     text += ' ';
   }
   return text + "-> " + std::string(temporaryName(plan->result)) + " not " +
@@ -68,8 +77,10 @@ std::string describe(const std::optional<RecombinationPlan>& plan) {
 
 // What a split into `count` fragments of `fragmentSize` bytes, the last one holding the
 // rest of `length`, checks.
+// `eachSha256`: the script holds each fragment's own SHA-256, as digestsOf makes them.
 std::string planOf(int32_t count, int64_t fragmentSize, int64_t length, std::string_view name,
-                   std::string_view result, std::string_view sha256 = kSha256) {
+                   std::string_view result, std::string_view sha256 = kSha256,
+                   bool eachSha256 = true) {
   std::string text;
   for (int32_t i = 1; i <= count; ++i) {
     const std::string number = std::to_string(i);
@@ -77,7 +88,8 @@ std::string planOf(int32_t count, int64_t fragmentSize, int64_t length, std::str
              : number.size() < 2 ? "fragme0"
                                  : "fragme") +
             number + "=" +
-            std::to_string(i < count ? fragmentSize : length - (count - 1) * fragmentSize) + " ";
+            std::to_string(i < count ? fragmentSize : length - (count - 1) * fragmentSize) +
+            (eachSha256 ? "#" + number : "") + " ";
   }
   return text + "-> " + std::string(result) + " not " +
          (result == "zzztempa" ? "zzztempb" : "zzztempa") + " " + std::to_string(length) + " " +
@@ -106,14 +118,17 @@ TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
       {scriptFor("zzztempa", 6, 1024, 6000), planOf(6, 1024, 6000, "zzztempa", "zzztempb")},
       // The older forms' names are cut to their last part and made plain file names too.
       {std::string(kNamedWithFolderScript),
-       planOf(5, 1024, 5000, "big.bin", "zzztempb", kSha256Of5000)},
+       planOf(5, 1024, 5000, "big.bin", "zzztempb", kSha256Of5000, false)},
       {std::string(kNamedByLastPartScript),
-       planOf(5, 1024, 5000, "zzztempa", "zzztempb", kSha256Of5000)},
+       planOf(5, 1024, 5000, "zzztempa", "zzztempb", kSha256Of5000, false)},
+      {std::string(kGuardedScript),
+       planOf(3, 1024, 3000, "kept.bin", "zzztempb",
+              "f541874101876255b4baf3a739778d04cb9cba25ffa38b30bc1fb8b0701f2a45", false)},
       // Cut to its last part already: no drive is taken off it again.
       {olderScript(ScriptForm::namedByLastPart, "x:y.bin"),
-       planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
+       planOf(2, 1024, 2000, "x_y.bin", "zzztempb", kSha256, false)},
       {olderScript(ScriptForm::namedWithFolder, "C:\\data\\x:y.bin"),
-       planOf(2, 1024, 2000, "x_y.bin", "zzztempb")},
+       planOf(2, 1024, 2000, "x_y.bin", "zzztempb", kSha256, false)},
       {joinLengthOnly, joinLengthOnlyPlan + "2500 old.bin -"},
       {edited(joinLengthOnly, "\"2500\"", R"("5000000000" if not "%%~zF"=="705032704")"),
        joinLengthOnlyPlan + "5000000000 old.bin -"},
@@ -130,8 +145,9 @@ TEST(RecombinationScriptReader, ReadsTheWritersScriptForHalfAMillionFragments) {
   const int32_t digits = fragmentDigitCount(kCount);
   for (int32_t i = 1; i <= kCount; ++i) names.push_back(makeFragmentName(i, digits));
   std::string bytes;
+  const std::vector<Sha256Digest> digests(kCount);
   emitRecombinationScript("big.bin", names,
-                          WrittenData{1457152, int64_t{1457152} * kCount, kSha256},
+                          WrittenData{1457152, int64_t{1457152} * kCount, kSha256, digests},
                           [&bytes](const std::string& line) { bytes += line + "\r\n"; });
   ASSERT_GT(bytes.size(), size_t{64} << 20);
   const std::optional<RecombinationPlan> plan = readRecombinationScript(bytes);
@@ -192,6 +208,12 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
       edited(std::string(kJoinLengthOnlyScript), "if not exist fragmen2 goto nocopy\r\n", ""),
       edited(std::string(kJoinLengthOnlyScript), "\"2500\"", "\"-2500\""),
       edited(std::string(kNamedByLastPartScript), "\"904\"", "\"905\""),
+      // Each fragment's own SHA-256: 64 lowercase digits, for every fragment in order.
+      edited(base, "set fs_want=0101", "set fs_want=01"),
+      edited(base, "set fs_want=0101", "set fs_want=0A01"),
+      edited(base, "set fs_frag=fragmen2\r\nset fs_want", "set fs_frag=fragmen3\r\nset fs_want"),
+      edited(base, "call :fragsha\r\necho The", "echo The"),
+      edited(base, ":fragsha\r\nset fs_got=\r\n", ":fragsha\r\n"),
   };
   for (const std::string& script : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), "refused") << script;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/sha256.h"
 #include "runtime/text_field.h"
 #include "script/script_messages.h"
 
@@ -49,13 +50,13 @@ void emitNaming(ScriptForm form, const std::string& name, Temporary result,
   emit("if errorlevel 1 goto nocopy");
   // Every form but the guarded one deletes the other temporary only now; namedByLastPart
   // not where the join has just taken its name.
-  if (form != ScriptForm::guarded &&
+  if (!isGuarded(form) &&
       (form != ScriptForm::namedByLastPart || !equalIgnoringCase(name, otherName))) {
     emit("del " + otherName);
   }
   emit("if exist " + name + " goto ok");
   emit("echo " + name + " not created.");
-  emit(form == ScriptForm::guarded ? "goto nocopy" : "goto end");
+  emit(isGuarded(form) ? "goto nocopy" : "goto end");
 }
 
 // A label whose one report goes on to `next`.
@@ -66,21 +67,47 @@ void emitReport(const std::string& label, const std::string& report, const std::
   emit(next);
 }
 
-// The labels the checks go to, each naming what failed.
+// The labels the checks go to, each naming what failed, up to the label of a SHA-256 that
+// differs.
 void emitFailureLabels(ScriptForm form, const ScriptLineSink& emit) {
-  if (form == ScriptForm::guarded) {
+  if (isGuarded(form)) {
     emitReport(":inway", echo("%fs_frag%", kIsInTheWay), "goto failed", emit);
   }
   if (!checksEachFragment(form)) return;
   emitReport(":missing", echo("%fs_frag%", kIsMissing), "goto nocopy", emit);
   emitReport(":wronglength", echo("%fs_frag%", kHasTheWrongLength), "goto nocopy", emit);
-  emitReport(":mismatch", echo(kDoesNotMatch), "goto nocopy", emit);
+  emit(":mismatch");
+}
+
+// The lines that compare the SHA-256 certutil gives for `file` with `sha256` (both held in
+// variables or written out), through the variable `got`, and run `action` where both are
+// there and differ: certutil is called by its full path, since a bare name is looked for
+// in the current folder first, where a planted one would run. Its second line is the hash
+// (with blanks between the bytes on some versions); no output, or a line that is not 64
+// digits once the blanks are gone (an error text), passes over the comparison. The lines
+// avoid what some command processors cannot parse: a block inside a "for" body, and
+// "if /i" after a string comparison.
+std::vector<std::string> certutilLines(std::string_view file, const std::string& got,
+                                       std::string_view sha256, std::string_view action) {
+  const std::string value = "%" + got + "%";
+  const std::string ifGot = "if defined " + got + " ";
+  return {
+      "set " + got + "=",
+      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )" +
+          std::string(file) + R"( SHA256 2^>nul') do if not defined )" + got + R"( set ")" + got +
+          R"(=%%H")",
+      ifGot + R"(set ")" + got + "=%" + got + R"(: =%")",
+      ifGot + R"(if not "%)" + got + R"(:~64%"=="" set )" + got + "=",
+      ifGot + R"(if "%)" + got + R"(:~63%"=="" set )" + got + "=",
+      ifGot + R"(if /i not ")" + value + R"("==")" + std::string(sha256) + R"(" )" +
+          std::string(action),
+  };
 }
 
 // The end of a failure, from the label every failure once a temporary may be there goes to.
 void emitFailure(ScriptForm form, const ScriptLineSink& emit) {
   emit(":nocopy");
-  if (form != ScriptForm::guarded) {
+  if (!isGuarded(form)) {
     emit(echo(kRecombinationFailed));
     emit("goto end");
     return;
@@ -95,6 +122,14 @@ void emitFailure(ScriptForm form, const ScriptLineSink& emit) {
   emit(echo(kCouldNotBeChecked, "certutil gave no SHA-256."));
   emit(echo(kSetIsKept));
   emit("exit /b 0");
+  if (!holdsFragmentSha256(form)) return;
+  // Names the fragment in fs_frag where certutil gives it another SHA-256 than fs_want.
+  emit(":fragsha");
+  for (const std::string& line :
+       certutilLines("%fs_frag%", "fs_got", "%fs_want%", echo("%fs_frag%", kIsDamaged))) {
+    emit(line);
+  }
+  emit("exit /b 0");
 }
 
 // The end of a success: the report, then the deletes of the fragments and of the script.
@@ -102,7 +137,7 @@ void emitSuccess(ScriptForm form, std::span<const FragmentName> fragments,
                  const ScriptLineSink& emit) {
   emit(":ok");
   emit("Echo " + std::string(kRecombinationSucceeded));
-  if (form == ScriptForm::guarded) emit("if not defined fs_sha256 goto unchecked");
+  if (isGuarded(form)) emit("if not defined fs_sha256 goto unchecked");
   for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
   emit("del recomb.cmd");
   emit(":end");
@@ -160,24 +195,10 @@ std::string lengthCheckLine(std::string_view file, int64_t length, std::string_v
   return line;
 }
 
-// Compares the SHA-256 of `file` with `sha256` where the system's certutil can tell: it is
-// called by its full path, since a bare name is looked for in the current folder first,
-// where a planted one would run. Its second line is the hash (with blanks between the bytes
-// on some versions); no output, or a line that is not 64 digits once the blanks are gone
-// (an error text), passes over the check, and the length checks still hold. The lines avoid
-// what some command processors cannot parse: a block inside a "for" body, and "if /i" after
-// a string comparison.
+// Compares the SHA-256 of `file` with `sha256` where the system's certutil can tell; the
+// length checks still hold where it cannot.
 std::vector<std::string> hashCheckLines(std::string_view file, std::string_view sha256) {
-  return {
-      "set fs_sha256=",
-      R"(for /f "skip=1 delims=" %%H in ('%SystemRoot%\System32\certutil -hashfile )" +
-          std::string(file) + R"( SHA256 2^>nul') do if not defined fs_sha256 set "fs_sha256=%%H")",
-      R"(if defined fs_sha256 set "fs_sha256=%fs_sha256: =%")",
-      R"(if defined fs_sha256 if not "%fs_sha256:~64%"=="" set fs_sha256=)",
-      R"(if defined fs_sha256 if "%fs_sha256:~63%"=="" set fs_sha256=)",
-      R"(if defined fs_sha256 if /i not "%fs_sha256%"==")" + std::string(sha256) +
-          R"(" goto mismatch)",
-  };
+  return certutilLines(file, "fs_sha256", sha256, "goto mismatch");
 }
 
 std::string deleteIfThereLine(Temporary temporary) {
@@ -199,12 +220,37 @@ void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSi
   emit(lengthCheckLine(name, length, "wronglength"));
 }
 
-void emitEnding(ScriptForm form, std::string_view name, Temporary result,
-                std::span<const FragmentName> fragments, const ScriptLineSink& emit) {
+void emitEndingToMismatch(ScriptForm form, std::string_view name, Temporary result,
+                          const ScriptLineSink& emit) {
   emitNaming(form, std::string(name), result, emit);
   emitFailureLabels(form, emit);
+}
+
+void emitFragmentHashChecks(std::span<const FragmentName> fragments,
+                            const FragmentSha256Text& sha256Of, const ScriptLineSink& emit) {
+  for (size_t i = 0; i < fragments.size(); ++i) {
+    emit("set fs_frag=" + std::string(copyName(fragments[i])));
+    emit("set fs_want=" + sha256Of(i));
+    emit("call :fragsha");
+  }
+}
+
+void emitEndingAfterMismatch(ScriptForm form, std::span<const FragmentName> fragments,
+                             const ScriptLineSink& emit) {
+  if (checksEachFragment(form)) {
+    emit(echo(kDoesNotMatch));
+    emit("goto nocopy");
+  }
   emitFailure(form, emit);
   emitSuccess(form, fragments, emit);
+}
+
+void emitEnding(ScriptForm form, std::string_view name, Temporary result,
+                std::span<const FragmentName> fragments, const FragmentSha256Text& sha256Of,
+                const ScriptLineSink& emit) {
+  emitEndingToMismatch(form, name, result, emit);
+  if (holdsFragmentSha256(form)) emitFragmentHashChecks(fragments, sha256Of, emit);
+  emitEndingAfterMismatch(form, fragments, emit);
 }
 
 Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
@@ -212,7 +258,7 @@ Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
                           const ScriptLineSink& emit) {
   emit("@echo off");
   emit("setlocal");
-  if (form == ScriptForm::guarded) emitTemporaryGuards(emit);
+  if (isGuarded(form)) emitTemporaryGuards(emit);
   // A missing fragment, or one of another length, fails before any temporary is made, and
   // the failure names it.
   for (size_t i = 0; i < fragments.size(); ++i) {
@@ -225,8 +271,10 @@ Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
   }
   // The other temporary goes before the name is tested, so that it is never taken for a
   // file of that name.
-  if (form == ScriptForm::guarded) emit(deleteIfThereLine(otherTemporary(result)));
-  emitEnding(form, scriptFileName(joinedName), result, fragments, emit);
+  if (isGuarded(form)) emit(deleteIfThereLine(otherTemporary(result)));
+  emitEnding(
+      form, scriptFileName(joinedName), result, fragments,
+      [&written](size_t index) { return hexDigits(written.fragmentSha256[index]); }, emit);
   return result;
 }
 

@@ -64,14 +64,30 @@ enum class ScriptForm {
   // temporary before the name is tested, removes what it made when it fails, keeps the set
   // where certutil gave no SHA-256, and tells the outcome in its exit status.
   guarded,
+  // As guarded, and holds each fragment's SHA-256: where the join's differs, it hashes
+  // each fragment and names those whose SHA-256 differs.
+  namesDamagedFragments,
 };
 
 // The form the writer writes and the join follows.
-inline constexpr ScriptForm kNewestScriptForm = ScriptForm::guarded;
+inline constexpr ScriptForm kNewestScriptForm = ScriptForm::namesDamagedFragments;
 
 // Whether `form` checks each fragment's length before the copy and the join's SHA-256
 // after it, naming what failed: every form but the oldest does.
 constexpr bool checksEachFragment(ScriptForm form) { return form != ScriptForm::joinLengthOnly; }
+
+// Whether `form` stops at a temporary already there and ends in an exit status: the
+// guarded form and those after it.
+constexpr bool isGuarded(ScriptForm form) { return form >= ScriptForm::guarded; }
+
+// Whether `form` holds each fragment's SHA-256.
+constexpr bool holdsFragmentSha256(ScriptForm form) {
+  return form >= ScriptForm::namesDamagedFragments;
+}
+
+// The SHA-256 of fragment `index` (from 0) as the script holds it, 64 lowercase hexadecimal
+// digits.
+using FragmentSha256Text = std::function<std::string(size_t index)>;
 
 // The four lines of the guarded form that stop at a temporary already in the folder.
 void emitTemporaryGuards(const ScriptLineSink& emit);
@@ -89,9 +105,20 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
 // The script of `form` from its test whether the joined name exists to its end: the join
 // in `result` renamed to `name` (as scriptFileName writes it) unless that exists, the
 // reports, and the deletes of the fragments and of the script after success. The guarded
-// form's line that deletes the other temporary comes before this part.
+// form's line that deletes the other temporary comes before this part. `sha256Of` gives
+// each fragment's SHA-256 where the form holds them. It is made of three parts, which
+// the reader takes one at a time: the first ends with the label that a SHA-256 that
+// differs goes to, the second (of the forms that hold each fragment's SHA-256 alone)
+// hashes each fragment there, and the third is the rest.
 void emitEnding(ScriptForm form, std::string_view name, Temporary result,
-                std::span<const FragmentName> fragments, const ScriptLineSink& emit);
+                std::span<const FragmentName> fragments, const FragmentSha256Text& sha256Of,
+                const ScriptLineSink& emit);
+void emitEndingToMismatch(ScriptForm form, std::string_view name, Temporary result,
+                          const ScriptLineSink& emit);
+void emitFragmentHashChecks(std::span<const FragmentName> fragments,
+                            const FragmentSha256Text& sha256Of, const ScriptLineSink& emit);
+void emitEndingAfterMismatch(ScriptForm form, std::span<const FragmentName> fragments,
+                             const ScriptLineSink& emit);
 
 // The whole script of `form` (any that checks each fragment) as the writer writes it, the
 // join given the name `joinedName`. Returns the temporary that holds the join.

@@ -16,6 +16,8 @@ inline constexpr std::string_view kIsInTheWay = " already exists: move or rename
 // After a fragment's name.
 inline constexpr std::string_view kIsMissing = " is missing.";
 inline constexpr std::string_view kHasTheWrongLength = " has the wrong length.";
+// Where its SHA-256 differs from the one the split wrote.
+inline constexpr std::string_view kIsDamaged = " is damaged.";
 
 inline constexpr std::string_view kDoesNotMatch =
     "The recombined file does not match the original.";

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "files/written_files.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
 #include "split/split_interruption.h"
@@ -12,7 +13,8 @@ namespace floppysplit {
 void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
-  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256};
+  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256,
+                            writtenFileDigests()};
   stopIfInterrupted();
   noteScriptBegun();
   writeScriptFile(job.scriptUnit, job.inputName.trimmed(), fragments, written);

@@ -133,6 +133,8 @@ constexpr std::string_view kBadRecovery =
 constexpr std::string_view kMoreRecoveryThanFragments = " More recovery files than fragments.";
 constexpr std::string_view kAnswersWithJoin =
     "--yes and --size answer the split's questions; --join asks none";
+constexpr std::string_view kAnswersWithCheck =
+    "--yes and --size answer the split's questions; --check asks none";
 
 // A usage error beside big.bin: nothing is read, and the file is left alone.
 Invocation refusedUsage(const char* label, std::vector<std::string> arguments,
@@ -360,7 +362,13 @@ INSTANTIATE_TEST_SUITE_P(
         refusedUsage("RecoveryWithJoin", {"--join", "--recovery", "1"},
                      "--recovery writes recovery files beside a split; --join writes none"),
         refusedUsage("YesWithJoin", {"--yes", "--join"}, kAnswersWithJoin),
-        refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin)),
+        refusedUsage("SizeWithJoin", {"--join", "--size", "1"}, kAnswersWithJoin),
+        refusedUsage("YesWithCheck", {"--check", "--yes"}, kAnswersWithCheck),
+        refusedUsage("SizeWithCheck", {"--size", "1", "--check"}, kAnswersWithCheck),
+        refusedUsage("CheckWithJoin", {"--join", "--check"},
+                     "--check and --join are two runs; give one of them"),
+        refusedUsage("CheckWithFile", {"--check", "big.bin"},
+                     "--check takes no file; it checks the set in the current folder")),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {

@@ -3,7 +3,9 @@
 // copy (as on Windows, or a POSIX system without copy_file_range); under wine
 // (scripts/test-windows.sh) also the command processor running Recomb.cmd and the Windows
 // build's --join. For every kind of damage they must print the same lines and leave the
-// same files, at 1 KB fragments and at the floppy size.
+// same files, at 1 KB fragments and at the floppy size. --check (native, and the Windows
+// build's) runs on the same copies: it names every fragment at fault, closes with its
+// own line and leaves the set as it found it.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/immutable_file.h"
@@ -97,6 +100,14 @@ void make(const SetChange& change, const ScratchFolder& set) {
   }
 }
 
+// What --check prints and ends with, where that is not the row's own lines of fragments
+// at fault followed by its closing line.
+struct Checked {
+  std::vector<std::string> lines;
+  int exitCode = 1;
+  const char* err = "";
+};
+
 struct SetDamage {
   const char* name;
   // The typed name, which may hold a folder, and the fragments it gives.
@@ -116,7 +127,27 @@ struct SetDamage {
     int exitCode = 0;
     const char* err = "";
   } after;
+  // A second change made after the first.
+  SetChange more = {};
+  // Empty where --check names the fragments the row's lines name.
+  Checked checked = {};
 };
+
+// The lines --check prints for `damage`: the fragments the joiners name, then the set's
+// state.
+Checked checkOutcome(const SetDamage& damage) {
+  if (!damage.checked.lines.empty()) return damage.checked;
+  Checked checked;
+  for (const std::string& line : damage.lines) {
+    if (line.ends_with(" is missing.") || line.ends_with(" has the wrong length.") ||
+        line.ends_with(" is damaged.")) {
+      checked.lines.push_back(line);
+    }
+  }
+  checked.exitCode = checked.lines.empty() ? 0 : 1;
+  checked.lines.emplace_back(checked.exitCode == 0 ? "The set is intact." : "The set is damaged.");
+  return checked;
+}
 
 void PrintTo(const SetDamage& damage, std::ostream* out) { *out << damage.name; }
 
@@ -156,6 +187,7 @@ class DamagedCopy {
   DamagedCopy(const SetDamage& damage, const Files& set) : damage_(damage) {
     for (const auto& [name, bytes] : set) folder_.write(name, bytes);
     make(damage.change, folder_);
+    make(damage.more, folder_);
   }
   ~DamagedCopy() {
     if (damage_.change.what == Change::undeletable) {
@@ -177,11 +209,26 @@ struct Joiner {
   std::vector<std::string> command;
   // The command processor: its complaints on standard error are not the program's.
   bool script = false;
+  // --check, which changes nothing.
+  bool check = false;
 };
 
-std::vector<std::string> joinCommand(std::vector<std::string> program) {
-  program.emplace_back("--join");
+std::vector<std::string> joinCommand(std::vector<std::string> program,
+                                     const char* option = "--join") {
+  program.emplace_back(option);
   return program;
+}
+
+// Each fragment there with its SHA-256 as it is now.
+std::vector<std::pair<std::string, std::string>> fragmentSha256s(
+    const fs::path& folder, const std::vector<std::string>& fragments) {
+  std::vector<std::pair<std::string, std::string>> table;
+  for (const std::string& fragment : fragments) {
+    if (fs::is_regular_file(folder / fragment)) {
+      table.emplace_back(fragment, sha256sumOf(folder, {fragment}));
+    }
+  }
+  return table;
 }
 
 class JoinDamage : public testing::TestWithParam<SetDamage> {};
@@ -223,42 +270,55 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   std::vector<Joiner> joiners = {
       {"--join", joinCommand(nativeProgramCommand())},
       {"--join without a system copy", joinCommand({FLOPPYSPLIT_NO_SYSTEM_COPY_BINARY})},
+      {"--check", joinCommand(nativeProgramCommand(), "--check"), false, true},
   };
-  // The folder that stands for %SystemRoot%: its certutil prints the SHA-256 of what the
-  // fragments join to as they are now, as Windows' own does.
+  // The folder that stands for %SystemRoot%: its certutil prints the SHA-256 of each
+  // fragment as it is now, and for any other file that of what the fragments join to as
+  // they are now, as Windows' own does.
   ScratchFolder systemRoot;
   // A fault of this host's own is left to the program's joiners: the command processor
   // deletes what it can. It also follows a link, which the program's joiners refuse.
   if (testingWindowsBuild() && damage.change.what != Change::undeletable) {
     if (damage.change.what != Change::linkedAway) {
-      joiners.push_back(
-          {"cmd",
-           commandProcessorWithCertutil(
-               systemRoot.path(), sha256sumOf(reference.folder().path(), fragments), "Recomb.cmd"),
-           true});
+      joiners.push_back({"cmd",
+                         commandProcessorWithCertutil(
+                             systemRoot.path(), sha256sumOf(reference.folder().path(), fragments),
+                             "Recomb.cmd", fragmentSha256s(reference.folder().path(), fragments)),
+                         true});
     }
     joiners.push_back({"Windows --join", joinCommand(programCommand())});
+    joiners.push_back({"Windows --check", joinCommand(programCommand(), "--check"), false, true});
   }
 
+  const Checked checked = checkOutcome(damage);
+  const Files unchanged = filesIn(reference.folder().path());
   for (const Joiner& joiner : joiners) {
     SCOPED_TRACE(joiner.name);
     const DamagedCopy copy(damage, set);
     const RunResult run = runCommand(copy.folder().path(), joiner.command, "");
-    EXPECT_EQ(linesOf(run.out), damage.lines) << run.err;
+    EXPECT_EQ(linesOf(run.out), joiner.check ? checked.lines : damage.lines) << run.err;
     if (!joiner.script) {
       std::string err = run.err;
       std::erase(err, '\r');
-      EXPECT_EQ(err, damage.after.err);
+      EXPECT_EQ(err, joiner.check ? checked.err : damage.after.err);
     }
-    EXPECT_EQ(run.exitCode, damage.after.exitCode);
+    EXPECT_EQ(run.exitCode, joiner.check ? checked.exitCode : damage.after.exitCode);
     const Files after = filesIn(copy.folder().path());
-    EXPECT_TRUE(after == expected) << "left " << describe(after) << "\nnot " << describe(expected);
+    const Files& left = joiner.check ? unchanged : expected;
+    EXPECT_TRUE(after == left) << "left " << describe(after) << "\nnot " << describe(left);
   }
 }
 
 const std::vector<std::string> kSucceeded = {"Recombination succeeded."};
-const std::vector<std::string> kMismatch = {"The recombined file does not match the original.",
-                                            "Recombination of files failed."};
+// The fragments named, in order, then the join's mismatch.
+std::vector<std::string> damaged(const std::vector<std::string>& fragments) {
+  std::vector<std::string> lines;
+  lines.reserve(fragments.size() + 2);
+  for (const std::string& fragment : fragments) lines.push_back(fragment + " is damaged.");
+  lines.insert(lines.end(), {"The recombined file does not match the original.",
+                             "Recombination of files failed."});
+  return lines;
+}
 std::vector<std::string> failedAfter(const std::string& line) {
   return {line, "Recombination of files failed."};
 }
@@ -286,8 +346,8 @@ const SetDamage kSets[] = {
      failedAfter("fragmen5 has the wrong length."), kSetKept},
     {"Emptied", "data.bin", 5, k1K, {Change::resize, "fragmen4", -1024},
      failedAfter("fragmen4 has the wrong length."), kSetKept},
-    {"OneByteChanged", "data.bin", 13, k1K, {Change::flipByte, "fragme07", 500}, kMismatch,
-     kSetKept},
+    {"OneByteChanged", "data.bin", 13, k1K, {Change::flipByte, "fragme07", 500},
+     damaged({"fragme07"}), kSetKept},
     {"NameAlreadyThere", "data.bin", 13, k1K, {Change::addFile, "data.bin"},
      {"data.bin already exists.", "Recombined file is zzztempb", "Recombination succeeded."},
      {.joinedAs = "zzztempb"}},
@@ -309,13 +369,23 @@ const SetDamage kSets[] = {
     {"FloppiesThreeAndATail", "data.bin", 4, kFloppy, {}, kSucceeded, {.joinedAs = "data.bin"}},
     {"FloppiesThirteen", "data.bin", 13, kFloppy, {}, kSucceeded, {.joinedAs = "data.bin"}},
     {"FloppiesOneByteChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen2", 1000000},
-     kMismatch, kSetKept},
+     damaged({"fragmen2"}), kSetKept},
+    {"FloppiesTwoChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen1", 0},
+     damaged({"fragmen1", "fragmen3"}), kSetKept, {Change::flipByte, "fragmen3", 1457151}},
+    {"FloppiesFinalChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen4", 1311436},
+     damaged({"fragmen4"}), kSetKept},
+    // The joiners stop at the first fragment missing; --check names every fault.
+    {"FloppiesChangedAndMissing", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen2", 700000},
+     failedAfter("fragmen3 is missing."), kSetKept, {Change::remove, "fragmen3"},
+     {{"fragmen2 is damaged.", "fragmen3 is missing.", "The set is damaged."}}},
     {"FloppiesOneByteShort", "data.bin", 4, kFloppy, {Change::resize, "fragmen3", -1},
      failedAfter("fragmen3 has the wrong length."), kSetKept},
     {"FragmentIsALink", "data.bin", 5, k1K, {Change::linkedAway, "fragmen2"},
      {"Recombination of files failed."},
      {.setKept = true, .exitCode = 1,
-      .err = "floppysplit: fragmen2 is not a regular file; nothing was joined\n"}},
+      .err = "floppysplit: fragmen2 is not a regular file; nothing was joined\n"},
+     {},
+     {{"The set is damaged."}, 1, "floppysplit: fragmen2 is not a regular file\n"}},
     {"FragmentCannotBeDeleted", "data.bin", 3, k1K, {Change::undeletable, "fragmen1"},
      {"Recombination succeeded.", "Recombination of files failed."},
      {.setKept = true, .joinedAs = "data.bin", .exitCode = 1,

@@ -27,9 +27,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-RunResult joinIn(const fs::path& folder) {
+RunResult joinIn(const fs::path& folder, const char* option = "--join") {
   std::vector<std::string> command = nativeProgramCommand();
-  command.emplace_back("--join");
+  command.emplace_back(option);
   return runCommand(folder, command, "");
 }
 
@@ -226,7 +226,9 @@ INSTANTIATE_TEST_SUITE_P(
         OlderSet{"NamedWithFolder", kNamedWithFolderScript, 5000, "Recombination succeeded.\n",
                  "big.bin\n", "big.bin"},
         OlderSet{"NamedByLastPart", kNamedByLastPartScript, 5000, "Recombination succeeded.\n",
-                 "zzztempa\n", "zzztempa"}),
+                 "zzztempa\n", "zzztempa"},
+        OlderSet{"Guarded", kGuardedScript, 3000, "Recombination succeeded.\n", "kept.bin\n",
+                 "kept.bin"}),
     [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
 
 // The first release's script checks the join's length alone: a fragment one byte short
@@ -242,6 +244,79 @@ TEST(NativeJoinOlderFormDamaged, AJoinOfAnotherLengthFailsAndKeepsTheSet) {
   EXPECT_EQ(folder.listing(), "Recomb.cmd\nfragmen1\nfragmen2\nfragmen3\n");
 }
 
+struct OlderCheck {
+  const char* name;
+  std::string_view script;
+  int64_t length;
+  // Changes the set's fragments.
+  void (*damage)(const ScratchFolder& folder);
+  std::string out;
+  int exitCode;
+};
+
+void PrintTo(const OlderCheck& check, std::ostream* out) { *out << check.name; }
+
+class NativeCheckOlderForm : public testing::TestWithParam<OlderCheck> {};
+
+// A script that holds no fragment's own SHA-256 proves the set by the SHA-256 of them all,
+// and the first release's by nothing but their lengths; the set is left as it was.
+TEST_P(NativeCheckOlderForm, SaysWhatTheScriptCanProve) {
+  const OlderCheck& check = GetParam();
+  ScratchFolder folder;
+  folder.write("Recomb.cmd", check.script);
+  writeFragments(folder, olderScriptInput(check.length));
+  check.damage(folder);
+  const std::string before = folder.listing();
+  const std::string second = fs::exists(folder / "fragmen2") ? folder.read("fragmen2") : "";
+  const RunResult run = joinIn(folder.path(), "--check");
+  EXPECT_EQ(run.out, check.out);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.exitCode, check.exitCode);
+  EXPECT_EQ(folder.listing(), before);
+  if (!second.empty()) {
+    EXPECT_EQ(folder.read("fragmen2"), second);
+  }
+}
+
+void flipSecond(const ScratchFolder& folder) {
+  std::string bytes = folder.read("fragmen2");
+  bytes[100] ^= 1;
+  folder.write("fragmen2", bytes);
+}
+
+const char* const kDamaged = "The set is damaged.\n";
+const char* const kCannotSay = "The set is damaged; the script cannot say which fragment.\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, NativeCheckOlderForm,
+    testing::Values(
+        OlderCheck{"GuardedIntact", kGuardedScript, 3000, [](const ScratchFolder&) {},
+                   "The set is intact.\n", 0},
+        OlderCheck{"GuardedChanged", kGuardedScript, 3000, flipSecond, kCannotSay, 1},
+        OlderCheck{"GuardedShortAndMissing", kGuardedScript, 3000,
+                   [](const ScratchFolder& f) {
+                     f.write("fragmen1", "short");
+                     fs::remove(f / "fragmen3");
+                   },
+                   std::string("fragmen1 has the wrong length.\nfragmen3 is missing.\n") + kDamaged,
+                   1},
+        OlderCheck{"NamedWithFolderChanged", kNamedWithFolderScript, 5000, flipSecond, kCannotSay,
+                   1},
+        OlderCheck{"FirstReleaseIntact", kJoinLengthOnlyScript, 2500, [](const ScratchFolder&) {},
+                   "The set has every fragment at its length; the script holds no SHA-256 to "
+                   "check its bytes.\n",
+                   0},
+        OlderCheck{"FirstReleaseChanged", kJoinLengthOnlyScript, 2500, flipSecond,
+                   "The set has every fragment at its length; the script holds no SHA-256 to "
+                   "check its bytes.\n",
+                   0},
+        OlderCheck{"FirstReleaseShort", kJoinLengthOnlyScript, 2500,
+                   [](const ScratchFolder& f) { f.write("fragmen3", "short"); }, kCannotSay, 1},
+        OlderCheck{"FirstReleaseMissing", kJoinLengthOnlyScript, 2500,
+                   [](const ScratchFolder& f) { fs::remove(f / "fragmen2"); },
+                   std::string("fragmen2 is missing.\n") + kDamaged, 1}),
+    [](const testing::TestParamInfo<OlderCheck>& param) { return param.param.name; });
+
 struct Refusal {
   const char* name;
   // Changes the folder that holds the old set.
@@ -254,19 +329,23 @@ void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; 
 
 class NativeJoinRefuses : public testing::TestWithParam<Refusal> {};
 
+// --check refuses the same folders.
 TEST_P(NativeJoinRefuses, AndTouchesNothing) {
   const Refusal& refusal = GetParam();
-  ScratchFolder folder;
-  folder.write("Recomb.cmd", kJoinLengthOnlyScript);
-  writeFragments(folder, olderScriptInput(2500));
-  refusal.prepare(folder);
-  const std::string before = folder.listing();
-  const RunResult run = joinIn(folder.path());
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, refusal.err);
-  EXPECT_EQ(run.exitCode, refusal.exitCode);
-  EXPECT_EQ(folder.listing(), before);
-  EXPECT_EQ(folder.read("fragmen1"), olderScriptInput(1024));
+  for (const char* option : {"--join", "--check"}) {
+    SCOPED_TRACE(option);
+    ScratchFolder folder;
+    folder.write("Recomb.cmd", kJoinLengthOnlyScript);
+    writeFragments(folder, olderScriptInput(2500));
+    refusal.prepare(folder);
+    const std::string before = folder.listing();
+    const RunResult run = joinIn(folder.path(), option);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, refusal.err);
+    EXPECT_EQ(run.exitCode, refusal.exitCode);
+    EXPECT_EQ(folder.listing(), before);
+    EXPECT_EQ(folder.read("fragmen1"), olderScriptInput(1024));
+  }
 }
 
 const std::string kNotOurs =

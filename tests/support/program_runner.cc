@@ -100,13 +100,20 @@ std::vector<std::string> commandProcessorCommand(std::string_view script) {
   return command;
 }
 
-std::vector<std::string> commandProcessorWithCertutil(const std::filesystem::path& systemRoot,
-                                                      std::string_view sha256,
-                                                      std::string_view script) {
+std::vector<std::string> commandProcessorWithCertutil(
+    const std::filesystem::path& systemRoot, std::string_view sha256, std::string_view script,
+    const std::vector<std::pair<std::string, std::string>>& fileSha256) {
   std::filesystem::create_directories(systemRoot / "System32");
-  std::ofstream(systemRoot / "System32" / "certutil.cmd", std::ios::binary)
-      << consoleLines({"@echo off", "echo SHA256 hash of the file:", "echo " + std::string(sha256),
-                       "echo CertUtil: -hashfile command completed successfully."});
+  std::ofstream certutil(systemRoot / "System32" / "certutil.cmd", std::ios::binary);
+  // Called as "certutil -hashfile FILE SHA256": the file is its second argument.
+  certutil << consoleLines({"@echo off", "echo SHA256 hash of the file:"});
+  for (const auto& [file, hash] : fileSha256) {
+    const std::string test = R"(if /i "%2"==")" + file + "\" ";
+    certutil << consoleLines({test + "echo " + std::string(hash), test + "goto done"});
+  }
+  certutil << consoleLines({"echo " + std::string(sha256), ":done",
+                            "echo CertUtil: -hashfile command completed successfully."});
+  certutil.close();
   std::string root = "Z:" + systemRoot.string();
   std::replace(root.begin(), root.end(), '/', '\\');
   return commandProcessorCommand("set SystemRoot=" + root + "&& " + std::string(script));

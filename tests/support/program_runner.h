@@ -52,11 +52,12 @@ std::vector<std::string> commandProcessorCommand(std::string_view script);
 
 // For the Windows build: the command processor running `script` with %SystemRoot% at
 // `systemRoot`, where System32\certutil.cmd (made here) stands in for the system's, whose
-// wine version prints nothing: it prints `sha256` as the SHA-256 of whatever it is asked
-// about, as Windows 10's does.
-std::vector<std::string> commandProcessorWithCertutil(const std::filesystem::path& systemRoot,
-                                                      std::string_view sha256,
-                                                      std::string_view script);
+// wine version prints nothing: it prints, as Windows 10's does, the SHA-256 that
+// `fileSha256` pairs with the file it is asked about (by name, ignoring case), and
+// `sha256` for any other.
+std::vector<std::string> commandProcessorWithCertutil(
+    const std::filesystem::path& systemRoot, std::string_view sha256, std::string_view script,
+    const std::vector<std::pair<std::string, std::string>>& fileSha256 = {});
 
 // The message the program under test shows for a system error: the host's own text for
 // `posixCode`, or, for the Windows build, wine's text for `windowsCode` (a Windows machine

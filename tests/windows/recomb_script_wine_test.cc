@@ -14,6 +14,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "script/fragment_name.h"
@@ -242,23 +243,35 @@ struct HashCheck {
 
 void PrintTo(const HashCheck& check, std::ostream* out) { *out << check.name; }
 
-// What `form` prints for a file whose SHA-256 is `sha256`, as a batch file.
-std::string certutilScript(Certutil form, const std::string& sha256) {
-  std::string hash = sha256;
-  if (form == Certutil::windows7) {
-    // Upper case, a blank between bytes.
-    hash.clear();
-    for (size_t i = 0; i < sha256.size(); i += 2) {
-      if (i > 0) hash += ' ';
-      for (const char c : sha256.substr(i, 2)) hash += static_cast<char>(std::toupper(c));
-    }
+// A SHA-256 as `form` prints it.
+std::string inForm(Certutil form, const std::string& sha256) {
+  if (form != Certutil::windows7) return sha256;
+  // Upper case, a blank between bytes.
+  std::string hash;
+  for (size_t i = 0; i < sha256.size(); i += 2) {
+    if (i > 0) hash += ' ';
+    for (const char c : sha256.substr(i, 2)) hash += static_cast<char>(std::toupper(c));
   }
+  return hash;
+}
+
+// What `form` prints, as a batch file, for each file of `fileSha256` (by name, ignoring
+// case) and for any other file, whose SHA-256 it takes to be `sha256`.
+std::string certutilScript(
+    Certutil form, const std::string& sha256,
+    const std::vector<std::pair<std::string, std::string>>& fileSha256 = {}) {
   if (form == Certutil::errorText) {
     return consoleLines({"@echo off", "echo CertUtil: -hashfile command FAILED: 0x80070002",
                          "echo CertUtil: The system cannot find the file specified."});
   }
-  return consoleLines({"@echo off", "echo SHA256 hash of zzztempb:", "echo " + hash,
-                       "echo CertUtil: -hashfile command completed successfully."});
+  // Called as "certutil -hashfile FILE SHA256": the file is its second argument.
+  std::string script = consoleLines({"@echo off", "echo SHA256 hash of %2:"});
+  for (const auto& [file, hash] : fileSha256) {
+    const std::string test = R"(if /i "%2"==")" + file + "\" ";
+    script += consoleLines({test + "echo " + inForm(form, hash), test + "goto done"});
+  }
+  return script + consoleLines({"echo " + inForm(form, sha256), ":done",
+                                "echo CertUtil: -hashfile command completed successfully."});
 }
 
 class RecombScriptHashes : public RecombScript, public testing::WithParamInterface<HashCheck> {};
@@ -283,7 +296,13 @@ TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
   std::string script = "Recomb.cmd";
   if (check.standIn != Certutil::none) {
     fs::create_directory(systemRoot_ / "System32");
-    systemRoot_.write("System32/certutil.cmd", certutilScript(check.standIn, joinedSha256));
+    std::vector<std::pair<std::string, std::string>> fragmentSha256;
+    fragmentSha256.reserve(fragments.size());
+    for (const std::string& fragment : fragments) {
+      fragmentSha256.emplace_back(fragment, sha256sumOf(folder_.path(), {fragment}));
+    }
+    systemRoot_.write("System32/certutil.cmd",
+                      certutilScript(check.standIn, joinedSha256, fragmentSha256));
     std::string windowsPath = "Z:" + systemRoot_.path().string();
     std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
     script = "set SystemRoot=" + windowsPath + "&& Recomb.cmd";
@@ -305,7 +324,9 @@ TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
   }
   const bool hashed = check.standIn == Certutil::windows10 || check.standIn == Certutil::windows7;
   if (check.byteChanged) {
+    // Each fragment hashed in the version's form, and the one changed named.
     EXPECT_EQ(run.out,
+              "fragmen2 is damaged.\r\n"
               "The recombined file does not match the original.\r\n"
               "Recombination of files failed.\r\n")
         << run.err;
@@ -338,9 +359,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(RecombScript, LengthCheckFromFourGibibytesOnTakesExactlyThatLength) {
   constexpr int64_t kLength = int64_t{4} << 30;
   const std::vector<FragmentName> one = {makeFragmentName(1, 1)};
+  const std::vector<Sha256Digest> digests(1);
   std::string check;
   for (const std::string& line :
-       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, ""})) {
+       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, "", digests})) {
     if (line.rfind("for %%F in (zzztempb) do ", 0) == 0) check = line;
   }
   ASSERT_NE(check, "");

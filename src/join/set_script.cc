@@ -1,0 +1,24 @@
+#include "join/set_script.h"
+
+#include <utility>
+
+#include "platform/file_system.h"
+#include "script/recombination_script.h"
+
+namespace floppysplit {
+
+SetScript readSetScript() {
+  const std::string script(kScriptName);
+  const OsEntryKind kind = osEntryKind(script);
+  if (kind == OsEntryKind::none) {
+    return {.plan = {}, .refusal = "no Recomb.cmd in this folder", .status = kOk};
+  }
+  const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
+  if (kind != OsEntryKind::regularFile) return {.plan = {}, .refusal = notOurs, .status = kOk};
+  ScriptReading reading = readRecombinationScriptFile(script);
+  if (reading.status != kOk) return {.plan = {}, .refusal = {}, .status = reading.status};
+  if (!reading.plan) return {.plan = {}, .refusal = notOurs, .status = kOk};
+  return {.plan = std::move(reading.plan), .refusal = {}, .status = kOk};
+}
+
+}  // namespace floppysplit
