@@ -44,6 +44,10 @@ std::string ScratchFolder::read(std::string_view name) const {
 }
 
 std::string ScratchFolder::listing() const {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (fs::exists(path_ / "floppysplit.lock") && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(path_)) {
     names.push_back(entry.path().filename().string());
@@ -52,14 +56,6 @@ std::string ScratchFolder::listing() const {
   std::string text;
   for (const std::string& name : names) text += name + "\n";
   return text;
-}
-
-std::string ScratchFolder::listingOnceUnlocked() const {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (fs::exists(path_ / "floppysplit.lock") && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return listing();
 }
 
 std::string patternBytes(int64_t length, uint32_t seed) {

@@ -23,12 +23,10 @@ class ScratchFolder {
 
   void write(std::string_view name, std::string_view bytes) const;
   std::string read(std::string_view name) const;
-  // Names of the files and folders directly inside, sorted.
+  // Names of the files and folders directly inside, sorted, once the program's lock of the
+  // folder (floppysplit.lock on Windows, a file deleted as its handle closes) is gone, or
+  // after ten seconds: wine deletes it only some moments after the program has ended.
   std::string listing() const;
-  // As listing, once the program's lock of the folder (floppysplit.lock on Windows, a file
-  // deleted as its handle closes) is gone, or after ten seconds: wine deletes it only some
-  // moments after the program has ended.
-  std::string listingOnceUnlocked() const;
 
  private:
   std::filesystem::path path_;
