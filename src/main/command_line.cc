@@ -87,6 +87,36 @@ CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked) {
   return line;
 }
 
+using Argument = std::span<const std::optional<std::string>>::iterator;
+
+// The argument after an option that takes it as its value, whatever it holds; `*argument`
+// moves on to it. None at the end of the line, or for a name the code page lacks.
+std::optional<std::string> optionValue(Argument* argument, Argument end) {
+  ++*argument;
+  if (*argument == end || !**argument) return std::nullopt;
+  return ***argument;
+}
+
+// Takes --size's value into `answers`; the usage error's text where it cannot.
+std::optional<std::string> takeSize(Argument* argument, Argument end, GivenAnswers* answers) {
+  if (answers->size) return "--size given twice";
+  const std::optional<std::string> value = optionValue(argument, end);
+  if (value) answers->size = parseSize(*value);
+  if (!answers->size) return "--size takes a size in kilobytes, from 1 to 9223372036854775807";
+  return std::nullopt;
+}
+
+// Takes --recovery's value into `answers`; the usage error's text where it cannot.
+std::optional<std::string> takeRecoveryCount(Argument* argument, Argument end,
+                                             GivenAnswers* answers) {
+  if (answers->recoveryCount > 0) return "--recovery given twice";
+  const std::optional<std::string> value = optionValue(argument, end);
+  const std::optional<int32_t> count = value ? parseRecoveryCount(*value) : std::nullopt;
+  if (!count) return "--recovery takes a number of recovery files, from 1 to 32768";
+  answers->recoveryCount = *count;
+  return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::optional<std::string>> arguments,
@@ -98,7 +128,8 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
   for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
     if (!*argument) return usageError("a name holds characters the console's code page lacks");
     const std::string& text = **argument;
-    switch (optionsEnded ? Option::none : optionNamed(text, slashHelp)) {
+    const Option option = optionsEnded ? Option::none : optionNamed(text, slashHelp);
+    switch (option) {
       case Option::endOfOptions:
         optionsEnded = true;
         break;
@@ -118,23 +149,11 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         line.answers.yes = true;
         break;
       case Option::size:
-        if (line.answers.size) return usageError("--size given twice");
-        // The size is the next argument, whatever it holds.
-        ++argument;
-        if (argument != arguments.end() && *argument) line.answers.size = parseSize(**argument);
-        if (!line.answers.size) {
-          return usageError("--size takes a size in kilobytes, from 1 to 9223372036854775807");
-        }
-        break;
       case Option::recovery: {
-        if (line.answers.recoveryCount > 0) return usageError("--recovery given twice");
-        ++argument;
-        const std::optional<int32_t> count = argument != arguments.end() && *argument
-                                                 ? parseRecoveryCount(**argument)
-                                                 : std::nullopt;
-        if (!count)
-          return usageError("--recovery takes a number of recovery files, from 1 to 32768");
-        line.answers.recoveryCount = *count;
+        const std::optional<std::string> error =
+            option == Option::size ? takeSize(&argument, arguments.end(), &line.answers)
+                                   : takeRecoveryCount(&argument, arguments.end(), &line.answers);
+        if (error) return usageError(*error);
         break;
       }
       case Option::unknown:
