@@ -2,7 +2,7 @@
 // The record file layer's own view of the run's data hash (data_hash.cc): worker threads
 // that read back each written file handed to them, in order, for the SHA-256 of all their
 // bytes, a checksum of each file and each file's own SHA-256, and flush each one to the
-// medium where the system cannot flush a whole file system. Nothing outside src/split/files uses
+// medium where the system cannot flush a whole file system. Nothing outside src/files uses
 // it; written_files.h offers it to the stages.
 
 #include <cstdint>
