@@ -367,20 +367,21 @@ INSTANTIATE_TEST_SUITE_P(
         refusedUsage("SizeWithCheck", {"--size", "1", "--check"}, kAnswersWithCheck),
         refusedUsage("CheckWithJoin", {"--join", "--check"},
                      "--check and --join are two runs; give one of them"),
+        refusedUsage("LoneDash", {"-"}, "unknown option '-'"),
         refusedUsage("CheckWithFile", {"--check", "big.bin"},
                      "--check takes no file; it checks the set in the current folder")),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
-  std::vector<std::string> asks = {"--help", "-h"};
-  if (testingWindowsBuild()) asks.emplace_back("/?");
-  for (const std::string& ask : asks) {
-    SCOPED_TRACE(ask);
+  // A file named beside it starts no dialogue either, nor does --join.
+  std::vector<std::vector<std::string>> asks = {
+      {"big.bin", "--help"}, {"big.bin", "-h"}, {"--join", "--help"}};
+  if (testingWindowsBuild()) asks.push_back({"big.bin", "/?"});
+  for (const std::vector<std::string>& ask : asks) {
+    SCOPED_TRACE(ask.back());
     ScratchFolder folder;
     std::vector<std::string> command = programCommand();
-    // A file named beside it starts no dialogue either.
-    command.emplace_back("big.bin");
-    command.push_back(ask);
+    command.insert(command.end(), ask.begin(), ask.end());
     RunResult run = runCommand(folder.path(), command, "y\n");
     std::erase(run.out, '\r');
     EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [--yes] [--size KB] [FILE]\n")) << run.out;
@@ -392,6 +393,29 @@ TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(folder.listing(), "");
   }
+}
+
+TEST(CommandLineHelp, FailsWhereStandardOutputIsFull) {
+  ScratchFolder folder;
+  std::vector<std::string> command = {"sh", "-c", "exec \"$@\" >/dev/full", "sh"};
+  for (const std::string& word : programCommand()) command.push_back(word);
+  command.emplace_back("--help");
+  const RunResult run = runCommand(folder.path(), command, "");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err, "");
+}
+
+// Only Windows reads /? as a request for help; elsewhere it is a file's name, here one
+// that does not exist.
+TEST(CommandLineHelp, SlashQuestionMarkIsAFileOnPosix) {
+  if (testingWindowsBuild()) GTEST_SKIP() << "the Windows build shows its help for /?";
+  ScratchFolder folder;
+  std::vector<std::string> command = programCommand();
+  command.insert(command.end(), {"--yes", "/?"});
+  const RunResult run = runCommand(folder.path(), command, "");
+  EXPECT_TRUE(run.out.ends_with(" File /? does not exist in this folder.\r\n")) << run.out;
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(folder.listing(), "");
 }
 
 }  // namespace
