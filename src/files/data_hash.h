@@ -12,6 +12,7 @@
 #include "files/file_checksum.h"
 #include "files/written_files.h"
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "platform/sha256.h"
 
 namespace floppysplit {
@@ -31,7 +32,7 @@ void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest
 
 // Queues the first `length` bytes of `file` (a handle of its own, which the hash closes) as
 // the next file. Returns the first fault so far.
-WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting);
+WrittenFileFault queueDataHash(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting);
 
 // The first fault so far, without waiting.
 WrittenFileFault dataHashFault();
