@@ -16,7 +16,10 @@ namespace floppysplit {
 // Every file is opened shared for reading and writing with other processes.
 inline constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
-inline HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
+// The handle is kept as an integer in OsFile, which every system's code shares.
+inline HANDLE handleOf(OsFile file) {
+  return reinterpret_cast<HANDLE>(file.handle);  // NOLINT(performance-no-int-to-ptr)
+}
 
 // The code of the call that just failed; a failure that left no code still counts as one.
 inline Status lastError() {
