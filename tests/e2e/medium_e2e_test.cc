@@ -68,6 +68,19 @@ TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
   EXPECT_EQ(home.read("big.bin"), input);
 }
 
+// The set in `folder` is, byte for byte, the one a split of `input` into pieces of
+// `kilobytes` writes in the input's own folder.
+void expectTheSetOfASplitInItsFolder(const fs::path& folder, const std::string& input,
+                                     int64_t kilobytes, std::vector<std::string> written) {
+  ScratchFolder reference;
+  reference.write("big.bin", input);
+  ASSERT_EQ(runProgram(reference.path(), answersUpToOk("big.bin", kilobytes) + "y\n").exitCode, 0);
+  written.emplace_back("Recomb.cmd");
+  for (const std::string& file : written) {
+    EXPECT_TRUE(joinFiles(folder, {file}) == joinFiles(reference.path(), {file})) << file;
+  }
+}
+
 // On ext4 the fragments are read back from the medium and must still be there after a
 // remount; tmpfs keeps its files in memory, where they are read back from. FAT and exFAT, as
 // sticks come, have neither hard links nor a rename that refuses a taken name, and FAT
@@ -125,19 +138,9 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     // Compared as a whole: a difference of megabytes is no message to read.
     EXPECT_TRUE(joinFiles(disk.path(), fragments) == input) << "the fragments";
     if (c.into) {
-      // Nothing beside the disk changed, and the set is the one a split in the disk's own
-      // folder writes, byte for byte.
+      // Nothing beside the disk changed.
       EXPECT_EQ(home.listing(), homeBefore);
-      ScratchFolder reference;
-      reference.write("big.bin", input);
-      ASSERT_EQ(runProgram(reference.path(), answersUpToOk("big.bin", c.split.kilobytes) + "y\n")
-                    .exitCode,
-                0);
-      std::vector<std::string> written = fragments;
-      written.emplace_back("Recomb.cmd");
-      for (const std::string& file : written) {
-        EXPECT_TRUE(joinFiles(disk.path(), {file}) == joinFiles(reference.path(), {file})) << file;
-      }
+      expectTheSetOfASplitInItsFolder(disk.path(), input, c.split.kilobytes, fragments);
     }
     EXPECT_EQ(scriptSha256(script), sha256sumOf(home.path(), {"big.bin"}));
 
