@@ -494,7 +494,6 @@ INSTANTIATE_TEST_SUITE_P(CodePage437, RecombScriptOemNames,
                            return "Name" + std::to_string(param.index);
                          });
 
-// In the file's own folder, and with --into in a folder beside it, where the script joins.
 TEST_F(RecombScript, FloppySizeRunMatchesTheNativeBuildAndJoinsBack) {
   const std::string bytes = patternBytes(3000000, 42);
   const std::string answers = "y\nbig.bin\ny\ny\ny\n";
@@ -502,37 +501,23 @@ TEST_F(RecombScript, FloppySizeRunMatchesTheNativeBuildAndJoinsBack) {
   native.write("big.bin", bytes);
   const RunResult expected = runCommand(native.path(), nativeProgramCommand(), answers);
   ASSERT_EQ(expected.exitCode, 0) << expected.out << expected.err;
-  fs::remove(native / "big.bin");
-  ASSERT_EQ(native.listing(), "Recomb.cmd\nfragmen1\nfragmen2\nfragmen3\n");
 
-  for (const std::string into : {"", "out"}) {
-    SCOPED_TRACE(into.empty() ? "in the file's folder" : "--into " + into);
-    ScratchFolder work(folder_.path());
-    work.write("big.bin", bytes);
-    std::vector<std::string> command = programCommand();
-    if (!into.empty()) {
-      fs::create_directory(work / into);
-      command.insert(command.end(), {"--into", into});
-    }
-    const RunResult run = runCommand(work.path(), command, answers);
-    EXPECT_EQ(run.out, expected.out);
-    EXPECT_EQ(run.err, expected.err);
-    EXPECT_EQ(run.exitCode, expected.exitCode);
-    ASSERT_TRUE(work.read("big.bin") == bytes) << "the file changed";
-    fs::remove(work / "big.bin");
-    EXPECT_EQ(work.listing(), into.empty() ? native.listing() : into + "\n");
-    ASSERT_EQ(work.listing(into), native.listing());
-    for (const char* name : {"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"}) {
-      EXPECT_TRUE(work.read((fs::path(into) / name).string()) == native.read(name))
-          << name << " differs";
-    }
-
-    const RunResult joined = recombineIn(work / into);
-    EXPECT_TRUE(contains(joined.out, "Recombination succeeded.\r\n")) << joined.out << joined.err;
-    EXPECT_EQ(work.listing(into), "big.bin\n");
-    EXPECT_TRUE(work.read((fs::path(into) / "big.bin").string()) == bytes)
-        << "the joined file differs from the input";
+  folder_.write("big.bin", bytes);
+  const RunResult run = runProgram(folder_.path(), answers);
+  EXPECT_EQ(run.out, expected.out);
+  EXPECT_EQ(run.err, expected.err);
+  EXPECT_EQ(run.exitCode, expected.exitCode);
+  ASSERT_EQ(folder_.listing(), "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
+  ASSERT_EQ(native.listing(), folder_.listing());
+  for (const char* name : {"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"}) {
+    EXPECT_TRUE(folder_.read(name) == native.read(name)) << name << " differs";
   }
+
+  fs::remove(folder_ / "big.bin");
+  const RunResult joined = recombine();
+  EXPECT_TRUE(contains(joined.out, "Recombination succeeded.\r\n")) << joined.out << joined.err;
+  EXPECT_EQ(folder_.listing(), "big.bin\n");
+  EXPECT_TRUE(folder_.read("big.bin") == bytes) << "the joined file differs from the input";
 }
 
 }  // namespace
