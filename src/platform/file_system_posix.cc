@@ -124,6 +124,16 @@ OsEntryKind osEntryKind(const std::string& name) {
   return S_ISREG(entry.st_mode) ? OsEntryKind::regularFile : OsEntryKind::other;
 }
 
+bool osIsFolder(const std::string& name) {
+  struct stat entry {};
+  return isFileName(name) && ::stat(name.c_str(), &entry) == 0 && S_ISDIR(entry.st_mode);
+}
+
+Status osEnterFolder(const std::string& name) {
+  if (!isFileName(name)) return EINVAL;
+  return ::chdir(name.c_str()) == 0 ? kOk : lastError();
+}
+
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {
   if (!isFileName(name)) return EINVAL;
   const int fd = openName(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);

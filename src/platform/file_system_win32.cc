@@ -201,6 +201,19 @@ OsEntryKind osEntryKind(const std::string& name) {
   return own ? OsEntryKind::regularFile : OsEntryKind::other;
 }
 
+bool osIsFolder(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return false;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+Status osEnterFolder(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
+  return SetCurrentDirectoryW(wide.c_str()) ? kOk : lastError();
+}
+
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {
   std::wstring wide;
   if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);

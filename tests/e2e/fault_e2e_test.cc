@@ -464,6 +464,8 @@ struct AnotherSetRow {
   const char* typed;
   const TypedSplit* split;
   bool refused;
+  // The folder the split writes into (--into), made beforehand; none for its own.
+  const char* into = nullptr;
 };
 
 void PrintTo(const AnotherSetRow& row, std::ostream* out) { *out << row.name; }
@@ -476,6 +478,7 @@ class AnotherSet : public testing::TestWithParam<AnotherSetRow> {};
 TEST_P(AnotherSet, IsNeverWrittenOver) {
   const AnotherSetRow& row = GetParam();
   ScratchFolder folder;
+  if (row.into != nullptr) fs::create_directory(folder / row.into);
   if (row.earlierTyped != nullptr) {
     splitBeforehand(folder, row.earlierTyped, row.earlierLength, row.earlierKilobytes, 20);
     if (HasFatalFailure()) return;
@@ -485,10 +488,14 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
   }
   const std::string input = patternBytes(row.split->length, 21);
   folder.write(row.typed, input);
+  const fs::path setFolder = row.into != nullptr ? folder / row.into : folder.path();
   const Files before = filesIn(folder.path());
+  const Files setBefore = filesIn(setFolder);
+  std::vector<std::string> command = programCommand();
+  if (row.into != nullptr) command.insert(command.end(), {"--into", row.into});
 
   const RunResult run =
-      runProgram(folder.path(), answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
+      runCommand(folder.path(), command, answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
 
   EXPECT_EQ(run.err, "");
   if (row.refused) {
@@ -497,6 +504,7 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
                   consoleLines({" Recomb.cmd of another set is in this folder: move it first."}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(filesIn(folder.path()) == before) << folder.listing();
+    EXPECT_TRUE(filesIn(setFolder) == setBefore) << folder.listing(row.into);
     return;
   }
   EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + completionText());
@@ -516,6 +524,8 @@ const AnotherSetRow kAnotherSets[] = {
      &k5000BytesIn2K, true},
     {"AnotherSetsScriptInCapitals", "other.bin", 5000, 2, "RECOMB.CMD", {}, "big.bin",
      &k5000BytesIn2K, true},
+    {"AnotherSetsScriptInTheFolderItWritesInto", "other.bin", 5000, 2, "out/Recomb.cmd", {},
+     "big.bin", &k5000BytesIn2K, true, "out"},
     {"AFileOfTheUsers", nullptr, 0, 0, "Recomb.cmd", "@echo off\r\necho mine\r\n", "big.bin",
      &k5000BytesIn2K, true},
     {"TheSameFilesSetAtTheFloppySize", "big.bin", 3000000, 1423, "Recomb.cmd", {}, "big.bin",
