@@ -211,7 +211,7 @@ bool osIsFolder(const std::string& name) {
 Status osEnterFolder(const std::string& name) {
   std::wstring wide;
   if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
-  return SetCurrentDirectoryW(wide.c_str()) ? kOk : lastError();
+  return SetCurrentDirectoryW(wide.c_str()) != FALSE ? kOk : lastError();
 }
 
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {
