@@ -17,7 +17,14 @@ SetScript readSetScript() {
   if (kind != OsEntryKind::regularFile) return {.plan = {}, .refusal = notOurs, .status = kOk};
   ScriptReading reading = readRecombinationScriptFile(script);
   if (reading.status != kOk) return {.plan = {}, .refusal = {}, .status = reading.status};
-  if (!reading.plan) return {.plan = {}, .refusal = notOurs, .status = kOk};
+  if (!reading.plan) {
+    const std::string line = "line " + std::to_string(reading.refusedLine);
+    const std::string why =
+        reading.refusedLineTooLong
+            ? line + " is longer than " + std::to_string(kLongestScriptLine) + " bytes"
+            : line + " is not one it writes";
+    return {.plan = {}, .refusal = notOurs + " (" + why + ").", .status = kOk};
+  }
   return {.plan = std::move(reading.plan), .refusal = {}, .status = kOk};
 }
 

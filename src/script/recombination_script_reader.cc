@@ -16,28 +16,40 @@ namespace {
 // Bytes asked for per read.
 constexpr int64_t kReadBytes = int64_t{64} << 10;
 
-// The script's lines one at a time, each ended by CR LF.
+// The script's lines one at a time, each ended by CR LF, or by LF alone as a transfer tool
+// may leave them: such a line is read as if its end were CR LF.
 class LineSource {
  public:
   explicit LineSource(const ScriptBytes& read) : read_(read) {}
 
-  // The next line without its CR LF, left to be taken by skip(); nothing at the end of the
-  // bytes, at a line longer than kLongestScriptLine or not ended by CR LF, or when a read
-  // fails. The view lasts until the next call of peek().
+  // The next line without its line end, left to be taken by skip(); nothing at the end of
+  // the bytes, at a line longer than kLongestScriptLine or not ended, or when a read fails.
+  // The view lasts until the next call of peek().
   std::optional<std::string_view> peek() {
     for (;;) {
-      const size_t end = buffer_.find("\r\n", start_);
-      if (end != std::string::npos && end - start_ <= kLongestScriptLine) {
-        lineEnd_ = end + 2;
-        return std::string_view(buffer_).substr(start_, end - start_);
+      const size_t end = buffer_.find('\n', start_);
+      if (end != std::string::npos) {
+        const size_t length = end - start_ - (end > start_ && buffer_[end - 1] == '\r' ? 1 : 0);
+        tooLong_ = length > kLongestScriptLine;
+        if (tooLong_) return std::nullopt;
+        lineEnd_ = end + 1;
+        return std::string_view(buffer_).substr(start_, length);
       }
-      if (end != std::string::npos || buffer_.size() - start_ > kLongestScriptLine + 1 ||
-          !readMore()) {
-        return std::nullopt;
-      }
+      // Even if the next byte ends the line and the last one is its CR, it is too long.
+      tooLong_ = buffer_.size() - start_ > kLongestScriptLine + 1;
+      if (tooLong_ || !readMore()) return std::nullopt;
     }
   }
-  void skip() { start_ = lineEnd_; }
+  void skip() {
+    start_ = lineEnd_;
+    ++taken_;
+  }
+
+  // Lines taken so far.
+  int64_t taken() const { return taken_; }
+
+  // Whether the last line peek() looked at was too long.
+  bool tooLong() const { return tooLong_; }
 
   // Whether no byte follows the lines taken.
   bool atEnd() { return start_ == buffer_.size() && !readMore(); }
@@ -63,6 +75,8 @@ class LineSource {
   std::string buffer_;
   size_t start_ = 0;
   size_t lineEnd_ = 0;
+  int64_t taken_ = 0;
+  bool tooLong_ = false;
   bool ended_ = false;
   Status status_ = kOk;
 };
@@ -381,6 +395,10 @@ ScriptReading readRecombinationScript(const ScriptBytes& read) {
   reading.plan = ScriptReader(lines).read();
   reading.status = lines.status();
   if (reading.status != kOk) reading.plan.reset();
+  if (!reading.plan && reading.status == kOk) {
+    reading.refusedLine = lines.taken() + 1;
+    reading.refusedLineTooLong = lines.tooLong();
+  }
   return reading;
 }
 

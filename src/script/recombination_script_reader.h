@@ -54,10 +54,14 @@ inline constexpr size_t kLongestScriptLine = 4096;
 
 struct ScriptReading {
   // Nothing when the bytes are not, line for line, a script this program writes or wrote
-  // (lines ended by CR LF, the last one empty), or when a read failed.
+  // (lines ended by CR LF, or by LF alone, the last one empty), or when a read failed.
   std::optional<RecombinationPlan> plan;
   // The failed read's status.
   Status status = kOk;
+  // Where bytes that were read are refused: the line, counted from 1, at which they stop
+  // being a script of this program, and whether that line is longer than any it writes.
+  int64_t refusedLine = 0;
+  bool refusedLineTooLong = false;
 };
 
 ScriptReading readRecombinationScript(const ScriptBytes& read);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -171,7 +173,6 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
         for (int i = 0; i < 1000; ++i) lines += "\r\n";
         return lines;
       }(),
-      edited(base, "\r\n", "\n", true),
       base + "del x\r\n",
       base.substr(0, base.size() - 2),
       edited(base, "setlocal\r\n", "setlocal\r\n\r\n"),
@@ -217,6 +218,43 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
   };
   for (const std::string& script : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), "refused") << script;
+  }
+}
+
+// A script whose lines a transfer tool turned into LF lines, all or some, is read as the
+// one it was; one still refused says at which line, counted from 1, and whether that line
+// is too long.
+TEST(RecombinationScriptReader, TakesLfLinesAndSaysWhereItRefuses) {
+  const std::string base = scriptFor("report.dat", 5, 1024, 4500);
+  const std::string plan = describe(readRecombinationScript(base));
+  EXPECT_EQ(describe(readRecombinationScript(edited(base, "\r\n", "\n", true))), plan);
+  EXPECT_EQ(describe(readRecombinationScript(edited(base, "setlocal\r\n", "setlocal\n"))), plan);
+  struct Row {
+    std::string script;
+    int64_t line;
+    bool tooLong;
+  };
+  const size_t lines = static_cast<size_t>(std::ranges::count(base, '\n'));
+  const Row rows[] = {
+      {"Hello\r\n", 1, false},
+      {edited(base, "setlocal\r\n", "setlocal\r\r\n"), 2, false},
+      {edited(base, "setlocal\r\n", "setlocal" + std::string(kLongestScriptLine, ' ') + "\n"), 2,
+       true},
+      {base + "del x\r\n", static_cast<int64_t>(lines) + 1, false},
+      {base + std::string(kLongestScriptLine + 2, 'x'), static_cast<int64_t>(lines) + 1, false},
+  };
+  for (const Row& row : rows) {
+    const ScriptBytes bytes = [script = std::string_view(row.script)](char* data, int64_t capacity,
+                                                                      int64_t* got) mutable {
+      *got = std::min(capacity, static_cast<int64_t>(script.size()));
+      std::copy_n(script.data(), *got, data);
+      script.remove_prefix(static_cast<size_t>(*got));
+      return kOk;
+    };
+    const ScriptReading reading = readRecombinationScript(bytes);
+    EXPECT_FALSE(reading.plan) << row.script;
+    EXPECT_EQ(reading.refusedLine, row.line) << row.script.substr(0, 80);
+    EXPECT_EQ(reading.refusedLineTooLong, row.tooLong) << row.script.substr(0, 80);
   }
 }
 

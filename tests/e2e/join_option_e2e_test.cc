@@ -197,6 +197,13 @@ struct OlderSet {
 
 void PrintTo(const OlderSet& set, std::ostream* out) { *out << set.name; }
 
+// A script whose CR LF line ends a transfer tool turned into LF.
+const std::string kGuardedScriptInLfLines = [] {
+  std::string script(kGuardedScript);
+  std::erase(script, '\r');
+  return script;
+}();
+
 class NativeJoinOlderForm : public testing::TestWithParam<OlderSet> {};
 
 // Sets split by earlier forms of the program join as the newest script would join them; the
@@ -228,7 +235,9 @@ INSTANTIATE_TEST_SUITE_P(
         OlderSet{"NamedByLastPart", kNamedByLastPartScript, 5000, "Recombination succeeded.\n",
                  "zzztempa\n", "zzztempa"},
         OlderSet{"Guarded", kGuardedScript, 3000, "Recombination succeeded.\n", "kept.bin\n",
-                 "kept.bin"}),
+                 "kept.bin"},
+        OlderSet{"GuardedInLfLines", kGuardedScriptInLfLines, 3000, "Recombination succeeded.\n",
+                 "kept.bin\n", "kept.bin"}),
     [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
 
 // The first release's script checks the join's length alone: a fragment one byte short
@@ -348,8 +357,11 @@ TEST_P(NativeJoinRefuses, AndTouchesNothing) {
   }
 }
 
-const std::string kNotOurs =
-    "floppysplit: Recomb.cmd is not a recombination script of this program\n";
+// The refusal of a script that is not this program's, at line `line` for `why`.
+std::string notOurs(int line, const std::string& why = "is not one it writes") {
+  return "floppysplit: Recomb.cmd is not a recombination script of this program (line " +
+         std::to_string(line) + " " + why + ").\n";
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Sets, NativeJoinRefuses,
@@ -358,7 +370,12 @@ INSTANTIATE_TEST_SUITE_P(
                 "floppysplit: no Recomb.cmd in this folder\n", 2},
         Refusal{"ScriptOfAnotherKind",
                 [](const ScratchFolder& f) { f.write("Recomb.cmd", "@echo off\r\ndel *.*\r\n"); },
-                kNotOurs, 2},
+                notOurs(2), 2},
+        Refusal{"ScriptWithALineTooLong",
+                [](const ScratchFolder& f) {
+                  f.write("Recomb.cmd", "@echo off\n" + std::string(4097, ' ') + "\r\n");
+                },
+                notOurs(2, "is longer than 4096 bytes"), 2},
         Refusal{"FragmentOutsideTheFolder",
                 [](const ScratchFolder& f) {
                   std::string script(kJoinLengthOnlyScript);
@@ -367,7 +384,7 @@ INSTANTIATE_TEST_SUITE_P(
                   }
                   f.write("Recomb.cmd", script);
                 },
-                kNotOurs, 2}),
+                notOurs(3), 2}),
     [](const testing::TestParamInfo<Refusal>& param) { return param.param.name; });
 
 }  // namespace
