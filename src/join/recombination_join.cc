@@ -393,7 +393,7 @@ ExitStatus SetJoin::deleteTheSet() const {
     const Status status = osDelete(name);
     if (status != kOk) return failOn(name, status);
   }
-  const std::string script(kScriptName);
+  const std::string& script = plan_.scriptFile;
   Status status = osDelete(script);
   if (status == kOk) status = osFlushFolderOf(script);
   return status == kOk ? ExitStatus::success : failOn(script, status);

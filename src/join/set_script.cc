@@ -1,15 +1,52 @@
 #include "join/set_script.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "script/recombination_script.h"
 
 namespace floppysplit {
 
+namespace {
+
+// A set that travelled may show its names in other letters where the file system tells
+// them apart (RECOMB.CMD, FRAGMEN1): a name that is not there stands for the one entry
+// that differs from it in letter case alone. None, or two or more, leave it as it is.
+std::string presentName(const std::string& name, const std::vector<std::string>& sameIgnoringCase) {
+  return sameIgnoringCase.size() == 1 ? sameIgnoringCase.front() : name;
+}
+
+// The script's fragments by the names they have in the folder, found in one pass over it
+// and only where some are not there under their own.
+void findFragmentsIgnoringCase(RecombinationPlan& plan) {
+  std::vector<std::string> absent;
+  std::vector<size_t> where;
+  for (size_t i = 0; i < plan.fragments.size(); ++i) {
+    std::string name(plan.fragmentName(i));
+    if (osEntryKind(name) != OsEntryKind::none) continue;
+    absent.push_back(std::move(name));
+    where.push_back(i);
+  }
+  if (absent.empty()) return;
+  const std::vector<std::vector<std::string>> found = osNamesIgnoringCase(".", absent);
+  for (size_t k = 0; k < absent.size(); ++k) {
+    const std::string name = presentName(absent[k], found[k]);
+    // Letter case alone leaves the name as long as it was.
+    if (name.size() == absent[k].size()) std::ranges::copy(name, plan.fragments[where[k]].begin());
+  }
+}
+
+}  // namespace
+
 SetScript readSetScript() {
-  const std::string script(kScriptName);
-  const OsEntryKind kind = osEntryKind(script);
+  std::string script(kScriptName);
+  OsEntryKind kind = osEntryKind(script);
+  if (kind == OsEntryKind::none) {
+    script = presentName(script, osNamesIgnoringCase(".", script));
+    kind = osEntryKind(script);
+  }
   if (kind == OsEntryKind::none) {
     return {.plan = {}, .refusal = "no Recomb.cmd in this folder", .status = kOk};
   }
@@ -25,6 +62,7 @@ SetScript readSetScript() {
             : line + " is not one it writes";
     return {.plan = {}, .refusal = notOurs + " (" + why + ").", .status = kOk};
   }
+  findFragmentsIgnoringCase(*reading.plan);
   return {.plan = std::move(reading.plan), .refusal = {}, .status = kOk};
 }
 

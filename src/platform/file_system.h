@@ -169,6 +169,10 @@ Status osFlushFolderOf(const std::string& fileName);
 // (Windows), the one entry it finds.
 std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name);
 
+// The same for each of `names`, in their order, from one pass over the folder.
+std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& folder,
+                                                          const std::vector<std::string>& names);
+
 // What osLockFolder got.
 enum class OsFolderLock {
   held,           // this process holds the folder until it ends

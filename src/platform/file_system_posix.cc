@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/file_name.h"
@@ -401,21 +402,35 @@ Status osFlushFolderOf(const std::string& fileName) {
 }
 
 std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name) {
-  std::vector<std::string> names;
-  if (!isFileName(folder) || !isFileName(name)) return names;
+  return osNamesIgnoringCase(folder, std::vector<std::string>{name}).front();
+}
+
+std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& folder,
+                                                          const std::vector<std::string>& names) {
+  std::vector<std::vector<std::string>> found(names.size());
+  if (!isFileName(folder)) return found;
+  const auto lower = [](std::string_view name) {
+    std::string text(name);
+    std::ranges::transform(text, text.begin(), asciiLower);
+    return text;
+  };
+  std::unordered_multimap<std::string, size_t> wanted;
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (isFileName(names[i])) wanted.emplace(lower(names[i]), i);
+  }
   DIR* const entries = ::opendir(folder.c_str());
-  if (entries == nullptr) return names;
+  if (entries == nullptr) return found;
   while (const dirent* entry = ::readdir(entries)) {
-    const std::string_view found = entry->d_name;
-    const bool same = found.size() == name.size() &&
-                      std::equal(found.begin(), found.end(), name.begin(),
-                                 [](char a, char b) { return asciiLower(a) == asciiLower(b); });
-    if (!same) continue;
-    names.emplace_back(found);
-    if (found == name) std::swap(names.front(), names.back());
+    const std::string_view name = entry->d_name;
+    const auto [first, last] = wanted.equal_range(lower(name));
+    for (auto match = first; match != last; ++match) {
+      std::vector<std::string>& same = found[match->second];
+      same.emplace_back(name);
+      if (name == names[match->second]) std::swap(same.front(), same.back());
+    }
   }
   ::closedir(entries);
-  return names;
+  return found;
 }
 
 OsFolderLock osLockFolder(const std::string& folder) {

@@ -445,6 +445,15 @@ std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const st
   return names;
 }
 
+std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& folder,
+                                                          const std::vector<std::string>& names) {
+  // The system finds each name in any case itself.
+  std::vector<std::vector<std::string>> found;
+  found.reserve(names.size());
+  for (const std::string& name : names) found.push_back(osNamesIgnoringCase(folder, name));
+  return found;
+}
+
 OsFolderLock osLockFolder(const std::string& folder) {
   std::wstring wide;
   if (!wideName(folder + "\\floppysplit.lock", &wide)) return OsFolderLock::unavailable;

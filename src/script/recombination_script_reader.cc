@@ -413,6 +413,7 @@ ScriptReading readRecombinationScriptFile(const std::string& name) {
         return status;
       });
   osClose(file);
+  if (reading.plan) reading.plan->scriptFile = name;
   return reading;
 }
 

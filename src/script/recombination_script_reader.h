@@ -39,6 +39,8 @@ struct RecombinationPlan {
   std::optional<std::string> sha256;
   // Each fragment's SHA-256, in order, where the form holds them; else empty.
   std::vector<Sha256Digest> fragmentSha256;
+  // The file the plan was read from, where it was read from one.
+  std::string scriptFile;
 
   // Fragment `index` (from 0) as the script names it, and the length it checks, if any.
   std::string_view fragmentName(size_t index) const { return copyName(fragments[index]); }

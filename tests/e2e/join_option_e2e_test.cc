@@ -240,6 +240,34 @@ INSTANTIATE_TEST_SUITE_P(
                  "kept.bin\n", "kept.bin"}),
     [](const testing::TestParamInfo<OlderSet>& param) { return param.param.name; });
 
+// A set that travelled through a system that shows names in capitals is found by them
+// where the file system tells letter case apart; a name with two such spellings is neither.
+TEST(NativeJoinTravelledSet, IsFoundByNamesInAnotherCase) {
+  ScratchFolder folder;
+  const std::string input = patternBytes(3000000, 4);
+  folder.write("big.bin", input);
+  const RunResult split =
+      runCommand(folder.path(), nativeProgramCommand(), "y\nbig.bin\ny\ny\ny\n");
+  ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
+  fs::remove(folder / "big.bin");
+  for (const char* name : {"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"}) {
+    std::string upper(name);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    fs::rename(folder / name, folder / upper);
+  }
+  fs::copy_file(folder / "FRAGMEN2", folder / "Fragmen2");
+  const RunResult twice = joinIn(folder.path(), "--check");
+  EXPECT_EQ(twice.out, "fragmen2 is missing.\nThe set is damaged.\n");
+  EXPECT_EQ(twice.exitCode, 1);
+
+  fs::remove(folder / "Fragmen2");
+  const RunResult run = joinIn(folder.path());
+  EXPECT_EQ(run.out, "Recombination succeeded.\n");
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder.listing(), "big.bin\n");
+  EXPECT_TRUE(folder.read("big.bin") == input) << "the join differs from the input";
+}
+
 // The first release's script checks the join's length alone: a fragment one byte short
 // makes a join of another length, which fails with the set as it was.
 TEST(NativeJoinOlderFormDamaged, AJoinOfAnotherLengthFailsAndKeepsTheSet) {
