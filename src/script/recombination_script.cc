@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "dialogue/console.h"
 #include "dialogue/layout.h"
 #include "files/record_file.h"
 #include "platform/file_system.h"
-#include "run/run_flow.h"
 #include "script/script_lines.h"
 
 namespace floppysplit {
@@ -34,12 +32,11 @@ std::string plainName(std::string_view lastPart, std::string_view whole) {
   return name.empty() ? "_" : name;
 }
 
-// A script cut short by a failed write or close would join nothing, and --join refuses it:
-// it is deleted before the error report, and the fragments stay.
-[[noreturn]] void discardScript(Unit unit, Status status, Statement statement) {
+// Deletes a script cut short; the fragments stay.
+ScriptFileFault discardScript(Unit unit, Status status, Statement statement) {
   closeFile(unit, OnFailure::returnStatus);
   osDelete(std::string(kScriptName));
-  reportAndExit(status, statement, unit);
+  return {statement, status};
 }
 
 }  // namespace
@@ -94,22 +91,21 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
   return lines;
 }
 
-void writeScriptFile(Unit unit, std::string_view inputName, std::span<const FragmentName> fragments,
-                     const WrittenData& written) {
+ScriptFileFault writeScriptFile(Unit unit, std::string_view inputName,
+                                std::span<const FragmentName> fragments,
+                                const WrittenData& written) {
   const Status status = openTextFile(unit, kScriptName, OnFailure::returnStatus);
-  if (status != kOk) {
-    writeListLine({"Error opening " + std::string(kScriptName) + ":", status});
-    stopRun(StopReason::failed);
-  }
+  if (status != kOk) return {Statement::open, status};
   Status failed = kOk;
   emitRecombinationScript(inputName, fragments, written, [unit, &failed](const std::string& line) {
     const Item items[] = {line};
     if (failed == kOk)
       failed = writeTextLines(unit, formatLines("(a)", items), OnFailure::returnStatus);
   });
-  if (failed != kOk) discardScript(unit, failed, Statement::write);
+  if (failed != kOk) return discardScript(unit, failed, Statement::write);
   failed = closeFile(unit, OnFailure::returnStatus, Keep::onMedium);
-  if (failed != kOk) discardScript(unit, failed, Statement::close);
+  if (failed != kOk) return discardScript(unit, failed, Statement::close);
+  return {};
 }
 
 }  // namespace floppysplit

@@ -74,9 +74,19 @@ std::vector<std::string> recombinationScriptLines(std::string_view inputName,
                                                   std::span<const FragmentName> fragments,
                                                   const WrittenData& written);
 
+// A failure to write Recomb.cmd: the statement that failed (open, write or close) and the
+// system's code for it.
+struct ScriptFileFault {
+  Statement statement = Statement::open;
+  Status status = kOk;
+  explicit operator bool() const { return status != kOk; }
+};
+
 // Writes Recomb.cmd on `unit` for `fragments` of the file typed as `inputName`, flushed to
-// the medium as it is closed. Stops the run, after saying why, when it cannot be opened.
-void writeScriptFile(Unit unit, std::string_view inputName, std::span<const FragmentName> fragments,
-                     const WrittenData& written);
+// the medium as it is closed. A script cut short by a failed write or close would join
+// nothing, and --join refuses it: it is deleted before the failure is returned.
+ScriptFileFault writeScriptFile(Unit unit, std::string_view inputName,
+                                std::span<const FragmentName> fragments,
+                                const WrittenData& written);
 
 }  // namespace floppysplit

@@ -2,7 +2,9 @@
 
 #include <span>
 
+#include "dialogue/console.h"
 #include "files/written_files.h"
+#include "run/run_flow.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
 #include "split/split_interruption.h"
@@ -17,7 +19,14 @@ void writeRecombinationScript() {
                             writtenFileDigests()};
   stopIfInterrupted();
   noteScriptBegun();
-  writeScriptFile(job.scriptUnit, job.inputName.trimmed(), fragments, written);
+  const ScriptFileFault fault =
+      writeScriptFile(job.scriptUnit, job.inputName.trimmed(), fragments, written);
+  if (!fault) return;
+  if (fault.statement == Statement::open) {
+    writeListLine({"Error opening " + std::string(kScriptName) + ":", fault.status});
+    stopRun(StopReason::failed);
+  }
+  reportAndExit(fault.status, fault.statement, job.scriptUnit);
 }
 
 }  // namespace floppysplit
