@@ -1,6 +1,6 @@
 #pragma once
 // The record file layer's own view of one connection, shared by its files (the numbered
-// connections and the record copy); nothing outside src/split/files uses it.
+// connections and the record copy); nothing outside src/files uses it.
 
 #include <cstdint>
 #include <string>

@@ -17,6 +17,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 #include "files/file_checksum.h"
 #include "files/read_in_chunks.h"
@@ -44,10 +45,16 @@ char* ownBuffer() {
   return buffer;
 }
 
-struct HashJob {
+// What a worker reads of a queued file: the file stays owned by the queue.
+struct FileToRead {
   OsFile file;
   int64_t length = 0;
   int32_t index = 0;  // counted from 1
+};
+
+struct HashJob {
+  OwnedFile file;
+  FileToRead read;
   // Which workers have read it.
   bool wholeDone = false;
   bool ownDone = false;
@@ -74,7 +81,7 @@ class DataHash {
     digests_.reserve(static_cast<size_t>(std::max(count, 0)));
   }
 
-  WrittenFileFault queue(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
+  WrittenFileFault queue(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting) {
     std::unique_lock lock(mutex_);
     waitUntil(lock, whileWaiting, [this] { return jobs_.size() < kMostQueued || fault_; });
     const int32_t index = ++queued_;
@@ -86,13 +93,11 @@ class DataHash {
         ownWorker_ = std::thread([this] { run(Worker::own); });
       }
     }
-    if (fault_) {
-      osClose(file);
-      return fault_;
-    }
+    if (fault_) return fault_;
     checksums_.push_back(0);
     digests_.emplace_back();
-    jobs_.push_back(HashJob{file, length, index});
+    const FileToRead read{file.get(), length, index};
+    jobs_.push_back(HashJob{std::move(file), read});
     changed_.notify_all();
     return {};
   }
@@ -106,7 +111,7 @@ class DataHash {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this, file] {
       return std::ranges::none_of(
-          jobs_, [file](const HashJob& job) { return osSameFile(job.file, file); });
+          jobs_, [file](const HashJob& job) { return osSameFile(job.read.file, file); });
     });
   }
 
@@ -132,7 +137,6 @@ class DataHash {
     }
     if (worker_.joinable()) worker_.join();
     if (ownWorker_.joinable()) ownWorker_.join();
-    for (const HashJob& job : jobs_) osClose(job.file);
     jobs_.clear();
     stopping_ = false;
   }
@@ -161,7 +165,7 @@ class DataHash {
       return worker == Worker::whole ? job.wholeDone : job.ownDone;
     };
     for (;;) {
-      HashJob job;
+      FileToRead job;
       bool failed = false;
       {
         std::unique_lock lock(mutex_);
@@ -173,7 +177,7 @@ class DataHash {
         });
         if (stopping_) return;
         // The job stays queued while it is read, so that awaitFile sees it.
-        job = *next;
+        job = next->read;
         failed = static_cast<bool>(fault_);
       }
       FileChecksumValue checksum = 0;
@@ -182,7 +186,7 @@ class DataHash {
       if (!failed)
         fault = worker == Worker::whole ? readBack(job, &checksum) : readOwn(job, &digest);
       std::lock_guard lock(mutex_);
-      HashJob& queued = jobs_[static_cast<size_t>(job.index - jobs_.front().index)];
+      HashJob& queued = jobs_[static_cast<size_t>(job.index - jobs_.front().read.index)];
       if (worker == Worker::whole) {
         queued.wholeDone = true;
         checksums_[static_cast<size_t>(job.index) - 1] = checksum;
@@ -191,7 +195,6 @@ class DataHash {
         digests_[static_cast<size_t>(job.index) - 1] = digest;
       }
       while (!jobs_.empty() && jobs_.front().wholeDone && jobs_.front().ownDone) {
-        osClose(jobs_.front().file);
         jobs_.pop_front();
       }
       if (fault && (!fault_ || fault.file < fault_.file)) fault_ = fault;
@@ -200,7 +203,7 @@ class DataHash {
   }
 
   // Reads the job's file back into its own digest.
-  WrittenFileFault readOwn(const HashJob& job, Sha256Digest* digest) {
+  WrittenFileFault readOwn(const FileToRead& job, Sha256Digest* digest) {
     char* buffer = ownBuffer();
     if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
     Status status = ownSha_.start();
@@ -219,7 +222,7 @@ class DataHash {
   }
 
   // Reads the job's file back into the digest and `*checksum`, then flushes it if asked.
-  WrittenFileFault readBack(const HashJob& job, FileChecksumValue* checksum) {
+  WrittenFileFault readBack(const FileToRead& job, FileChecksumValue* checksum) {
     char* buffer = readBackBuffer();
     if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
     if (stopping_) return {};
@@ -290,8 +293,8 @@ void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest
   dataHash().start(count, flushEachFile, digest);
 }
 
-WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {
-  return dataHash().queue(file, length, whileWaiting);
+WrittenFileFault queueDataHash(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting) {
+  return dataHash().queue(std::move(file), length, whileWaiting);
 }
 
 WrittenFileFault dataHashFault() { return dataHash().fault(); }

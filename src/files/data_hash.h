@@ -2,7 +2,7 @@
 // The record file layer's own view of the run's data hash (data_hash.cc): worker threads
 // that read back each written file handed to them, in order, for the SHA-256 of all their
 // bytes, a checksum of each file and each file's own SHA-256, and flush each one to the
-// medium where the system cannot flush a whole file system. Nothing outside src/split/files uses
+// medium where the system cannot flush a whole file system. Nothing outside src/files uses
 // it; written_files.h offers it to the stages.
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "files/file_checksum.h"
 #include "files/written_files.h"
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "platform/sha256.h"
 
 namespace floppysplit {
@@ -31,7 +32,7 @@ void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest
 
 // Queues the first `length` bytes of `file` (a handle of its own, which the hash closes) as
 // the next file. Returns the first fault so far.
-WrittenFileFault queueDataHash(OsFile file, int64_t length, const WhileWaiting& whileWaiting);
+WrittenFileFault queueDataHash(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting);
 
 // The first fault so far, without waiting.
 WrittenFileFault dataHashFault();

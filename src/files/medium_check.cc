@@ -20,6 +20,7 @@
 #include "files/read_in_chunks.h"
 #include "platform/interruption.h"
 #include "platform/medium_read.h"
+#include "platform/owned_file.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {
@@ -72,12 +73,9 @@ void runAside(int32_t threads, const Work& work, const WhileWaiting& whileWaitin
 
 // Flushes the file `name` names through a new handle of its own.
 Status flushAlone(const std::string& name) {
-  OsFile file;
-  Status status = osOpen(name, OsExistence::mustExist, OsAccess::read, &file);
-  if (status != kOk) return status;
-  status = osFlush(file);
-  osClose(file);
-  return status;
+  OwnedFile file;
+  const Status status = osOpen(name, OsExistence::mustExist, OsAccess::read, file.receive());
+  return status == kOk ? osFlush(file.get()) : status;
 }
 
 // The lowest file at fault among those the readers have finished.
@@ -102,21 +100,20 @@ class LowestFault {
 WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue expected,
                            int64_t largestFile, char* slice, int64_t sliceBytes,
                            FileChecksum& checksum) {
-  OsFile file;
-  Status status = osOpenOnMedium(name, sliceBytes, &file);
+  OwnedFile file;
+  Status status = osOpenOnMedium(name, sliceBytes, file.receive());
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   checksum.start();
   int64_t offset = 0;
-  status =
-      readInChunks(file, ReadFrom::medium, slice, sliceBytes, [&](const char* data, int64_t got) {
-        checksum.add(data, got);
-        offset += got;
-        gCheckedBytes += got;
-        // A file longer than any written is not the one written; no need
-        // to read all of it. After an interruption nothing is read further.
-        return offset > largestFile || osInterrupted() ? kEndOfFile : kOk;
-      });
-  osClose(file);
+  status = readInChunks(file.get(), ReadFrom::medium, slice, sliceBytes,
+                        [&](const char* data, int64_t got) {
+                          checksum.add(data, got);
+                          offset += got;
+                          gCheckedBytes += got;
+                          // A file longer than any written is not the one written; no need
+                          // to read all of it. After an interruption nothing is read further.
+                          return offset > largestFile || osInterrupted() ? kEndOfFile : kOk;
+                        });
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   if (checksum.value() != expected) return {WrittenFileStep::otherBytesOnMedium, kOk, n};
   return {};

@@ -1,6 +1,6 @@
 #pragma once
 // The record file layer's own view of the flush and the check from the medium
-// (medium_check.cc). Nothing outside src/split/files uses it; written_files.h offers it to
+// (medium_check.cc). Nothing outside src/files uses it; written_files.h offers it to
 // the stages.
 
 #include <cstdint>

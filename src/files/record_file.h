@@ -61,9 +61,7 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure);
 // Returns the number of records copied. After none, the caller takes the next record with
 // readRecord and writeRecord, which then meet that end of file or failure just as a copy
 // record by record would have; bytes a failed step left beyond the
-// copied records are the same ones that copy writes again. A build that links
-// copy_records_one_at_a_time.cc instead of copy_records.cc copies nothing here, and so moves
-// every record on its own: the reference the end-to-end tests hold this copy equal to.
+// copied records are the same ones that copy writes again.
 int64_t copyRecords(Unit fromUnit, int64_t firstRecord, Unit toUnit, int64_t firstPosition,
                     int64_t count);
 

@@ -1,11 +1,13 @@
 #include "files/written_files.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "files/connection.h"
 #include "files/data_hash.h"
 #include "files/medium_check.h"
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 
 namespace floppysplit {
 
@@ -13,9 +15,8 @@ namespace {
 
 struct WrittenFiles {
   // The current folder, opened before the first file for the flush of its file system;
-  // closed where the system flushes each file alone.
-  OsFile folder;
-  bool folderOpen = false;
+  // not open where the system flushes each file alone.
+  OwnedFile folder;
   int32_t handedOver = 0;
   int64_t largestFile = 0;
 };
@@ -34,8 +35,10 @@ void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest) {
   files.largestFile = 0;
   // A folder this program may not read cannot be opened for the flush: then each file is
   // flushed alone, which is slower and as sure.
-  files.folderOpen = osFlushesFileSystems() && osOpenFolder(".", &files.folder) == kOk;
-  startDataHash(count, !files.folderOpen, digest);
+  if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
+    files.folder.release();
+  }
+  startDataHash(count, !files.folder.isOpen(), digest);
 }
 
 WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiting& whileWaiting) {
@@ -50,10 +53,10 @@ WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaitin
   const int32_t n = ++files.handedOver;
   osStartWriteOut(file);
   files.largestFile = std::max(files.largestFile, length);
-  OsFile copy;
-  const Status status = osDuplicate(file, &copy);
+  OwnedFile copy;
+  const Status status = osDuplicate(file, copy.receive());
   if (status != kOk) return {WrittenFileStep::readBack, status, n};
-  return queueDataHash(copy, length, whileWaiting);
+  return queueDataHash(std::move(copy), length, whileWaiting);
 }
 
 WrittenFileFault writtenFilesFault() { return dataHashFault(); }
@@ -67,7 +70,8 @@ const std::vector<Sha256Digest>& writtenFileDigests() { return dataHashDigests()
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
   const WrittenFiles& files = writtenFiles();
-  return flushToMedium(files.folderOpen ? &files.folder : nullptr, files.handedOver, nameOf,
+  const OsFile folder = files.folder.get();
+  return flushToMedium(files.folder.isOpen() ? &folder : nullptr, files.handedOver, nameOf,
                        whileWaiting);
 }
 
@@ -82,9 +86,7 @@ WrittenFilesProgress writtenFilesProgress() {
 
 void abandonWrittenFiles() {
   abandonDataHash();
-  WrittenFiles& files = writtenFiles();
-  if (files.folderOpen) osClose(files.folder);
-  files.folderOpen = false;
+  writtenFiles().folder.close();
 }
 
 }  // namespace floppysplit

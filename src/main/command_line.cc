@@ -4,6 +4,8 @@
 #include <charconv>
 #include <utility>
 
+#include "platform/file_system.h"
+
 namespace floppysplit {
 
 namespace {
@@ -40,7 +42,19 @@ std::optional<int32_t> parseRecoveryCount(const std::string& text) {
   return count;
 }
 
-enum class Option { none, endOfOptions, help, version, join, check, yes, size, recovery, unknown };
+enum class Option {
+  none,
+  endOfOptions,
+  help,
+  version,
+  join,
+  check,
+  yes,
+  size,
+  recovery,
+  into,
+  unknown
+};
 
 // The option `text` names; `none` for a file.
 Option optionNamed(const std::string& text, bool slashHelp) {
@@ -52,6 +66,7 @@ Option optionNamed(const std::string& text, bool slashHelp) {
   if (text == "--yes") return Option::yes;
   if (text == "--size") return Option::size;
   if (text == "--recovery") return Option::recovery;
+  if (text == "--into") return Option::into;
   return text.starts_with('-') ? Option::unknown : Option::none;
 }
 
@@ -71,6 +86,10 @@ CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked) {
     if (line.answers.recoveryCount > 0) {
       return usageError("--recovery writes recovery files beside a split; --check writes none");
     }
+    if (line.answers.outputFolder) {
+      return usageError(
+          "--into names the folder a split writes to; --check works in the current folder");
+    }
     line.request = Request::check;
   } else if (joinAsked) {
     if (line.answers.file) {
@@ -82,7 +101,14 @@ CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked) {
     if (line.answers.recoveryCount > 0) {
       return usageError("--recovery writes recovery files beside a split; --join writes none");
     }
+    if (line.answers.outputFolder) {
+      return usageError(
+          "--into names the folder a split writes to; --join works in the current folder");
+    }
     line.request = Request::join;
+  } else if (line.answers.outputFolder && !osIsFolder(*line.answers.outputFolder)) {
+    return usageError("--into takes an existing folder; '" + *line.answers.outputFolder +
+                      "' is not one");
   }
   return line;
 }
@@ -117,6 +143,24 @@ std::optional<std::string> takeRecoveryCount(Argument* argument, Argument end,
   return std::nullopt;
 }
 
+// Takes --into's value into `answers`; the usage error's text where it cannot. Whether it
+// names a folder is asked once the whole line is read, when it is known to start a split.
+std::optional<std::string> takeOutputFolder(Argument* argument, Argument end,
+                                            GivenAnswers* answers) {
+  if (answers->outputFolder) return "--into given twice";
+  answers->outputFolder = optionValue(argument, end);
+  if (!answers->outputFolder) return "--into takes an existing folder";
+  return std::nullopt;
+}
+
+// Takes the value of `option`, one of those that take one, into `answers`.
+std::optional<std::string> takeValue(Option option, Argument* argument, Argument end,
+                                     GivenAnswers* answers) {
+  if (option == Option::size) return takeSize(argument, end, answers);
+  if (option == Option::recovery) return takeRecoveryCount(argument, end, answers);
+  return takeOutputFolder(argument, end, answers);
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const std::optional<std::string>> arguments,
@@ -149,10 +193,10 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         line.answers.yes = true;
         break;
       case Option::size:
-      case Option::recovery: {
+      case Option::recovery:
+      case Option::into: {
         const std::optional<std::string> error =
-            option == Option::size ? takeSize(&argument, arguments.end(), &line.answers)
-                                   : takeRecoveryCount(&argument, arguments.end(), &line.answers);
+            takeValue(option, &argument, arguments.end(), &line.answers);
         if (error) return usageError(*error);
         break;
       }
@@ -172,16 +216,15 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
 std::string_view usageText() {
   return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
          "       floppysplit --recovery N [--yes] [--size KB] [FILE]\n"
+         "       floppysplit --into DIR [--recovery N] [--yes] [--size KB] [FILE]\n"
          "       floppysplit --join\n"
          "       floppysplit --check\n"
          "       floppysplit --help | --version\n"
          "\n"
          "Cuts FILE into numbered fragments of a chosen size, by default a 1.44 MB floppy,\n"
-         "in the current folder, and writes Recomb.cmd beside them, a script that joins\n"
-         "them back on Windows. The dialogue asks for everything else, and for the file's\n"
-         "name when none is given. Exit status 0 when the split is complete or you answer\n"
-         "N, 1 when it stops at a fault it names, 130 when it is interrupted (it deletes\n"
-         "the fragments it wrote), 255 after an error report.\n"
+         "in the current folder (or in DIR), and writes Recomb.cmd beside them, a script\n"
+         "that joins them back on Windows. The dialogue asks for everything else, and for\n"
+         "the file's name when none is given.\n"
          "\n"
          "--yes and --size answer questions beforehand, so that a script can run the split\n"
          "without typing; each answer is shown after its question as if typed, and what\n"
@@ -194,17 +237,16 @@ std::string_view usageText() {
          "the recovery files the script names and Recomb.cmd. Fragments that are missing,\n"
          "of the wrong length or damaged it first rebuilds from the recovery files, where\n"
          "they are there and suffice. It prints the lines the script prints, and writes\n"
-         "over or deletes nothing it did not make; exit status 1 when the join fails, 2\n"
-         "when there is no script of this program, 130 when it is interrupted.\n"
+         "over or deletes nothing it did not make.\n"
          "\n"
          "--check tells, before the original is deleted or where the set arrives, whether\n"
          "the set in the current folder would join to the file that was split. It names\n"
          "each fragment that is missing, has the wrong length or is damaged, and whether\n"
-         "the recovery files can rebuild them, and changes nothing; exit status 0 when the\n"
-         "set is intact, 1 when it is not, 2 when there is no script of this program.\n"
+         "the recovery files can rebuild them, and changes nothing.\n"
          "\n"
-         "  FILE         the file to split, taken whole (up to the system's path limit);\n"
-         "               a name that starts with '-' follows '--'\n"
+         "  FILE         the file to split, taken whole (up to the system's path limit),\n"
+         "               looked up in the current folder; a name that starts with '-'\n"
+         "               follows '--'\n"
          "  --yes        answer Y to Agree? and OK?, to Split up this file? for FILE, and,\n"
          "               without --size, to the floppy size; a FILE that does not exist\n"
          "               then ends the run with exit status 1\n"
@@ -217,10 +259,22 @@ std::string_view usageText() {
          "               with them --join, or a PAR2 program ('par2 repair Recomb.par2'),\n"
          "               rebuilds up to N lost or damaged fragments; Recomb.cmd says so\n"
          "               and deletes them after a checked join\n"
+         "  --into DIR   write the fragments, the recovery files and Recomb.cmd into the\n"
+         "               existing folder DIR, where Recomb.cmd joins them, instead of the\n"
+         "               current folder\n"
          "  --join       join the fragment set in the current folder\n"
          "  --check      check the fragment set in the current folder\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
-         "  --version    show the version and exit\n";
+         "  --version    show the version and exit\n"
+         "\n"
+         "Exit status:\n"
+         "  0    the split or the join is complete; you answered N; --check found the set\n"
+         "       intact\n"
+         "  1    the split stopped at a fault its last line names; the join failed;\n"
+         "       --check found the set damaged\n"
+         "  2    a usage error; --join or --check found no script of this program\n"
+         "  130  the split or the join was interrupted: what it wrote is deleted\n"
+         "  255  an error report on standard error, in three lines that start with '? '\n";
 }
 
 }  // namespace floppysplit

@@ -1,7 +1,9 @@
 #pragma once
 // What the command line asks for: the dialogue (with the file to split, if one is named,
-// and the answers --yes and --size give), the join of the fragment set in the current
-// folder or its check, the usage text or the version. Anything else is a usage error.
+// the answers --yes and --size give, and the folder --into writes to), the join of the
+// fragment set in the current folder or its check, the usage text or the version. Anything
+// else is a usage error, a folder for --into that is not there included: the one thing the
+// parse asks the file system.
 
 #include <optional>
 #include <span>

@@ -36,7 +36,7 @@ bool osStandardErrorIsTerminal() {
 
 int32_t osTerminalColumns() {
   CONSOLE_SCREEN_BUFFER_INFO info{};
-  if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info)) return 0;
+  if (GetConsoleScreenBufferInfo(GetStdHandle(STD_ERROR_HANDLE), &info) == FALSE) return 0;
   // Lines wrap at the width of the screen buffer.
   return info.dwSize.X;
 }

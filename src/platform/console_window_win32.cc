@@ -36,10 +36,10 @@ void osHoldConsoleWindow() {
   // at all the call fails.
   DWORD processes[2];
   if (GetConsoleProcessList(processes, static_cast<DWORD>(std::size(processes))) != 1) return;
-  const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
-  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
   DWORD mode = 0;
-  if (!GetConsoleMode(input, &mode) || !GetConsoleMode(output, &mode)) return;
+  if (GetConsoleMode(input, &mode) == FALSE || GetConsoleMode(output, &mode) == FALSE) return;
   // Keys typed while the run was busy must not answer the question.
   FlushConsoleInputBuffer(input);
   DWORD written = 0;
@@ -49,8 +49,8 @@ void osHoldConsoleWindow() {
   // arrives in pieces; a read of nothing is the end of input.
   wchar_t keys[64];
   DWORD got = 0;
-  while (ReadConsoleW(input, keys, static_cast<DWORD>(std::size(keys)), &got, nullptr) && got > 0 &&
-         !endsLine(keys, got)) {
+  while (ReadConsoleW(input, keys, static_cast<DWORD>(std::size(keys)), &got, nullptr) != FALSE &&
+         got > 0 && !endsLine(keys, got)) {
   }
 }
 

@@ -57,6 +57,14 @@ enum class OsEntryKind { none, regularFile, other };
 // a device). A name that cannot be looked up for another reason than its absence is other.
 OsEntryKind osEntryKind(const std::string& name);
 
+// True when `name` names a folder, itself or through a link.
+bool osIsFolder(const std::string& name);
+
+// Makes the folder `name` the process's current folder: from then on every name without a
+// folder of its own (every fragment, the script, the lock) is found there. Names are read
+// as given, relative to the current folder before the call.
+Status osEnterFolder(const std::string& name);
+
 // Opens the regular file `name` for reading only, refusing a link or anything else that is
 // not a regular file (the code the system gives for a link where none may be, or for a
 // folder).

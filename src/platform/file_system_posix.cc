@@ -13,6 +13,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/file_name.h"
 #include "platform/file_system.h"
 #include "platform/interruption.h"
 #include "platform/posix_private.h"
@@ -20,10 +21,6 @@
 namespace floppysplit {
 
 namespace {
-
-// A name with a NUL character in it names no file: the system would see only the part
-// before it, and the program would work on a file other than the one the user named.
-bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
 
 // One open() call, repeated when a signal interrupts it.
 int openName(const std::string& name, int flags) {
@@ -125,6 +122,16 @@ OsEntryKind osEntryKind(const std::string& name) {
     return errno == ENOENT ? OsEntryKind::none : OsEntryKind::other;
   }
   return S_ISREG(entry.st_mode) ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+bool osIsFolder(const std::string& name) {
+  struct stat entry {};
+  return isFileName(name) && ::stat(name.c_str(), &entry) == 0 && S_ISDIR(entry.st_mode);
+}
+
+Status osEnterFolder(const std::string& name) {
+  if (!isFileName(name)) return EINVAL;
+  return ::chdir(name.c_str()) == 0 ? kOk : lastError();
 }
 
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {

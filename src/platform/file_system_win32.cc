@@ -49,7 +49,7 @@ constexpr Status kStoppedOnLink = 681;
 // reparse point rather than a file; one whose kind is unknown counts as one.
 bool isReparsePoint(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info;
-  return !GetFileInformationByHandle(handle, &info) ||
+  return GetFileInformationByHandle(handle, &info) == FALSE ||
          (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
@@ -87,8 +87,8 @@ bool isOwnEntry(HANDLE handle, const std::wstring& wide) {
   const std::wstring_view lastPart = slash == std::wstring::npos
                                          ? std::wstring_view(wide)
                                          : std::wstring_view(wide).substr(slash + 1);
-  const HANDLE folder = CreateFileW(folderName.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE folder = CreateFileW(folderName.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder == INVALID_HANDLE_VALUE) return false;
   std::wstring inFolder = finalName(folder);
   CloseHandle(folder);
@@ -101,8 +101,10 @@ bool isOwnEntry(HANDLE handle, const std::wstring& wide) {
 }
 
 bool sameIdentity(HANDLE a, HANDLE b) {
-  BY_HANDLE_FILE_INFORMATION infoA, infoB;
-  if (!GetFileInformationByHandle(a, &infoA) || !GetFileInformationByHandle(b, &infoB)) {
+  BY_HANDLE_FILE_INFORMATION infoA;
+  BY_HANDLE_FILE_INFORMATION infoB;
+  if (GetFileInformationByHandle(a, &infoA) == FALSE ||
+      GetFileInformationByHandle(b, &infoB) == FALSE) {
     return false;
   }
   return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
@@ -128,8 +130,8 @@ Status osOpen(const std::string& name, OsExistence existence, OsAccess access, O
   std::wstring wide;
   if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
   if (existence == OsExistence::mustExist) {
-    const HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(wide.c_str(), desired, kShareReadWrite, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return lastError();
     *file = OsFile{reinterpret_cast<intptr_t>(handle), false};
     return kOk;
@@ -162,9 +164,9 @@ Status osCreateNew(const std::string& name, OsFile* file) {
   if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
   // DELETE access lets osRenameOpenFile rename the file through this handle. A link of that
   // name counts as itself, so CREATE_NEW finds the name taken even where it points nowhere.
-  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                    kShareReadWrite | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                              kShareReadWrite | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return nameTakenOrLastError();
   *file = OsFile{reinterpret_cast<intptr_t>(handle), true};
   return kOk;
@@ -191,12 +193,25 @@ OsEntryKind osEntryKind(const std::string& name) {
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
   if ((attributes & notRegular) != 0) return OsEntryKind::other;
   // A file that is a link to one elsewhere shows as a file under wine.
-  const HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return OsEntryKind::other;
   const bool own = isOwnEntry(handle, wide);
   CloseHandle(handle);
   return own ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+bool osIsFolder(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return false;
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+Status osEnterFolder(const std::string& name) {
+  std::wstring wide;
+  if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
+  return SetCurrentDirectoryW(wide.c_str()) != FALSE ? kOk : lastError();
 }
 
 Status osOpenRegularForReading(const std::string& name, OsFile* file) {
@@ -204,9 +219,8 @@ Status osOpenRegularForReading(const std::string& name, OsFile* file) {
   if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
   // Opened as the link itself, if it is one, so that its kind shows and nothing it points
   // to is read.
-  const HANDLE handle =
-      CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr, OPEN_EXISTING,
-                  FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   BY_HANDLE_FILE_INFORMATION info;
   const bool known = GetFileInformationByHandle(handle, &info) != 0;
@@ -231,7 +245,7 @@ Status osRenameNoReplace(const std::string& from, const std::string& to) {
     return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
   }
   // Without MOVEFILE_REPLACE_EXISTING the move fails on a name that is taken.
-  if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH)) return kOk;
+  if (MoveFileExW(wideFrom.c_str(), wideTo.c_str(), MOVEFILE_WRITE_THROUGH) != FALSE) return kOk;
   return nameTakenOrLastError();
 }
 
@@ -253,7 +267,8 @@ Status osRenameOpenFile(OsFile file, const std::string& /*from*/, const std::str
   info->FileNameLength = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
   std::memcpy(reinterpret_cast<char*>(info) + offsetof(FILE_RENAME_INFO, FileName), wide.c_str(),
               nameBytes);
-  if (SetFileInformationByHandle(handleOf(file), FileRenameInfo, info, static_cast<DWORD>(bytes))) {
+  if (SetFileInformationByHandle(handleOf(file), FileRenameInfo, info, static_cast<DWORD>(bytes)) !=
+      FALSE) {
     return kOk;
   }
   return nameTakenOrLastError();
@@ -265,8 +280,8 @@ Status osRenameOpenFile(OsFile file, const std::string& /*from*/, const std::str
 Status osDelete(const std::string& name) {
   std::wstring wide;
   if (!wideName(name, &wide)) return static_cast<Status>(ERROR_NO_UNICODE_TRANSLATION);
-  const HANDLE handle = CreateFileW(wide.c_str(), DELETE, kShareReadWrite | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), DELETE, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   Status status = kOk;
   if (!isReparsePoint(handle) && !isOwnEntry(handle, wide)) {
@@ -274,8 +289,8 @@ Status osDelete(const std::string& name) {
   } else {
     FILE_DISPOSITION_INFO disposition{};
     disposition.DeleteFile = TRUE;
-    if (!SetFileInformationByHandle(handle, FileDispositionInfo, &disposition,
-                                    sizeof disposition)) {
+    if (SetFileInformationByHandle(handle, FileDispositionInfo, &disposition, sizeof disposition) ==
+        FALSE) {
       status = lastError();
     }
   }
@@ -289,8 +304,8 @@ bool osCanOpenForReading(const std::string& name) {
   // data transfer afterwards fails with the system's own code.
   std::wstring wide;
   if (!wideName(name, &wide)) return false;
-  const HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   CloseHandle(handle);
   return true;
@@ -303,7 +318,7 @@ Status osReadAt(OsFile file, int64_t offset, void* data, int64_t length, int64_t
     OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
-    if (!ReadFile(handleOf(file), bytes + done, piece, &n, &position)) {
+    if (ReadFile(handleOf(file), bytes + done, piece, &n, &position) == FALSE) {
       // A read that starts at or past the end of the file reports ERROR_HANDLE_EOF.
       if (GetLastError() == ERROR_HANDLE_EOF) break;
       *got = done;
@@ -323,7 +338,7 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) 
     OVERLAPPED position = overlappedAt(offset + done);
     const auto piece = static_cast<DWORD>(std::min(length - done, kMaxTransfer));
     DWORD n = 0;
-    if (!WriteFile(handleOf(file), bytes + done, piece, &n, &position)) return lastError();
+    if (WriteFile(handleOf(file), bytes + done, piece, &n, &position) == FALSE) return lastError();
     if (n == 0) return ERROR_DISK_FULL;
     done += n;
   }
@@ -333,7 +348,7 @@ Status osWriteAt(OsFile file, int64_t offset, const void* data, int64_t length) 
 Status osSetLength(OsFile file, int64_t length) {
   FILE_END_OF_FILE_INFO end{};
   end.EndOfFile.QuadPart = length;
-  if (!SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end)) {
+  if (SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end) == FALSE) {
     return lastError();
   }
   return kOk;
@@ -341,25 +356,26 @@ Status osSetLength(OsFile file, int64_t length) {
 
 Status osLength(OsFile file, int64_t* length) {
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(handleOf(file), &size)) return lastError();
+  if (GetFileSizeEx(handleOf(file), &size) == FALSE) return lastError();
   *length = size.QuadPart;
   return kOk;
 }
 
 // Windows has no call that copies a range between two open files inside the system; the
 // caller moves the bytes through its own buffer.
-Status osCopyRange(OsFile, int64_t, OsFile, int64_t, int64_t, int64_t* copied) {
+Status osCopyRange(OsFile /*from*/, int64_t /*fromOffset*/, OsFile /*to*/, int64_t /*toOffset*/,
+                   int64_t /*length*/, int64_t* copied) {
   *copied = 0;
   return kOsCopyUnsupported;
 }
 
-Status osClose(OsFile file) { return CloseHandle(handleOf(file)) ? kOk : lastError(); }
+Status osClose(OsFile file) { return CloseHandle(handleOf(file)) != FALSE ? kOk : lastError(); }
 
 Status osDuplicate(OsFile file, OsFile* copy) {
   HANDLE duplicate = nullptr;
-  const HANDLE process = GetCurrentProcess();
-  if (!DuplicateHandle(process, handleOf(file), process, &duplicate, 0, FALSE,
-                       DUPLICATE_SAME_ACCESS)) {
+  HANDLE process = GetCurrentProcess();
+  if (DuplicateHandle(process, handleOf(file), process, &duplicate, 0, FALSE,
+                      DUPLICATE_SAME_ACCESS) == FALSE) {
     return lastError();
   }
   *copy = OsFile{reinterpret_cast<intptr_t>(duplicate), false};
@@ -369,7 +385,7 @@ Status osDuplicate(OsFile file, OsFile* copy) {
 bool osSameFile(OsFile a, OsFile b) { return sameIdentity(handleOf(a), handleOf(b)); }
 
 bool osIsFileNamed(OsFile file, const std::string& name) {
-  const HANDLE named = openForIdentity(name);
+  HANDLE named = openForIdentity(name);
   if (named == INVALID_HANDLE_VALUE) return false;
   const bool same = sameIdentity(handleOf(file), named);
   CloseHandle(named);
@@ -377,7 +393,7 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
 }
 
 bool osIsEntryOf(OsFile file, const std::string& name) {
-  const HANDLE named = openForIdentity(name, FILE_FLAG_OPEN_REPARSE_POINT);
+  HANDLE named = openForIdentity(name, FILE_FLAG_OPEN_REPARSE_POINT);
   if (named == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION info;
   const DWORD notRegular =
@@ -390,9 +406,11 @@ bool osIsEntryOf(OsFile file, const std::string& name) {
 }
 
 // Windows has no call that only starts a file's write-out; osFlush does it all.
-void osStartWriteOut(OsFile) {}
+void osStartWriteOut(OsFile /*file*/) {}
 
-Status osFlush(OsFile file) { return FlushFileBuffers(handleOf(file)) ? kOk : lastError(); }
+Status osFlush(OsFile file) {
+  return FlushFileBuffers(handleOf(file)) != FALSE ? kOk : lastError();
+}
 
 // A whole volume can be flushed only by an administrator, so every file is flushed alone.
 bool osFlushesFileSystems() { return false; }
@@ -400,17 +418,17 @@ bool osFlushesFileSystems() { return false; }
 Status osOpenFolder(const std::string& name, OsFile* folder) {
   std::wstring wide;
   if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
-  const HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle = CreateFileW(wide.c_str(), 0, kShareReadWrite | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return lastError();
   *folder = OsFile{reinterpret_cast<intptr_t>(handle), false};
   return kOk;
 }
 
-Status osFlushFileSystem(OsFile) { return ERROR_NOT_SUPPORTED; }
+Status osFlushFileSystem(OsFile /*folder*/) { return ERROR_NOT_SUPPORTED; }
 
 // Windows offers programs no flush of a folder; the file's own flush is all there is.
-Status osFlushFolderOf(const std::string&) { return kOk; }
+Status osFlushFolderOf(const std::string& /*name*/) { return kOk; }
 
 std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const std::string& name) {
   std::vector<std::string> names;
@@ -420,7 +438,7 @@ std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const st
     return names;
   }
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(wide.c_str(), &found);
+  HANDLE search = FindFirstFileW(wide.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   names.push_back(codePageFromWide(found.cFileName, consoleInputCodePage()));
   FindClose(search);

@@ -21,7 +21,7 @@ constexpr int64_t kMaxRead = std::numeric_limits<int32_t>::max() / kMediumBlock 
 // the flag cannot be added to a handle that exists, and ReOpenFile makes a new one with it.
 // `share` has to allow whatever `open` may do to the file.
 Status reopenPastCache(HANDLE open, DWORD share, OsFile* file) {
-  const HANDLE direct = ReOpenFile(open, GENERIC_READ, share, FILE_FLAG_NO_BUFFERING);
+  HANDLE direct = ReOpenFile(open, GENERIC_READ, share, FILE_FLAG_NO_BUFFERING);
   if (direct == INVALID_HANDLE_VALUE) return lastError();
   *file = OsFile{reinterpret_cast<intptr_t>(direct), false};
   return kOk;
@@ -34,8 +34,8 @@ Status osOpenOnMedium(const std::string& name, int64_t /*readLength*/, OsFile* f
   if (!isFileName(name)) return ERROR_INVALID_NAME;
   std::wstring wide;
   if (!wideName(name, &wide)) return ERROR_NO_UNICODE_TRANSLATION;
-  const HANDLE cached = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE cached = CreateFileW(wide.c_str(), GENERIC_READ, kShareReadWrite, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
   if (cached == INVALID_HANDLE_VALUE) return lastError();
   const Status status = reopenPastCache(cached, kShareReadWrite, file);
   CloseHandle(cached);
@@ -55,7 +55,7 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
     OVERLAPPED position = overlappedAt(offset + *got);
     const int64_t asked = std::min(length - *got, kMaxRead);
     DWORD n = 0;
-    if (!ReadFile(handleOf(file), bytes + *got, static_cast<DWORD>(asked), &n, &position)) {
+    if (ReadFile(handleOf(file), bytes + *got, static_cast<DWORD>(asked), &n, &position) == FALSE) {
       if (GetLastError() == ERROR_HANDLE_EOF) break;
       return lastError();
     }

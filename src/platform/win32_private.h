@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/code_page_win32.h"
+#include "platform/file_name.h"
 #include "platform/file_system.h"
 
 namespace floppysplit {
@@ -15,7 +16,10 @@ namespace floppysplit {
 // Every file is opened shared for reading and writing with other processes.
 inline constexpr DWORD kShareReadWrite = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
-inline HANDLE handleOf(OsFile file) { return reinterpret_cast<HANDLE>(file.handle); }
+// The handle is kept as an integer in OsFile, which every system's code shares.
+inline HANDLE handleOf(OsFile file) {
+  return reinterpret_cast<HANDLE>(file.handle);  // NOLINT(performance-no-int-to-ptr)
+}
 
 // The code of the call that just failed; a failure that left no code still counts as one.
 inline Status lastError() {
@@ -31,10 +35,6 @@ inline OVERLAPPED overlappedAt(int64_t offset) {
   position.OffsetHigh = static_cast<DWORD>(unsignedOffset >> 32);
   return position;
 }
-
-// A name with a NUL character in it names no file: the system would see only the part
-// before it, and the program would work on a file other than the one the user named.
-inline bool isFileName(const std::string& name) { return name.find('\0') == std::string::npos; }
 
 // `name` as the wide calls take it: its bytes read in the code page the user typed them in.
 // False when they are not text in that code page; such a name names no file.

@@ -31,6 +31,9 @@ struct GivenAnswers {
   // Not an answer but a wish the dialogue has no question for: recovery files with this
   // many volumes beside the fragments; 0 for none.
   int32_t recoveryCount = 0;
+  // Nor is this: the folder the fragments, the recovery files and Recomb.cmd are written
+  // into, where the split works once "OK?" is answered; none for the current folder.
+  std::optional<std::string> outputFolder;
 };
 
 // The program's whole run; ends the process.

@@ -409,6 +409,7 @@ TEST(RecombinationScript, NamesThatCouldRunCommandsAreQuoted) {
   EXPECT_EQ(scriptFileName("big.bin"), "big.bin");
   EXPECT_EQ(scriptFileName("C:\\data\\my-file_1.{x}[y]~#$@+'"), "C:\\data\\my-file_1.{x}[y]~#$@+'");
   EXPECT_EQ(scriptFileName("a & del x"), "\"a & del x\"");
+  EXPECT_EQ(scriptFileName("a&b.bin"), "\"a&b.bin\"");
   EXPECT_EQ(scriptFileName("100%\"done\"|x"), "\"100%%done|x\"");
   EXPECT_EQ(scriptFileName("caf\xc3\xa9"), "\"caf\xc3\xa9\"");
   EXPECT_EQ(scriptFileName("a,b"), "\"a,b\"");

@@ -12,6 +12,7 @@
 #include "split/fragment_copy.h"
 #include "split/fragment_names.h"
 #include "split/fragment_recovery.h"
+#include "split/output_folder.h"
 #include "split/split_job.h"
 #include "split/wrapping.h"
 
@@ -118,6 +119,7 @@ void splitInputFile(const GivenAnswers& answers) {
       {"Break " + std::string(job.inputName.trimmed()) + " into", job.fragmentCount, "files?"});
   if (answers.recoveryCount > 0) settleRecoveryCount(answers.recoveryCount);
   askOrStop("OK?", answers.yes ? std::optional(true) : std::nullopt);
+  if (answers.outputFolder) enterOutputFolder(*answers.outputFolder);
   copyFragments();
 }
 

@@ -48,6 +48,13 @@ bool isThisFilesRecoveryIndex(const std::string& name, bool scriptPresent) {
 
 }  // namespace
 
+void enterOutputFolder(const std::string& folder) {
+  const Status status = osEnterFolder(folder);
+  if (status == kOk) return;
+  writeListLine({"Error", status, "entering folder " + folder});
+  stopRun(StopReason::failed);
+}
+
 void claimOutputFolder() {
   if (!holdFolder(".")) stopWithLine(kFolderInUse);
   bool scriptPresent = false;

@@ -124,6 +124,9 @@ struct Invocation {
   std::string out;
   std::string err;
   int exitCode;
+  // A folder made beside the file before the run: where --into writes the set, which
+  // --join there must join back. The file may lie in it ("out/fragmen1").
+  std::string into{};
 };
 
 constexpr std::string_view kBadSize =
@@ -147,10 +150,19 @@ void PrintTo(const Invocation& invocation, std::ostream* out) { *out << invocati
 
 class CommandLine : public testing::TestWithParam<Invocation> {};
 
+// The names, sorted, one a line.
+std::string listed(const std::set<std::string>& names) {
+  std::string listing;
+  for (const std::string& name : names) listing += name + "\n";
+  return listing;
+}
+
 TEST_P(CommandLine, AnswersAsTheUsualConventionsSay) {
   const Invocation& call = GetParam();
   ScratchFolder folder;
-  if (!call.file.empty()) folder.write(call.file, patternBytes(call.length, 5));
+  if (!call.into.empty()) std::filesystem::create_directory(folder / call.into);
+  const std::string input = patternBytes(call.length, 5);
+  if (!call.file.empty()) folder.write(call.file, input);
   std::vector<std::string> command = programCommand();
   command.insert(command.end(), call.arguments.begin(), call.arguments.end());
   RunResult run = runCommand(folder.path(), command, call.input);
@@ -162,14 +174,35 @@ TEST_P(CommandLine, AnswersAsTheUsualConventionsSay) {
   EXPECT_EQ(run.out, call.out);
   EXPECT_EQ(run.err, call.err);
   EXPECT_EQ(run.exitCode, call.exitCode);
+  // The set goes into the --into folder, and nothing else changes.
   std::set<std::string> files;
-  if (!call.file.empty()) files.insert(call.file);
-  if (call.out.ends_with(completionText())) {
-    files.insert({"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"});
+  std::set<std::string> intoFiles;
+  if (!call.file.empty()) files.insert(call.file.substr(0, call.file.find('/')));
+  if (!call.into.empty()) files.insert(call.into);
+  if (call.file.starts_with(call.into + "/"))
+    intoFiles.insert(call.file.substr(call.into.size() + 1));
+  const bool completed = call.out.ends_with(completionText());
+  if (completed) {
+    (call.into.empty() ? files : intoFiles)
+        .insert({"Recomb.cmd", "fragmen1", "fragmen2", "fragmen3"});
   }
-  std::string listing;
-  for (const std::string& file : files) listing += file + "\n";
-  EXPECT_EQ(folder.listing(), listing);
+  EXPECT_EQ(folder.listing(), listed(files));
+  if (!call.file.empty()) {
+    EXPECT_TRUE(folder.read(call.file) == input) << "the file changed";
+  }
+  if (call.into.empty()) return;
+  EXPECT_EQ(folder.listing(call.into), listed(intoFiles));
+  if (!completed) return;
+
+  // Recomb.cmd names the fragments without a folder: the join in that folder finds them.
+  std::vector<std::string> join = programCommand();
+  join.emplace_back("--join");
+  RunResult joined = runCommand(folder / call.into, join, "");
+  std::erase(joined.out, '\r');
+  EXPECT_EQ(joined.out, "Recombination succeeded.\n") << joined.err;
+  EXPECT_EQ(joined.exitCode, 0);
+  EXPECT_EQ(folder.listing(call.into), "big.bin\n");
+  EXPECT_TRUE(folder.read(call.into + "/big.bin") == input) << "the join differs from the file";
 }
 
 const std::string kAnswersAfterName = "y\ny\nn\n1\ny\n";
@@ -328,6 +361,35 @@ INSTANTIATE_TEST_SUITE_P(
             "",
             1},
         Invocation{
+            "IntoAFolderAtTheFloppySize",
+            {"--yes", "--into", "out", "big.bin"},
+            "big.bin",
+            kFloppySplit.length,
+            "",
+            withShown(
+                withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
+                {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
+                completionText(),
+            "",
+            0,
+            "out"},
+        // The input is one of the names the run writes in the folder: refused before a byte.
+        Invocation{"IntoTheFolderOfItsOwnFragment",
+                   {"--yes", "--into", "out", "out/fragmen1"},
+                   "out/fragmen1",
+                   kFloppySplit.length,
+                   "",
+                   withShown(withoutSizeQuestion(transcriptUpToOk("out/fragmen1", kFloppySplit)),
+                             {{kAgree, "y"},
+                              {kName, "out/fragmen1"},
+                              {kSplitUp, "y"},
+                              {kFloppy, "y"},
+                              {kOk, "y"}}) +
+                       " Cannot split out/fragmen1: fragmen1 would overwrite it.\r\n",
+                   "",
+                   1,
+                   "out"},
+        Invocation{
             "Version", {"--version"}, "", 0, "", "floppysplit " FLOPPYSPLIT_VERSION "\n", "", 0},
         Invocation{"UnknownOption",
                    {"--verbose"},
@@ -367,31 +429,68 @@ INSTANTIATE_TEST_SUITE_P(
         refusedUsage("SizeWithCheck", {"--size", "1", "--check"}, kAnswersWithCheck),
         refusedUsage("CheckWithJoin", {"--join", "--check"},
                      "--check and --join are two runs; give one of them"),
+        refusedUsage("LoneDash", {"-"}, "unknown option '-'"),
         refusedUsage("CheckWithFile", {"--check", "big.bin"},
-                     "--check takes no file; it checks the set in the current folder")),
+                     "--check takes no file; it checks the set in the current folder"),
+        refusedUsage("IntoAMissingFolder", {"--into", "out", "big.bin"},
+                     "--into takes an existing folder; 'out' is not one"),
+        refusedUsage("IntoAFile", {"big.bin", "--into", "big.bin"},
+                     "--into takes an existing folder; 'big.bin' is not one"),
+        refusedUsage("IntoWithoutFolder", {"big.bin", "--into"}, "--into takes an existing folder"),
+        refusedUsage("IntoTwice", {"--into", ".", "--into", ".", "big.bin"}, "--into given twice"),
+        refusedUsage("IntoWithJoin", {"--into", ".", "--join"},
+                     "--into names the folder a split writes to; --join works in the current "
+                     "folder"),
+        refusedUsage("IntoWithCheck", {"--check", "--into", "."},
+                     "--into names the folder a split writes to; --check works in the current "
+                     "folder")),
     [](const testing::TestParamInfo<Invocation>& param) { return param.param.label; });
 
 TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
-  std::vector<std::string> asks = {"--help", "-h"};
-  if (testingWindowsBuild()) asks.emplace_back("/?");
-  for (const std::string& ask : asks) {
-    SCOPED_TRACE(ask);
+  // A file named beside it starts no dialogue either, nor does --join.
+  std::vector<std::vector<std::string>> asks = {
+      {"big.bin", "--help"}, {"big.bin", "-h"}, {"--join", "--help"}};
+  if (testingWindowsBuild()) asks.push_back({"big.bin", "/?"});
+  for (const std::vector<std::string>& ask : asks) {
+    SCOPED_TRACE(ask.back());
     ScratchFolder folder;
     std::vector<std::string> command = programCommand();
-    // A file named beside it starts no dialogue either.
-    command.emplace_back("big.bin");
-    command.push_back(ask);
+    command.insert(command.end(), ask.begin(), ask.end());
     RunResult run = runCommand(folder.path(), command, "y\n");
     std::erase(run.out, '\r');
     EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [--yes] [--size KB] [FILE]\n")) << run.out;
     for (const char* option :
-         {"--help", "--version", "--", "--yes", "--size KB", "18000", "--recovery N"}) {
+         {"--help", "--version", "--", "--yes", "--size KB", "18000", "--recovery N", "--into DIR",
+          "\n  0 ", "\n  1 ", "\n  2 ", "\n  130 ", "\n  255 "}) {
       EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(folder.listing(), "");
   }
+}
+
+TEST(CommandLineHelp, FailsWhereStandardOutputIsFull) {
+  ScratchFolder folder;
+  std::vector<std::string> command = {"sh", "-c", "exec \"$@\" >/dev/full", "sh"};
+  for (const std::string& word : programCommand()) command.push_back(word);
+  command.emplace_back("--help");
+  const RunResult run = runCommand(folder.path(), command, "");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err, "");
+}
+
+// Only Windows reads /? as a request for help; elsewhere it is a file's name, here one
+// that does not exist.
+TEST(CommandLineHelp, SlashQuestionMarkIsAFileOnPosix) {
+  if (testingWindowsBuild()) GTEST_SKIP() << "the Windows build shows its help for /?";
+  ScratchFolder folder;
+  std::vector<std::string> command = programCommand();
+  command.insert(command.end(), {"--yes", "/?"});
+  const RunResult run = runCommand(folder.path(), command, "");
+  EXPECT_TRUE(run.out.ends_with(" File /? does not exist in this folder.\r\n")) << run.out;
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(folder.listing(), "");
 }
 
 }  // namespace

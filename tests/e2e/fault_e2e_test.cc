@@ -470,6 +470,8 @@ struct AnotherSetRow {
   const char* typed;
   const TypedSplit* split;
   bool refused;
+  // The folder the split writes into (--into), made beforehand; none for its own.
+  const char* into = nullptr;
   // Volumes of recovery files both splits write.
   int32_t recovery = 0;
   // The line a refused split stops with.
@@ -486,6 +488,7 @@ class AnotherSet : public testing::TestWithParam<AnotherSetRow> {};
 TEST_P(AnotherSet, IsNeverWrittenOver) {
   const AnotherSetRow& row = GetParam();
   ScratchFolder folder;
+  if (row.into != nullptr) fs::create_directory(folder / row.into);
   if (row.earlierTyped != nullptr) {
     splitBeforehand(folder, row.earlierTyped, row.earlierLength, row.earlierKilobytes, 20,
                     row.recovery);
@@ -496,9 +499,13 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
   }
   const std::string input = patternBytes(row.split->length, 21);
   folder.write(row.typed, input);
+  const fs::path setFolder = row.into != nullptr ? folder / row.into : folder.path();
   const Files before = filesIn(folder.path());
+  const Files setBefore = filesIn(setFolder);
+  std::vector<std::string> command = programCommand();
+  if (row.into != nullptr) command.insert(command.end(), {"--into", row.into});
 
-  const RunResult run = runCommand(folder.path(), withRecovery(programCommand(), row.recovery),
+  const RunResult run = runCommand(folder.path(), withRecovery(command, row.recovery),
                                    answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
 
   EXPECT_EQ(run.err, "");
@@ -506,6 +513,7 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
     EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + consoleLines({row.refusal}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(filesIn(folder.path()) == before) << folder.listing();
+    EXPECT_TRUE(filesIn(setFolder) == setBefore) << folder.listing(row.into);
     return;
   }
   EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + completionText());
@@ -529,6 +537,8 @@ const AnotherSetRow kAnotherSets[] = {
      &k5000BytesIn2K, true},
     {"AnotherSetsScriptInCapitals", "other.bin", 5000, 2, "RECOMB.CMD", {}, "big.bin",
      &k5000BytesIn2K, true},
+    {"AnotherSetsScriptInTheFolderItWritesInto", "other.bin", 5000, 2, "out/Recomb.cmd", {},
+     "big.bin", &k5000BytesIn2K, true, "out"},
     {"AFileOfTheUsers", nullptr, 0, 0, "Recomb.cmd", "@echo off\r\necho mine\r\n", "big.bin",
      &k5000BytesIn2K, true},
     {"TheSameFilesSetAtTheFloppySize", "big.bin", 3000000, 1423, "Recomb.cmd", {}, "big.bin",
@@ -537,9 +547,10 @@ const AnotherSetRow kAnotherSets[] = {
      "old.bin", &k2500BytesIn1K, false},
     // Recovery files: another set's index, its script moved away, and this file's own.
     {"AnotherSetsRecoveryIndex", "other.bin", 5000, 2, "Other.cmd", {}, "big.bin",
-     &k5000BytesIn2K, true, 1, " Recomb.par2 of another set is in this folder: move it first."},
+     &k5000BytesIn2K, true, nullptr, 1,
+     " Recomb.par2 of another set is in this folder: move it first."},
     {"TheSameFilesSetWithRecoveryFilesAtTheFloppySize", "big.bin", 3000000, 1423, "Recomb.cmd",
-     {}, "big.bin", &k3000000BytesInFloppies, false, 2},
+     {}, "big.bin", &k3000000BytesInFloppies, false, nullptr, 2},
 };
 // clang-format on
 

@@ -68,6 +68,19 @@ TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
   EXPECT_EQ(home.read("big.bin"), input);
 }
 
+// The set in `folder` is, byte for byte, the one a split of `input` into pieces of
+// `kilobytes` writes in the input's own folder.
+void expectTheSetOfASplitInItsFolder(const fs::path& folder, const std::string& input,
+                                     int64_t kilobytes, std::vector<std::string> written) {
+  ScratchFolder reference;
+  reference.write("big.bin", input);
+  ASSERT_EQ(runProgram(reference.path(), answersUpToOk("big.bin", kilobytes) + "y\n").exitCode, 0);
+  written.emplace_back("Recomb.cmd");
+  for (const std::string& file : written) {
+    EXPECT_TRUE(joinFiles(folder, {file}) == joinFiles(reference.path(), {file})) << file;
+  }
+}
+
 // On ext4 the fragments are read back from the medium and must still be there after a
 // remount; tmpfs keeps its files in memory, where they are read back from. FAT and exFAT, as
 // sticks come, have neither hard links nor a rename that refuses a taken name, and FAT
@@ -80,6 +93,8 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     const TypedSplit& split;
     // Splits a second time, over the first split's files, and finds the joined name taken.
     bool again = false;
+    // Runs in the folder that holds the disk and writes onto it with --into.
+    bool into = false;
   };
   const Case cases[] = {
       {"ext4", DiskKind::ext4, int64_t{32} << 20, k6000000BytesIn1000K},
@@ -88,6 +103,8 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
       {"exFAT", DiskKind::exfat, int64_t{32} << 20, k3000000BytesIn1423K},
       {"FAT, split again, the joined name taken", DiskKind::fat, int64_t{64} << 20,
        k3000000BytesIn1423K, true},
+      {"ext4 from the folder beside it, --into", DiskKind::ext4, int64_t{32} << 20,
+       k3000000BytesIn1423K, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -96,14 +113,17 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     MOUNT_OR_SKIP(disk);
     const std::string input = patternBytes(c.split.length, 22);
     home.write("big.bin", input);
-    const std::string name = (home / "big.bin").string();
+    const std::string name = c.into ? "big.bin" : (home / "big.bin").string();
     const std::vector<std::string> fragments(kSixFragments.begin(),
                                              kSixFragments.begin() + c.split.fragments);
+    std::vector<std::string> command = programCommand();
+    if (c.into) command.insert(command.end(), {"--into", "disk"});
+    const std::string homeBefore = home.listing();
 
     const int64_t readBefore = disk.bytesReadFromMedium();
     for (int run = c.again ? 2 : 1; run > 0; --run) {
-      const RunResult split =
-          runProgram(disk.path(), answersUpToOk(name, c.split.kilobytes) + "y\n");
+      const RunResult split = runCommand(c.into ? home.path() : disk.path(), command,
+                                         answersUpToOk(name, c.split.kilobytes) + "y\n");
       EXPECT_EQ(split.out, transcriptUpToOk(name, c.split) + completionText());
       EXPECT_EQ(split.err, "");
       EXPECT_EQ(split.exitCode, 0);
@@ -117,6 +137,11 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     EXPECT_EQ(fragmentsDeletedByScript(script), fragments);
     // Compared as a whole: a difference of megabytes is no message to read.
     EXPECT_TRUE(joinFiles(disk.path(), fragments) == input) << "the fragments";
+    if (c.into) {
+      // Nothing beside the disk changed.
+      EXPECT_EQ(home.listing(), homeBefore);
+      expectTheSetOfASplitInItsFolder(disk.path(), input, c.split.kilobytes, fragments);
+    }
     EXPECT_EQ(scriptSha256(script), sha256sumOf(home.path(), {"big.bin"}));
 
     // The program's own join, read back from the same medium, deletes the set. A file of the

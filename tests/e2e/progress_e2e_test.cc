@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "support/mounted_disk.h"
 #include "support/program_runner.h"
 #include "support/scratch_folder.h"
 #include "support/terminal_session.h"
@@ -81,6 +83,32 @@ TEST(ProgressOnATerminal, AppearsWhileASetIsJoinedAndLeavesItsLines) {
   EXPECT_EQ(terminal.finish(), 0);
   EXPECT_EQ(terminal.screenText(), "Recombination succeeded.");
   EXPECT_TRUE(folder.read("big.bin") == input) << "the join differs from the input";
+}
+
+// A disk that fills up while the progress line shows: the line is erased, and the error
+// report starts at column 0 on a line of its own, right under the last answer.
+TEST(ProgressOnATerminal, IsErasedBeforeTheErrorReportOfAFailedSplit) {
+  ScratchFolder home;
+  MountedDisk disk(home / "disk", DiskKind::tmpfs, int64_t{1} << 20);
+  MOUNT_OR_SKIP(disk);
+  home.write("big.bin", patternBytes(3000000, 10));
+  TerminalSession terminal(disk.path(), {FLOPPYSPLIT_FAST_CLOCK_BINARY}, {});
+  // Each answer once its question shows, so that the terminal echoes it after it.
+  const std::pair<std::string_view, std::string_view> steps[] = {
+      {"Agree", "y"},   {"splitting?", "../big.bin"}, {"this file", "y"},
+      {"floppys", "n"}, {"kilobytes (1K", "1"},       {"OK (Y", "y"}};
+  for (const auto& [question, answer] : steps) {
+    ASSERT_TRUE(terminal.waitForScreen(question)) << terminal.screen();
+    ASSERT_TRUE(terminal.typeLine(answer, Typing::inLineMode)) << terminal.screen();
+  }
+  EXPECT_TRUE(terminal.waitForScreen("Writing fragment")) << terminal.screen();
+  EXPECT_EQ(terminal.finish(), 1);
+  const std::string screen = terminal.screenText();
+  const std::string report = "\ny\n ###Error  " + std::to_string(ENOSPC) + "  writing frag";
+  const size_t at = screen.rfind(report);
+  ASSERT_NE(at, std::string::npos) << screen;
+  EXPECT_EQ(screen.find('\n', at + report.size()), std::string::npos) << screen;
+  EXPECT_EQ(screen.find("Writing fragment"), std::string::npos) << screen;
 }
 
 }  // namespace

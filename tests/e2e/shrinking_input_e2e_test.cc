@@ -151,6 +151,20 @@ TEST_F(ChangingInput, LongerByLessThanARecordWhenTheLengthIsAWholeNumberOfRecord
   EXPECT_EQ(folder_.read("big.bin"), longer);
 }
 
+TEST_F(ChangingInput, DeletedBeforeItIsConfirmedEndsWithTheOpenError) {
+  folder_.write("big.bin", patternBytes(3000, 31));
+  ProgramSession session(folder_.path());
+  session.writeInput("y\nbig.bin\n");
+  const std::string question = " Split up this file (Y for yes, N for no)?\r\n";
+  ASSERT_TRUE(session.waitForOutput(question)) << session.output();
+  fs::remove(folder_ / "big.bin");
+  session.writeInput("y\n");
+  const RunResult run = session.finish();
+  EXPECT_TRUE(run.out.ends_with(question + " Error opening file big.bin\r\n")) << run.out;
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(folder_.listing(), "");
+}
+
 TEST_F(ChangingInput, ReplacedByAnotherFileOfTheSameNameStillGivesTheConfirmedBytes) {
   // The tail is taken from the file that was opened, not from whatever the name names now.
   const std::string input = patternBytes(11000, 29);

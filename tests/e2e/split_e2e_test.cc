@@ -217,6 +217,22 @@ TEST_F(SplitRun, InputSmallerThanTwoRecordsAlwaysStops) {
   EXPECT_EQ(folder_.listing(), "small\n");
 }
 
+TEST_F(SplitRun, TenMillionFragmentsAreOfferedInEightDigits) {
+  // A sparse input of 10,240,000,000 bytes in 1 KB pieces, declined at the offer.
+  folder_.write("big.bin", "");
+  fs::resize_file(folder_.path() / "big.bin", 10240000000);
+  const RunResult run = runProgram(folder_.path(), answers("big.bin", "1", "n"));
+  EXPECT_EQ(run.out,
+            disclaimerAndConsent() +
+                transcriptUpToPlan("big.bin", 10240000000,
+                                   "File length is   10240000000 bytes or 10000000.0 kilobytes.") +
+                consoleLines({" Will fit on  7028  1.44 MB 3.5\" floppies --", kFloppyQuestion,
+                              kSizePrompt}) +
+                offer("big.bin", 10000000));
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(folder_.listing(), "big.bin\n");
+}
+
 TEST_F(SplitRun, OneKilobyteFileWithOneKilobytePiecesIsOneFragment) {
   const std::string input = makeInput("one", 1024);
   const RunResult run = runProgram(folder_.path(), answers("one", "1"));

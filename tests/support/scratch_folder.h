@@ -23,10 +23,11 @@ class ScratchFolder {
 
   void write(std::string_view name, std::string_view bytes) const;
   std::string read(std::string_view name) const;
-  // Names of the files and folders directly inside, sorted, once the program's lock of the
-  // folder (floppysplit.lock on Windows, a file deleted as its handle closes) is gone, or
-  // after ten seconds: wine deletes it only some moments after the program has ended.
-  std::string listing() const;
+  // Names of the files and folders directly inside, or inside its folder `subfolder`,
+  // sorted, once the program's lock of that folder (floppysplit.lock on Windows, a file
+  // deleted as its handle closes) is gone, or after ten seconds: wine deletes it only some
+  // moments after the program has ended.
+  std::string listing(std::string_view subfolder = {}) const;
 
  private:
   std::filesystem::path path_;

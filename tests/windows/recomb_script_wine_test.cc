@@ -426,7 +426,7 @@ TEST_P(RecombScriptNames, AreJoinedUnderTheirOwnNameAndRunNothing) {
 
 INSTANTIATE_TEST_SUITE_P(Awkward, RecombScriptNames,
                          testing::Values("a & b.bin", "x & del marker.bin", "50% off.bin",
-                                         "100%%.bin", "(1) a^b;c,d=e!.bin"),
+                                         "100%%.bin", "(1) a^b;c,d=e!.bin", "a&b.bin"),
                          [](const testing::TestParamInfo<const char*>& param) {
                            return "Name" + std::to_string(param.index);
                          });
