@@ -1,7 +1,8 @@
 // Fuzzes the reader of Recomb.cmd with any bytes as the script: it must never read out of
 // bounds or run away with memory, and what it takes must be a set this program could
-// join: at least one fragment, and a plain file name in the current folder. A script of
-// the newest form that it takes is exactly what the writer writes for what it read.
+// join: at least one fragment, a plain file name in the current folder, and recovery files
+// only of the split's names there. A script of the newest form that it takes is exactly
+// what the writer writes for what it read.
 
 #include <cstddef>
 #include <cstdint>
@@ -23,12 +24,15 @@ void check(std::string_view bytes) {
   FUZZ_CHECK(!plan->fragments.empty());
   FUZZ_CHECK(!plan->joinedName.empty());
   FUZZ_CHECK(plan->joinedName.find_first_of("/\\:\"") == std::string::npos);
+  for (const std::string& name : plan->recoveryFiles) {
+    FUZZ_CHECK(name.starts_with("Recomb.") && name.find_first_of("/\\:\" ") == std::string::npos);
+  }
   if (plan->form != kNewestScriptForm) return;
   std::string written;
-  emitScriptLines(
-      kNewestScriptForm, plan->joinedName, plan->fragments,
-      WrittenData{*plan->fragmentSize, plan->joinedLength, *plan->sha256, plan->fragmentSha256},
-      [&written](const std::string& line) { written += line + "\r\n"; });
+  emitScriptLines(kNewestScriptForm, plan->joinedName, plan->fragments,
+                  WrittenData{*plan->fragmentSize, plan->joinedLength, *plan->sha256,
+                              plan->fragmentSha256, plan->recoveryFiles},
+                  [&written](const std::string& line) { written += line + "\r\n"; });
   FUZZ_CHECK(written == bytes);
 }
 

@@ -386,11 +386,16 @@ ExitStatus SetJoin::succeed() const {
   return ExitStatus::success;
 }
 
-// Deletes the fragments, then the script, whose name goes to the medium last.
+// Deletes the fragments, then the recovery files the script names, each where it is there,
+// then the script, whose name goes to the medium last.
 ExitStatus SetJoin::deleteTheSet() const {
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     const std::string name(plan_.fragmentName(i));
     const Status status = osDelete(name);
+    if (status != kOk) return failOn(name, status);
+  }
+  for (const std::string& name : plan_.recoveryFiles) {
+    const Status status = osEntryKind(name) == OsEntryKind::none ? kOk : osDelete(name);
     if (status != kOk) return failOn(name, status);
   }
   const std::string& script = plan_.scriptFile;

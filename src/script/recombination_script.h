@@ -7,7 +7,10 @@
 // join: it names a fragment that is missing or has another length than was written, and
 // fails, deleting only its temporaries, when the joined file has another length or another
 // SHA-256 than the bytes written. Where certutil gives no SHA-256 the join is made and the
-// set kept. A failure ends with exit status 1.
+// set kept. A failure ends with exit status 1. Beside a set with recovery files it says,
+// where a fragment is at fault and the recovery index is there, that the set can be rebuilt
+// (a batch file cannot do that itself), and after a checked join it deletes each recovery
+// file by name too.
 
 #include <cstdint>
 #include <functional>
@@ -58,6 +61,9 @@ struct WrittenData {
   std::string_view sha256;
   // Each fragment's own SHA-256, in order.
   std::span<const Sha256Digest> fragmentSha256;
+  // The recovery files written beside the fragments, in the order written, the index first;
+  // none where none were written.
+  std::span<const std::string> recoveryFiles;
 
   // Bytes of fragment `index`, counted from 0.
   int64_t fragmentLength(size_t index) const;

@@ -174,6 +174,19 @@ std::optional<int32_t> digitsOfFirstName(std::string_view line, std::string_view
   return std::nullopt;
 }
 
+// Whether `name` is one the split gives a recovery file: "Recomb." and ".par2" around
+// letters, digits, '+', '-' and '.' alone, so never a folder, a drive or a stream.
+bool isRecoveryFileName(std::string_view name) {
+  constexpr std::string_view kStart = "Recomb.";
+  constexpr std::string_view kEnd = ".par2";
+  const auto plain = [](char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '+' || c == '-' ||
+           c == '.';
+  };
+  return name.size() > kStart.size() && name.starts_with(kStart) && name.ends_with(kEnd) &&
+         std::ranges::all_of(name, plain);
+}
+
 class ScriptReader {
  public:
   explicit ScriptReader(LineSource& lines) : lines_(lines) {}
@@ -204,6 +217,9 @@ class ScriptReader {
   // The SHA-256 of fragment `index` that the next line sets, noted in the plan; a text no
   // line of the script holds where it is no such line.
   std::string nextFragmentSha256(size_t index);
+  // Recovery file `index` as noted in the plan, or, the next one, taken from the next line
+  // where that tests for it by a name the split gives; nothing else.
+  std::optional<std::string> nextRecoveryFile(size_t index);
 
   LineSource& lines_;
   RecombinationPlan plan_;
@@ -330,7 +346,9 @@ bool ScriptReader::readEnding() {
   const ScriptForm form = endingForm(plan_.form);
   if (!takeBuilt(
           [&](const ScriptLineSink& emit) {
-            emitEndingToMismatch(form, written, plan_.result, emit);
+            emitEndingToMismatch(
+                form, written, plan_.result,
+                [this](size_t index) { return nextRecoveryFile(index); }, emit);
           },
           optional)) {
     return false;
@@ -347,8 +365,19 @@ bool ScriptReader::readEnding() {
       return false;
     }
   }
+  // Only the newest form names recovery files; where the failures named none, the deletes
+  // name none either.
+  if (!plan_.recoveryFiles.empty() && plan_.form != ScriptForm::namesDamagedFragments) {
+    return false;
+  }
+  const bool recovery = !plan_.recoveryFiles.empty();
   if (!takeBuilt([&](const ScriptLineSink& emit) {
-        emitEndingAfterMismatch(plan_.form, plan_.fragments, emit);
+        emitEndingAfterMismatch(
+            plan_.form, plan_.fragments,
+            [this, recovery](size_t index) {
+              return recovery ? nextRecoveryFile(index) : std::nullopt;
+            },
+            emit);
       })) {
     return false;
   }
@@ -366,6 +395,22 @@ std::string ScriptReader::nextFragmentSha256(size_t index) {
   return std::string(line->substr(kSet.size()));
 }
 
+std::optional<std::string> ScriptReader::nextRecoveryFile(size_t index) {
+  if (index < plan_.recoveryFiles.size()) return plan_.recoveryFiles[index];
+  // The index, its copy and at most a volume a fragment.
+  if (index != plan_.recoveryFiles.size() || index >= plan_.fragments.size() + 2) {
+    return std::nullopt;
+  }
+  constexpr std::string_view kTest = "if exist \"";
+  const std::optional<std::string_view> line = lines_.peek();
+  if (!line || !line->starts_with(kTest)) return std::nullopt;
+  std::string_view name = line->substr(kTest.size());
+  name = name.substr(0, name.find('"'));
+  if (!isRecoveryFileName(name)) return std::nullopt;
+  plan_.recoveryFiles.emplace_back(name);
+  return plan_.recoveryFiles.back();
+}
+
 std::optional<RecombinationPlan> ScriptReader::read() {
   if (!readForm() || !readFragments() || !readCopyLines() || !readJoinedLength()) {
     return std::nullopt;
@@ -379,6 +424,7 @@ std::optional<RecombinationPlan> ScriptReader::read() {
   if (!readEnding() || !lines_.atEnd()) return std::nullopt;
   plan_.fragments.shrink_to_fit();
   plan_.fragmentSha256.shrink_to_fit();
+  plan_.recoveryFiles.shrink_to_fit();
   return std::move(plan_);
 }
 
@@ -386,7 +432,7 @@ std::optional<RecombinationPlan> ScriptReader::read() {
 
 std::optional<int64_t> RecombinationPlan::fragmentLength(size_t index) const {
   if (!fragmentSize) return std::nullopt;
-  return WrittenData{*fragmentSize, joinedLength, {}, {}}.fragmentLength(index);
+  return WrittenData{*fragmentSize, joinedLength, {}, {}, {}}.fragmentLength(index);
 }
 
 ScriptReading readRecombinationScript(const ScriptBytes& read) {

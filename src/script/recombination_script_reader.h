@@ -5,7 +5,8 @@
 // line is compared with the line the writer builds at that place for the fragments,
 // lengths and name read so far: the first line that differs, or that is longer than any
 // the writer writes, refuses the script at once. Memory grows only with the fragments
-// named, by ten bytes each and 32 more for each one's SHA-256, however long the script is.
+// named, by ten bytes each and 32 more for each one's SHA-256, and with the recovery files
+// named, at most two more than the fragments, however long the script is.
 
 #include <cstdint>
 #include <functional>
@@ -39,6 +40,8 @@ struct RecombinationPlan {
   std::optional<std::string> sha256;
   // Each fragment's SHA-256, in order, where the form holds them; else empty.
   std::vector<Sha256Digest> fragmentSha256;
+  // The recovery files the split wrote beside the set, in order; none where it wrote none.
+  std::vector<std::string> recoveryFiles;
   // The file the plan was read from, where it was read from one.
   std::string scriptFile;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,13 +29,15 @@ std::vector<Sha256Digest> digestsOf(size_t count) {
 }
 
 // Recomb.cmd as the writer writes it for `count` fragments holding `length` bytes, each
-// but the last `fragmentSize`.
-std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSize, int64_t length) {
+// but the last `fragmentSize`, with `recoveryFiles` beside them.
+std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSize, int64_t length,
+                      std::span<const std::string> recoveryFiles = {}) {
   std::vector<FragmentName> names;
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, count < 10 ? 1 : 2));
   std::string bytes;
+  const std::vector<Sha256Digest> digests = digestsOf(names.size());
   for (const std::string& line : recombinationScriptLines(
-           input, names, WrittenData{fragmentSize, length, kSha256, digestsOf(names.size())})) {
+           input, names, WrittenData{fragmentSize, length, kSha256, digests, recoveryFiles})) {
     bytes += line + "\r\n";
   }
   return bytes;
@@ -44,7 +47,7 @@ std::string scriptFor(std::string_view input, int32_t count, int64_t fragmentSiz
 std::string olderScript(ScriptForm form, std::string_view name) {
   const std::vector<FragmentName> names = {makeFragmentName(1, 1), makeFragmentName(2, 1)};
   std::string bytes;
-  emitScriptLines(form, name, names, WrittenData{1024, 2000, kSha256, {}},
+  emitScriptLines(form, name, names, WrittenData{1024, 2000, kSha256, {}, {}},
                   [&bytes](const std::string& line) { bytes += line + "\r\n"; });
   return bytes;
 }
@@ -71,11 +74,17 @@ std::string describe(const std::optional<RecombinationPlan>& plan) {
     if (!plan->fragmentSha256.empty()) text += '#' + std::to_string(plan->fragmentSha256[i][0]);
     text += ' ';
   }
-  return text + "-> " + std::string(temporaryName(plan->result)) + " not " +
-         std::string(temporaryName(otherTemporary(plan->result))) + " " +
-         std::to_string(plan->joinedLength) + " " + plan->joinedName + " " +
-         plan->sha256.value_or("-");
+  text += "-> " + std::string(temporaryName(plan->result)) + " not " +
+          std::string(temporaryName(otherTemporary(plan->result))) + " " +
+          std::to_string(plan->joinedLength) + " " + plan->joinedName + " " +
+          plan->sha256.value_or("-");
+  for (const std::string& name : plan->recoveryFiles) text += " +" + name;
+  return text;
 }
+
+// The recovery files of a set with two volumes, as the split names them.
+const std::string kRecoveryFiles[] = {"Recomb.par2", "Recomb.index2.par2", "Recomb.vol0+1.par2",
+                                      "Recomb.vol1+1.par2"};
 
 // What a split into `count` fragments of `fragmentSize` bytes, the last one holding the
 // rest of `length`, checks.
@@ -117,6 +126,9 @@ TEST(RecombinationScriptReader, ReadsWhatTheWriterWritesAndWrote) {
        planOf(13, 1000, 12345, "big.bin", "zzztempb")},
       {scriptFor("a\\", 2, 1024, 2000), planOf(2, 1024, 2000, "a_", "zzztempb")},
       {big, planOf(2, 4294967296, 5000000000, "big.bin", "zzztempb")},
+      {scriptFor("big.bin", 3, 1457152, 3000000, kRecoveryFiles),
+       planOf(3, 1457152, 3000000, "big.bin", "zzztempb") +
+           " +Recomb.par2 +Recomb.index2.par2 +Recomb.vol0+1.par2 +Recomb.vol1+1.par2"},
       {scriptFor("zzztempa", 6, 1024, 6000), planOf(6, 1024, 6000, "zzztempa", "zzztempb")},
       // The older forms' names are cut to their last part and made plain file names too.
       {std::string(kNamedWithFolderScript),
@@ -149,7 +161,7 @@ TEST(RecombinationScriptReader, ReadsTheWritersScriptForHalfAMillionFragments) {
   std::string bytes;
   const std::vector<Sha256Digest> digests(kCount);
   emitRecombinationScript("big.bin", names,
-                          WrittenData{1457152, int64_t{1457152} * kCount, kSha256, digests},
+                          WrittenData{1457152, int64_t{1457152} * kCount, kSha256, digests, {}},
                           [&bytes](const std::string& line) { bytes += line + "\r\n"; });
   ASSERT_GT(bytes.size(), size_t{64} << 20);
   const std::optional<RecombinationPlan> plan = readRecombinationScript(bytes);
@@ -162,6 +174,15 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
   const std::string base = scriptFor("report.dat", 5, 1024, 4500);
   const std::string big = scriptFor("big.bin", 2, 4294967296, 5000000000);
   const std::string quoted = scriptFor("a & b.bin", 2, 1024, 2000);
+  const std::string recovery = scriptFor("big.bin", 3, 1457152, 3000000, kRecoveryFiles);
+  const std::string recoveryNote =
+      "if exist \"Recomb.par2\" echo Recovery files are present: rebuild the set with "
+      "floppysplit --join or a PAR2 program.\r\n";
+  const std::string guardedWithRecovery = edited(
+      edited(
+          edited(std::string(kGuardedScript), "is missing.\r\n", "is missing.\r\n" + recoveryNote),
+          "wrong length.\r\n", "wrong length.\r\n" + recoveryNote),
+      "del recomb.cmd", "if exist \"Recomb.par2\" del \"Recomb.par2\"\r\ndel recomb.cmd");
   std::string upperSha(kSha256);
   for (char& c : upperSha) c = static_cast<char>(std::toupper(c));
   const std::string cases[] = {
@@ -215,6 +236,21 @@ TEST(RecombinationScriptReader, RefusesAnythingElse) {
       edited(base, "set fs_frag=fragmen2\r\nset fs_want", "set fs_frag=fragmen3\r\nset fs_want"),
       edited(base, "call :fragsha\r\necho The", "echo The"),
       edited(base, ":fragsha\r\nset fs_got=\r\n", ":fragsha\r\n"),
+      // Recovery files: only by the split's names, in this folder, each named where it is
+      // deleted and the index in every report of a fragment at fault; only in the newest
+      // form, and at most two more than the fragments.
+      edited(recovery, "Recomb.vol1+1.par2", "..\\Recomb.vol1+1.par2", true),
+      edited(recovery, "Recomb.vol1+1.par2", "report.dat", true),
+      edited(recovery, "Recomb.vol1+1.par2", "Recomb.vol1 1.par2", true),
+      edited(recovery, "del \"Recomb.vol0+1.par2\"", "del Recomb.vol0+1.par2"),
+      edited(recovery, "del \"Recomb.vol0+1.par2\"", "del \"Recomb.vol1+1.par2\""),
+      edited(recovery, "if exist \"Recomb.par2\" del \"Recomb.par2\"\r\n", ""),
+      edited(recovery, recoveryNote, ""),
+      edited(recovery, "call :fragsha\r\n" + recoveryNote, "call :fragsha\r\n"),
+      edited(base, "del recomb.cmd",
+             "if exist \"Recomb.par2\" del \"Recomb.par2\"\r\ndel recomb.cmd"),
+      guardedWithRecovery,
+      scriptFor("big.bin", 1, 1024, 1000, kRecoveryFiles),
   };
   for (const std::string& script : cases) {
     EXPECT_EQ(describe(readRecombinationScript(script)), "refused") << script;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -17,9 +19,11 @@ constexpr std::string_view kSha256 =
     "0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef";
 
 // The script for `count` fragments that hold `joinedLength` bytes together, each but the
-// last `fragmentSize` bytes (by default as many as the count needs).
+// last `fragmentSize` bytes (by default as many as the count needs), with `recoveryFiles`
+// beside them.
 std::vector<std::string> scriptFor(std::string_view input, int32_t count,
-                                   int64_t joinedLength = 1000, int64_t fragmentSize = 0) {
+                                   int64_t joinedLength = 1000, int64_t fragmentSize = 0,
+                                   std::span<const std::string> recoveryFiles = {}) {
   std::vector<FragmentName> names;
   const int32_t digits = fragmentDigitCount(count);
   for (int32_t i = 1; i <= count; ++i) names.push_back(makeFragmentName(i, digits));
@@ -27,8 +31,8 @@ std::vector<std::string> scriptFor(std::string_view input, int32_t count,
   // Fragment i's own SHA-256 stands as 32 bytes of i.
   std::vector<Sha256Digest> digests(names.size());
   for (size_t i = 0; i < digests.size(); ++i) digests[i].fill(static_cast<unsigned char>(i + 1));
-  return recombinationScriptLines(input, names,
-                                  WrittenData{fragmentSize, joinedLength, kSha256, digests});
+  return recombinationScriptLines(
+      input, names, WrittenData{fragmentSize, joinedLength, kSha256, digests, recoveryFiles});
 }
 
 bool startsWith(const std::string& line, std::string_view start) {
@@ -215,6 +219,28 @@ TEST(RecombinationScript, SevenFragmentsGiveTheWholeScript) {
                    "del recomb.cmd",
                    ":end",
                    ""}));
+
+  // Beside recovery files: the line about them after each report of a fragment at fault,
+  // and their deletes after the fragments'; nothing else changes.
+  const std::string recoveryLine =
+      "if exist \"Recomb.par2\" echo Recovery files are present: rebuild the set with "
+      "floppysplit --join or a PAR2 program.";
+  Lines withRecovery = scriptFor("report.dat", 7, 3500000, 512000);
+  const auto insertAfter = [&withRecovery](const std::string& anchor, const Lines& lines) {
+    const auto at = std::find(withRecovery.rbegin(), withRecovery.rend(), anchor);
+    ASSERT_NE(at, withRecovery.rend()) << anchor;
+    withRecovery.insert(at.base(), lines.begin(), lines.end());
+  };
+  insertAfter("echo %fs_frag% is missing.", {recoveryLine});
+  insertAfter("echo %fs_frag% has the wrong length.", {recoveryLine});
+  insertAfter("call :fragsha", {recoveryLine});
+  insertAfter("del fragmen7", {R"(if exist "Recomb.par2" del "Recomb.par2")",
+                               R"(if exist "Recomb.index2.par2" del "Recomb.index2.par2")",
+                               R"(if exist "Recomb.vol0+1.par2" del "Recomb.vol0+1.par2")",
+                               R"(if exist "Recomb.vol1+1.par2" del "Recomb.vol1+1.par2")"});
+  const std::string recoveryFiles[] = {"Recomb.par2", "Recomb.index2.par2", "Recomb.vol0+1.par2",
+                                       "Recomb.vol1+1.par2"};
+  EXPECT_EQ(scriptFor("report.dat", 7, 3500000, 512000, recoveryFiles), withRecovery);
 }
 
 TEST(RecombinationScript, CopyLinesGroupFragmentsByFours) {

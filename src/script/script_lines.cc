@@ -67,15 +67,35 @@ void emitReport(const std::string& label, const std::string& report, const std::
   emit(next);
 }
 
+// The line that says, where the recovery index `index` is there, that the set can be rebuilt.
+// The names are quoted as a name with a blank would have to be.
+std::string recoveryNoteLine(const std::string& index) {
+  return "if exist \"" + index + "\" " + echo(kRecoveryFilesArePresent);
+}
+
+std::string recoveryDeleteLine(const std::string& name) {
+  return "if exist \"" + name + "\" del \"" + name + "\"";
+}
+
 // The labels the checks go to, each naming what failed, up to the label of a SHA-256 that
 // differs.
-void emitFailureLabels(ScriptForm form, const ScriptLineSink& emit) {
+void emitFailureLabels(ScriptForm form, const RecoveryFileName& recoveryFile,
+                       const ScriptLineSink& emit) {
   if (isGuarded(form)) {
     emitReport(":inway", echo("%fs_frag%", kIsInTheWay), "goto failed", emit);
   }
   if (!checksEachFragment(form)) return;
-  emitReport(":missing", echo("%fs_frag%", kIsMissing), "goto nocopy", emit);
-  emitReport(":wronglength", echo("%fs_frag%", kHasTheWrongLength), "goto nocopy", emit);
+  // Each report of a fragment at fault is followed by the line about the recovery files,
+  // where the set has them; their index is asked for where that line first stands.
+  emit(":missing");
+  emit(echo("%fs_frag%", kIsMissing));
+  const std::optional<std::string> recoveryIndex = isGuarded(form) ? recoveryFile(0) : std::nullopt;
+  if (recoveryIndex) emit(recoveryNoteLine(*recoveryIndex));
+  emit("goto nocopy");
+  emit(":wronglength");
+  emit(echo("%fs_frag%", kHasTheWrongLength));
+  if (recoveryIndex) emit(recoveryNoteLine(*recoveryIndex));
+  emit("goto nocopy");
   emit(":mismatch");
 }
 
@@ -132,13 +152,21 @@ void emitFailure(ScriptForm form, const ScriptLineSink& emit) {
   emit("exit /b 0");
 }
 
-// The end of a success: the report, then the deletes of the fragments and of the script.
+// The end of a success: the report, then the deletes of the fragments, of the recovery files
+// (each where it is there: nothing needs them all) and of the script, which runs to its end.
 void emitSuccess(ScriptForm form, std::span<const FragmentName> fragments,
-                 const ScriptLineSink& emit) {
+                 const RecoveryFileName& recoveryFile, const ScriptLineSink& emit) {
   emit(":ok");
   emit("Echo " + std::string(kRecombinationSucceeded));
   if (isGuarded(form)) emit("if not defined fs_sha256 goto unchecked");
   for (const FragmentName& fragment : fragments) emit("del " + deleteName(fragment));
+  if (isGuarded(form)) {
+    for (size_t i = 0;; ++i) {
+      const std::optional<std::string> name = recoveryFile(i);
+      if (!name) break;
+      emit(recoveryDeleteLine(*name));
+    }
+  }
   emit("del recomb.cmd");
   emit(":end");
   emit("");
@@ -221,9 +249,9 @@ void emitFragmentCheck(std::string_view name, int64_t length, const ScriptLineSi
 }
 
 void emitEndingToMismatch(ScriptForm form, std::string_view name, Temporary result,
-                          const ScriptLineSink& emit) {
+                          const RecoveryFileName& recoveryFile, const ScriptLineSink& emit) {
   emitNaming(form, std::string(name), result, emit);
-  emitFailureLabels(form, emit);
+  emitFailureLabels(form, recoveryFile, emit);
 }
 
 void emitFragmentHashChecks(std::span<const FragmentName> fragments,
@@ -236,21 +264,25 @@ void emitFragmentHashChecks(std::span<const FragmentName> fragments,
 }
 
 void emitEndingAfterMismatch(ScriptForm form, std::span<const FragmentName> fragments,
-                             const ScriptLineSink& emit) {
+                             const RecoveryFileName& recoveryFile, const ScriptLineSink& emit) {
   if (checksEachFragment(form)) {
+    // Right after the lines that name the damaged fragments.
+    if (holdsFragmentSha256(form)) {
+      if (const std::optional<std::string> index = recoveryFile(0)) emit(recoveryNoteLine(*index));
+    }
     emit(echo(kDoesNotMatch));
     emit("goto nocopy");
   }
   emitFailure(form, emit);
-  emitSuccess(form, fragments, emit);
+  emitSuccess(form, fragments, recoveryFile, emit);
 }
 
 void emitEnding(ScriptForm form, std::string_view name, Temporary result,
                 std::span<const FragmentName> fragments, const FragmentSha256Text& sha256Of,
-                const ScriptLineSink& emit) {
-  emitEndingToMismatch(form, name, result, emit);
+                const RecoveryFileName& recoveryFile, const ScriptLineSink& emit) {
+  emitEndingToMismatch(form, name, result, recoveryFile, emit);
   if (holdsFragmentSha256(form)) emitFragmentHashChecks(fragments, sha256Of, emit);
-  emitEndingAfterMismatch(form, fragments, emit);
+  emitEndingAfterMismatch(form, fragments, recoveryFile, emit);
 }
 
 Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
@@ -274,7 +306,12 @@ Temporary emitScriptLines(ScriptForm form, std::string_view joinedName,
   if (isGuarded(form)) emit(deleteIfThereLine(otherTemporary(result)));
   emitEnding(
       form, scriptFileName(joinedName), result, fragments,
-      [&written](size_t index) { return hexDigits(written.fragmentSha256[index]); }, emit);
+      [&written](size_t index) { return hexDigits(written.fragmentSha256[index]); },
+      [&written](size_t index) -> std::optional<std::string> {
+        if (index >= written.recoveryFiles.size()) return std::nullopt;
+        return written.recoveryFiles[index];
+      },
+      emit);
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -89,6 +90,12 @@ constexpr bool holdsFragmentSha256(ScriptForm form) {
 // digits.
 using FragmentSha256Text = std::function<std::string(size_t index)>;
 
+// Recovery file `index` (from 0) as the script names it, the index first; nothing after the
+// last, and nothing at all beside a set without recovery files. Only the newest form names
+// any. A builder asks for each name where the first line that holds it stands, so that the
+// reader can take it from that line.
+using RecoveryFileName = std::function<std::optional<std::string>(size_t index)>;
+
 // The four lines of the guarded form that stop at a temporary already in the folder.
 void emitTemporaryGuards(const ScriptLineSink& emit);
 
@@ -104,21 +111,23 @@ std::vector<std::string> hashCheckLines(std::string_view file, std::string_view 
 
 // The script of `form` from its test whether the joined name exists to its end: the join
 // in `result` renamed to `name` (as scriptFileName writes it) unless that exists, the
-// reports, and the deletes of the fragments and of the script after success. The guarded
-// form's line that deletes the other temporary comes before this part. `sha256Of` gives
-// each fragment's SHA-256 where the form holds them. It is made of three parts, which
-// the reader takes one at a time: the first ends with the label that a SHA-256 that
-// differs goes to, the second (of the forms that hold each fragment's SHA-256 alone)
+// reports, and the deletes of the fragments, of the recovery files and of the script after
+// success. The guarded form's line that deletes the other temporary comes before this part.
+// `sha256Of` gives each fragment's SHA-256 where the form holds them. Where the recovery
+// index `recoveryFile(0)` is there, the report of a fragment missing, of the wrong length or
+// damaged is followed by the line that says the set can be rebuilt. It is made of three
+// parts, which the reader takes one at a time: the first ends with the label that a SHA-256
+// that differs goes to, the second (of the forms that hold each fragment's SHA-256 alone)
 // hashes each fragment there, and the third is the rest.
 void emitEnding(ScriptForm form, std::string_view name, Temporary result,
                 std::span<const FragmentName> fragments, const FragmentSha256Text& sha256Of,
-                const ScriptLineSink& emit);
+                const RecoveryFileName& recoveryFile, const ScriptLineSink& emit);
 void emitEndingToMismatch(ScriptForm form, std::string_view name, Temporary result,
-                          const ScriptLineSink& emit);
+                          const RecoveryFileName& recoveryFile, const ScriptLineSink& emit);
 void emitFragmentHashChecks(std::span<const FragmentName> fragments,
                             const FragmentSha256Text& sha256Of, const ScriptLineSink& emit);
 void emitEndingAfterMismatch(ScriptForm form, std::span<const FragmentName> fragments,
-                             const ScriptLineSink& emit);
+                             const RecoveryFileName& recoveryFile, const ScriptLineSink& emit);
 
 // The whole script of `form` (any that checks each fragment) as the writer writes it, the
 // join given the name `joinedName`. Returns the temporary that holds the join.

@@ -22,6 +22,11 @@ inline constexpr std::string_view kIsDamaged = " is damaged.";
 inline constexpr std::string_view kDoesNotMatch =
     "The recombined file does not match the original.";
 
+// After the lines that name a fragment missing, of the wrong length or damaged, where the
+// set's recovery index is there.
+inline constexpr std::string_view kRecoveryFilesArePresent =
+    "Recovery files are present: rebuild the set with floppysplit --join or a PAR2 program.";
+
 // After the joined name, when a file of that name is there; the next line names the
 // temporary that keeps the join.
 inline constexpr std::string_view kAlreadyExists = " already exists.";

@@ -1,9 +1,12 @@
 #include "split/fragment_script.h"
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "dialogue/console.h"
 #include "files/written_files.h"
+#include "recovery/recovery_files.h"
 #include "run/run_flow.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
@@ -15,8 +18,12 @@ namespace floppysplit {
 void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
-  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256,
-                            writtenFileDigests()};
+  const std::vector<std::string> recoveryFiles =
+      job.recoveryCount > 0 ? recoveryFileNames(job.recoveryCount) : std::vector<std::string>();
+  const std::span<const Sha256Digest> fragmentSha256 =
+      job.recoveryCount > 0 ? std::span(job.fragmentSha256) : std::span(writtenFileDigests());
+  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256, fragmentSha256,
+                            recoveryFiles};
   stopIfInterrupted();
   noteScriptBegun();
   const ScriptFileFault fault =

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/sha256.h"
 #include "recovery/source_digests.h"
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
@@ -62,6 +63,9 @@ struct SplitJob {
   int32_t recoveryCount = 0;
   // What the recovery files record of each fragment, from the data hash's read-back.
   SourceDigests sourceDigests;
+  // Each fragment's own SHA-256, kept where the recovery files follow: their data hash
+  // takes the place of the fragments'. Empty without recovery files.
+  std::vector<Sha256Digest> fragmentSha256;
   // The unit the error report names for a recovery file.
   const Unit recoveryUnit = 13;
 

@@ -442,11 +442,17 @@ Files filesIn(const fs::path& folder) {
 
 // Splits `length` bytes (seed `seed`) typed as `typed` into `kilobytes` pieces in `folder`,
 // with the native program; the input stays.
+// `command` with `recovery` volumes of recovery files asked for, where that is more than 0.
+std::vector<std::string> withRecovery(std::vector<std::string> command, int32_t recovery) {
+  if (recovery > 0) command.insert(command.end(), {"--recovery", std::to_string(recovery)});
+  return command;
+}
+
 void splitBeforehand(const ScratchFolder& folder, const std::string& typed, int64_t length,
-                     int64_t kilobytes, uint32_t seed) {
+                     int64_t kilobytes, uint32_t seed, int32_t recovery = 0) {
   folder.write(typed, patternBytes(length, seed));
-  const RunResult made =
-      runCommand(folder.path(), nativeProgramCommand(), answersUpToOk(typed, kilobytes) + "y\n");
+  const RunResult made = runCommand(folder.path(), withRecovery(nativeProgramCommand(), recovery),
+                                    answersUpToOk(typed, kilobytes) + "y\n");
   ASSERT_EQ(made.exitCode, 0) << made.out << made.err;
 }
 
@@ -466,6 +472,10 @@ struct AnotherSetRow {
   bool refused;
   // The folder the split writes into (--into), made beforehand; none for its own.
   const char* into = nullptr;
+  // Volumes of recovery files both splits write.
+  int32_t recovery = 0;
+  // The line a refused split stops with.
+  const char* refusal = " Recomb.cmd of another set is in this folder: move it first.";
 };
 
 void PrintTo(const AnotherSetRow& row, std::ostream* out) { *out << row.name; }
@@ -480,7 +490,8 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
   ScratchFolder folder;
   if (row.into != nullptr) fs::create_directory(folder / row.into);
   if (row.earlierTyped != nullptr) {
-    splitBeforehand(folder, row.earlierTyped, row.earlierLength, row.earlierKilobytes, 20);
+    splitBeforehand(folder, row.earlierTyped, row.earlierLength, row.earlierKilobytes, 20,
+                    row.recovery);
     if (HasFatalFailure()) return;
     fs::rename(folder / "Recomb.cmd", folder / row.scriptName);
   } else {
@@ -494,14 +505,12 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
   std::vector<std::string> command = programCommand();
   if (row.into != nullptr) command.insert(command.end(), {"--into", row.into});
 
-  const RunResult run =
-      runCommand(folder.path(), command, answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
+  const RunResult run = runCommand(folder.path(), withRecovery(command, row.recovery),
+                                   answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
 
   EXPECT_EQ(run.err, "");
   if (row.refused) {
-    EXPECT_EQ(run.out,
-              transcriptUpToOk(row.typed, *row.split) +
-                  consoleLines({" Recomb.cmd of another set is in this folder: move it first."}));
+    EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + consoleLines({row.refusal}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(filesIn(folder.path()) == before) << folder.listing();
     EXPECT_TRUE(filesIn(setFolder) == setBefore) << folder.listing(row.into);
@@ -512,6 +521,10 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
   const std::string script = folder.read("Recomb.cmd");
   EXPECT_EQ(scriptSha256(script), sha256sumOf(folder.path(), {row.typed}));
   EXPECT_EQ(joinFiles(folder.path(), fragmentsDeletedByScript(script)), input);
+  // The earlier run's recovery files are this run's now.
+  if (row.recovery > 0) {
+    EXPECT_FALSE(folder.read("Recomb.par2") == before.at("Recomb.par2"));
+  }
 }
 
 constexpr TypedSplit k2500BytesIn1K{
@@ -532,6 +545,12 @@ const AnotherSetRow kAnotherSets[] = {
      &k3000000BytesInFloppies, false},
     {"TheSameFilesSetOfTheFirstRelease", nullptr, 0, 0, "Recomb.cmd", kJoinLengthOnlyScript,
      "old.bin", &k2500BytesIn1K, false},
+    // Recovery files: another set's index, its script moved away, and this file's own.
+    {"AnotherSetsRecoveryIndex", "other.bin", 5000, 2, "Other.cmd", {}, "big.bin",
+     &k5000BytesIn2K, true, nullptr, 1,
+     " Recomb.par2 of another set is in this folder: move it first."},
+    {"TheSameFilesSetWithRecoveryFilesAtTheFloppySize", "big.bin", 3000000, 1423, "Recomb.cmd",
+     {}, "big.bin", &k3000000BytesInFloppies, false, nullptr, 2},
 };
 // clang-format on
 

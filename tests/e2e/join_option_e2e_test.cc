@@ -185,6 +185,46 @@ TEST(NativeJoinInterrupted, BeforeItsTemporaryExistsEndsAsInterruptedToo) {
   EXPECT_EQ(folder.listing(), before);
 }
 
+// The recovery files the script names go with the set after a checked join, the one the
+// user already removed too; where the join fails, they stay with the set.
+TEST(NativeJoinRecoveryFiles, GoWithTheSetAfterACheckedJoinOnly) {
+  const struct {
+    const char* change;
+    const char* out;
+    int exitCode;
+  } cases[] = {{"", "Recombination succeeded.\n", 0},
+               {"Recomb.vol1+1.par2", "Recombination succeeded.\n", 0},
+               {"zzztempa",
+                "zzztempa already exists: move or rename it first.\n"
+                "Recombination of files failed.\n",
+                1}};
+  for (const auto& row : cases) {
+    SCOPED_TRACE(row.change);
+    ScratchFolder folder;
+    const std::string input = patternBytes(3000000, 5);
+    folder.write("big.bin", input);
+    std::vector<std::string> split = nativeProgramCommand();
+    split.insert(split.end(), {"--yes", "--recovery", "2", "big.bin"});
+    ASSERT_EQ(runCommand(folder.path(), split, "").exitCode, 0);
+    fs::remove(folder / "big.bin");
+    const std::string change = row.change;
+    if (change == "zzztempa") folder.write(change, "somebody's file");
+    if (change.starts_with("Recomb.")) fs::remove(folder / change);
+    const std::string before = folder.listing();
+
+    const RunResult run = joinIn(folder.path());
+    EXPECT_EQ(run.out, row.out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, row.exitCode);
+    if (row.exitCode != 0) {
+      EXPECT_EQ(folder.listing(), before);
+      continue;
+    }
+    EXPECT_EQ(folder.listing(), "big.bin\n");
+    EXPECT_TRUE(folder.read("big.bin") == input) << "the join differs from the input";
+  }
+}
+
 struct OlderSet {
   const char* name;
   std::string_view script;

@@ -32,18 +32,22 @@ namespace fs = std::filesystem;
 
 const std::string kCompletion =
     "File split and recombination script completed successfully.\r\nNormal exit.\r\n";
+const std::string kRecoveryFilesArePresent =
+    "Recovery files are present: rebuild the set with floppysplit --join or a PAR2 program.";
 
 class RecombScript : public WindowsBuildTest {
  protected:
   // Writes `bytes` as `name` and splits it into pieces of `kilobytes` with the Windows
-  // build, or with the native one; the run must end normally.
+  // build, or with the native one, with `recovery` volumes of recovery files; the run must
+  // end normally.
   void split(std::string_view name, const std::string& bytes, int kilobytes,
-             bool nativeBuild = false) {
+             bool nativeBuild = false, int recovery = 0) {
     folder_.write(name, bytes);
     const std::string answers =
         "y\n" + std::string(name) + "\ny\nn\n" + std::to_string(kilobytes) + "\ny\n";
-    const RunResult run = runCommand(
-        folder_.path(), nativeBuild ? nativeProgramCommand() : programCommand(), answers);
+    std::vector<std::string> command = nativeBuild ? nativeProgramCommand() : programCommand();
+    if (recovery > 0) command.insert(command.end(), {"--recovery", std::to_string(recovery)});
+    const RunResult run = runCommand(folder_.path(), command, answers);
     ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
     ASSERT_EQ(run.err, "");
     ASSERT_TRUE(run.out.ends_with(kCompletion)) << run.out;
@@ -75,9 +79,10 @@ class RecombScript : public WindowsBuildTest {
 };
 
 // An input of n * 1024 - 100 bytes in pieces of 1 KB gives n fragments, the last one
-// partial; exactly 1024 bytes gives one.
-std::string inputFor(int fragments) {
-  return patternBytes(fragments == 1 ? 1024 : fragments * 1024 - 100,
+// partial; exactly 1024 bytes gives one. So for pieces of `kilobytes`.
+std::string inputFor(int fragments, int kilobytes = 1) {
+  const int64_t piece = int64_t{kilobytes} * 1024;
+  return patternBytes(fragments == 1 ? piece : fragments * piece - 100,
                       static_cast<uint32_t>(fragments));
 }
 
@@ -171,8 +176,11 @@ struct Damage {
   const char* fragment;
   // Bytes to add to the fragment's length, or kRemove.
   int64_t change;
-  // The line that names what is wrong.
+  // The lines that name what is wrong.
   const char* says;
+  int kilobytes = 1;
+  // Volumes of recovery files beside the set.
+  int recovery = 0;
 };
 constexpr int64_t kRemove = INT64_MIN;
 
@@ -183,7 +191,8 @@ class RecombScriptRefuses : public RecombScript,
 
 TEST_P(RecombScriptRefuses, DamagedFragmentsAndDeletesNothing) {
   const auto& [damage, nativeBuild] = GetParam();
-  split("data.bin", inputFor(damage.fragments), 1, nativeBuild);
+  split("data.bin", inputFor(damage.fragments, damage.kilobytes), damage.kilobytes, nativeBuild,
+        damage.recovery);
   if (HasFatalFailure()) return;
   fs::remove(folder_ / "data.bin");
   const fs::path fragment = folder_ / damage.fragment;
@@ -220,7 +229,12 @@ INSTANTIATE_TEST_SUITE_P(
                         Damage{"Grown", 5, "fragmen4", 10, "fragmen4 has the wrong length."},
                         Damage{"Emptied", 5, "fragmen3", -1024, "fragmen3 has the wrong length."},
                         Damage{"OnlyOneCutShort", 1, "fragmen1", -100,
-                               "fragmen1 has the wrong length."}),
+                               "fragmen1 has the wrong length."},
+                        // Beside recovery files, which the script cannot use itself.
+                        Damage{"MissingBesideRecoveryFilesAtTheFloppySize", 3, "fragmen2", kRemove,
+                               "fragmen2 is missing.\r\nRecovery files are present: rebuild the "
+                               "set with floppysplit --join or a PAR2 program.",
+                               1423, 2}),
         testing::Bool()),
     [](const testing::TestParamInfo<std::tuple<Damage, bool>>& param) {
       return std::string(std::get<0>(param.param).name) +
@@ -239,6 +253,9 @@ struct HashCheck {
   bool planted;
   // Whether one byte inside fragmen2 is changed, keeping its length.
   bool byteChanged;
+  int kilobytes = 1;
+  // Volumes of recovery files beside the set.
+  int recovery = 0;
 };
 
 void PrintTo(const HashCheck& check, std::ostream* out) { *out << check.name; }
@@ -278,8 +295,8 @@ class RecombScriptHashes : public RecombScript, public testing::WithParamInterfa
 
 TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
   const HashCheck check = GetParam();
-  const std::string bytes = inputFor(5);
-  split("data.bin", bytes, 1);
+  const std::string bytes = inputFor(5, check.kilobytes);
+  split("data.bin", bytes, check.kilobytes, false, check.recovery);
   if (HasFatalFailure()) return;
   fs::remove(folder_ / "data.bin");
   if (check.byteChanged) {
@@ -325,20 +342,23 @@ TEST_P(RecombScriptHashes, AreComparedWithTheSystemsCertutilOnly) {
   const bool hashed = check.standIn == Certutil::windows10 || check.standIn == Certutil::windows7;
   if (check.byteChanged) {
     // Each fragment hashed in the version's form, and the one changed named.
-    EXPECT_EQ(run.out,
-              "fragmen2 is damaged.\r\n"
-              "The recombined file does not match the original.\r\n"
-              "Recombination of files failed.\r\n")
+    // Where recovery files are there, the line about them right after.
+    EXPECT_EQ(run.out, "fragmen2 is damaged.\r\n" +
+                           (check.recovery > 0 ? kRecoveryFilesArePresent + "\r\n" : "") +
+                           "The recombined file does not match the original.\r\n"
+                           "Recombination of files failed.\r\n")
         << run.err;
     EXPECT_EQ(run.exitCode, 1);
     // Every file kept, the temporaries gone.
     EXPECT_EQ(folder_.listing(), kept);
   } else if (hashed) {
     EXPECT_EQ(run.out, "Recombination succeeded.\r\n") << run.err;
+    // The recovery files go with the set.
     EXPECT_EQ(folder_.listing(), "data.bin\n");
     EXPECT_TRUE(folder_.read("data.bin") == bytes) << "the joined file differs from the input";
   } else {
-    // No hash from the system's certutil: the set stays beside the join.
+    // No hash from the system's certutil: the set, with its recovery files, stays beside
+    // the join.
     EXPECT_TRUE(contains(run.out, "The fragments and Recomb.cmd are kept.\r\n")) << run.out;
     EXPECT_EQ(folder_.listing(), keptWithJoin);
   }
@@ -351,7 +371,14 @@ INSTANTIATE_TEST_SUITE_P(
                     HashCheck{"ErrorTextKeepsTheSet", Certutil::errorText, false, false},
                     HashCheck{"PlantedBesideTheFragmentsIsNeverRun", Certutil::none, true, false},
                     HashCheck{"Windows10FindsAChangedByte", Certutil::windows10, false, true},
-                    HashCheck{"Windows7FindsAChangedByte", Certutil::windows7, false, true}),
+                    HashCheck{"Windows7FindsAChangedByte", Certutil::windows7, false, true},
+                    // Floppy-sized sets with recovery files.
+                    HashCheck{"Windows10JoinsAndDeletesTheRecoveryFiles", Certutil::windows10,
+                              false, false, 1423, 2},
+                    HashCheck{"ErrorTextKeepsTheRecoveryFiles", Certutil::errorText, false, false,
+                              1423, 2},
+                    HashCheck{"Windows10FindsAChangedByteBesideRecoveryFiles", Certutil::windows10,
+                              false, true, 1423, 2}),
     [](const testing::TestParamInfo<HashCheck>& param) { return param.param.name; });
 
 // The length check of a join of 4 GiB or more, on a sparse file rather than a real join:
@@ -362,7 +389,7 @@ TEST_F(RecombScript, LengthCheckFromFourGibibytesOnTakesExactlyThatLength) {
   const std::vector<Sha256Digest> digests(1);
   std::string check;
   for (const std::string& line :
-       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, "", digests})) {
+       recombinationScriptLines("big.bin", one, WrittenData{kLength, kLength, "", digests, {}})) {
     if (line.rfind("for %%F in (zzztempb) do ", 0) == 0) check = line;
   }
   ASSERT_NE(check, "");
