@@ -2,7 +2,6 @@
 
 #include <span>
 
-#include "files/written_files.h"
 #include "runtime/termination.h"
 #include "script/recombination_script.h"
 #include "split/split_interruption.h"
@@ -14,7 +13,7 @@ void writeRecombinationScript() {
   const SplitJob& job = splitJob;
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256,
-                            writtenFileDigests()};
+                            job.fragmentSha256};
   stopIfInterrupted();
   noteScriptBegun();
   writeScriptFile(job.scriptUnit, job.inputName.trimmed(), fragments, written);

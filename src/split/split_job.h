@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/sha256.h"
 #include "recovery/source_digests.h"
 #include "runtime/termination.h"
 #include "runtime/text_field.h"
@@ -49,6 +50,9 @@ struct SplitJob {
   // SHA-256 of the bytes written into the fragments, in order, read back from each
   // fragment once it was complete: 64 lowercase hexadecimal digits.
   std::string writtenSha256;
+  // Each fragment's own SHA-256, in order, taken as the data hash ends: the recovery files
+  // are hashed after them, by the same data hash.
+  std::vector<Sha256Digest> fragmentSha256;
   const Unit scriptUnit = 12;
   // What an interruption deletes (split_interruption.h): fragments 1 to openedFragments,
   // opened in order, each written before the next is opened, but the last of them where
