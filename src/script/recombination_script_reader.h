@@ -39,6 +39,8 @@ struct RecombinationPlan {
   std::optional<std::string> sha256;
   // Each fragment's SHA-256, in order, where the form holds them; else empty.
   std::vector<Sha256Digest> fragmentSha256;
+  // The recovery files the split wrote beside the set, in order; none where it wrote none.
+  std::vector<std::string> recoveryFiles;
 
   // Fragment `index` (from 0) as the script names it, and the length it checks, if any.
   std::string_view fragmentName(size_t index) const { return copyName(fragments[index]); }
