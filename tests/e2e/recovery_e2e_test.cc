@@ -193,7 +193,9 @@ TEST_P(RecoveryJoin, JoinRebuildsFromRecoveryFilesThatCoverTheSet) {
     EXPECT_FALSE(std::filesystem::exists(folder / "big.bin"));
   }
   // par2cmdline's files are no files of this program's: they stay.
-  if (row.par2Slice > 0) EXPECT_TRUE(std::filesystem::exists(folder / "Recomb.par2"));
+  if (row.par2Slice > 0) {
+    EXPECT_TRUE(std::filesystem::exists(folder / "Recomb.par2"));
+  }
 }
 
 std::vector<std::string> rebuiltLines(std::vector<std::string> lines,
