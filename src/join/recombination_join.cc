@@ -273,7 +273,7 @@ ExitStatus SetJoin::rebuildFragments(std::vector<size_t> bad, bool afterJoin) {
 std::vector<size_t> SetJoin::findDamagedFragments(const std::vector<size_t>& skip) {
   if (!plan_.fragmentSha256.empty()) return nameDamagedFragments(skip);
   // The older scripts hold no SHA-256 of each fragment; the recovery files hold its MD5.
-  const std::vector<size_t> damaged = rebuild_->differingFromRecovery(skip);
+  std::vector<size_t> damaged = rebuild_->differingFromRecovery(skip);
   for (const size_t n : damaged) say(plan_.fragmentName(n), kIsDamaged);
   return damaged;
 }
