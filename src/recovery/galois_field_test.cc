@@ -71,6 +71,7 @@ TEST_P(GaloisFieldSolve, RebuildsTheLostSlicesFromTheRecoveryWords) {
   const std::vector<std::vector<uint16_t>> slices = {
       {0x0001, 0xFFFF, 0x1234}, {0xBEEF, 0x0000, 0x8000}, {0x7777, 0x4242, 0x0102}};
   std::vector<uint16_t> constants;
+  constants.reserve(3);
   for (int32_t i = 0; i < 3; ++i) {
     constants.push_back(slowPower(2, inputSliceLogarithm(i)));
   }

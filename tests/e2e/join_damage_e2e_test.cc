@@ -237,6 +237,35 @@ std::vector<std::pair<std::string, std::string>> fragmentSha256s(
   return table;
 }
 
+// The native split of the row's set, with its recovery files.
+std::vector<std::string> splitCommand(const SetDamage& damage) {
+  std::vector<std::string> command = nativeProgramCommand();
+  if (damage.recovery > 0) {
+    command.insert(command.end(), {"--recovery", std::to_string(damage.recovery)});
+  }
+  return command;
+}
+
+// What every joiner must leave in `folder`, a damaged copy of `set`: the set goes where the
+// join takes it (the recovery files where the script names them), and the join comes.
+Files expectedFiles(const SetDamage& damage, const Files& set, const fs::path& folder,
+                    const std::string& input, const std::vector<std::string>& fragments) {
+  Files expected = filesIn(folder);
+  const auto script = set.find("Recomb.cmd");
+  const bool namesRecovery =
+      script != set.end() && script->second.find("Recomb.par2") != std::string::npos;
+  if (!damage.after.setKept) {
+    for (const auto& [name, content] : set) {
+      if (!name.ends_with(".par2") || namesRecovery) expected.erase(name);
+    }
+  }
+  if (damage.after.joinedAs != nullptr) {
+    // Rebuilt fragments join to what was split.
+    expected[damage.after.joinedAs] = damage.recovery > 0 ? input : joinFiles(folder, fragments);
+  }
+  return expected;
+}
+
 class JoinDamage : public testing::TestWithParam<SetDamage> {};
 
 TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
@@ -250,12 +279,8 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   fs::create_directories((home / typed).parent_path());
   home.write(typed, input);
   const std::string sizeAnswers = bytes == kFloppy ? "y\n" : "n\n1\n";
-  std::vector<std::string> splitter = nativeProgramCommand();
-  if (damage.recovery > 0) {
-    splitter.insert(splitter.end(), {"--recovery", std::to_string(damage.recovery)});
-  }
   const RunResult split =
-      runCommand(home.path(), splitter, "y\n" + typed + "\ny\n" + sizeAnswers + "y\n");
+      runCommand(home.path(), splitCommand(damage), "y\n" + typed + "\ny\n" + sizeAnswers + "y\n");
   ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
   Files set;
   std::vector<std::string> fragments;
@@ -269,19 +294,7 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   // What every joiner must leave, worked out from one damaged copy.
   const DamagedCopy reference(damage, set);
   if (IsSkipped()) return;
-  Files expected = filesIn(reference.folder().path());
-  // A script that names its recovery files has them deleted with the set.
-  const bool namesRecovery = set["Recomb.cmd"].find("Recomb.par2") != std::string::npos;
-  if (!damage.after.setKept) {
-    for (const auto& [name, content] : set) {
-      if (!name.ends_with(".par2") || namesRecovery) expected.erase(name);
-    }
-  }
-  if (damage.after.joinedAs != nullptr) {
-    // Rebuilt fragments join to what was split.
-    expected[damage.after.joinedAs] =
-        damage.recovery > 0 ? input : joinFiles(reference.folder().path(), fragments);
-  }
+  const Files expected = expectedFiles(damage, set, reference.folder().path(), input, fragments);
 
   std::vector<Joiner> joiners = {
       {"--join", joinCommand(nativeProgramCommand())},
