@@ -491,6 +491,10 @@ const SetDamage kSets[] = {
      rebuilt({"fragmen1 is damaged.", "fragmen4 is damaged."}, {"fragmen1", "fragmen4"}),
      {.joinedAs = "data.bin"}, {Change::flipByte, "fragmen4", 1311436},
      canRebuild({"fragmen1 is damaged.", "fragmen4 is damaged."}), 2},
+    // The final fragment, of an odd length, is read for the rebuild of another.
+    {"FloppiesRecoveryFirstMissing", "data.bin", 4, kFloppy, {Change::remove, "fragmen1"},
+     rebuilt({"fragmen1 is missing."}, {"fragmen1"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen1 is missing."}), 1},
     {"FloppiesRecoveryFinalMissing", "data.bin", 4, kFloppy, {Change::remove, "fragmen4"},
      rebuilt({"fragmen4 is missing."}, {"fragmen4"}), {.joinedAs = "data.bin"}, {},
      canRebuild({"fragmen4 is missing."}), 1},
