@@ -3,7 +3,12 @@
 # --recovery 1 and --recovery 5, against the same split without recovery files and against
 # GNU split -b 1457152 followed by par2 create -s1457152 -c N (par2cmdline) on the same data.
 # Targets: each N faster than split then par2; --recovery 1 at most 2.5 times the split
-# without it. Prints the median wall time of BENCH_RUNS rounds (default 3) and the peak RSS.
+# without it. Then the rebuild: --join of that 1 GiB split with --recovery 2 and two
+# fragments deleted (the second and the 500th), against --join of the same set whole
+# without its recovery files, and whole with them (target: rebuild at most 2 times the
+# plain join, peak RSS at most 64 MiB; whole with recovery files as fast as without).
+# BENCH_RECOVERY_CASES=rebuild runs only the rebuild's cases. Prints the median wall time
+# of BENCH_RUNS rounds (default 3) and the peak RSS.
 #
 #   bash bench/recovery_cases.sh [path/to/floppysplit]   (or BENCH_ONLY=recovery bash bench/run.sh)
 set -euo pipefail
@@ -30,6 +35,55 @@ one() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 declare -A wall rss
+med() { tr ' ' '\n' <<<"$1" | grep . | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+# joins label files...: --join in a fresh folder of hard links to the set's `files`.
+joins() {
+  local folder=$root/run name
+  rm -rf "$folder" && mkdir "$folder"
+  for name in "$@"; do ln "$root/set/$name" "$folder/$name"; done
+  (cd "$folder" && /usr/bin/time -f '%e %M' -o "$root/time" "$program" --join >/dev/null 2>&1)
+  cat "$root/time"
+}
+
+rebuild_cases() {
+  mkdir "$root/set" && ln "$root/input" "$root/set/big.bin"
+  (cd "$root/set" && "$program" --yes --recovery 2 big.bin >/dev/null && rm big.bin)
+  local all=() plain=() lost=() name n=0
+  for name in $(cd "$root/set" && ls); do
+    all+=("$name")
+    case $name in fragm*) n=$((n + 1)); plain+=("$name"); [ $n = 2 ] || [ $n = 500 ] || lost+=("$name") ;;
+      Recomb.cmd) plain+=("$name"); lost+=("$name") ;;
+      *) lost+=("$name") ;;
+    esac
+  done
+  local c result
+  for ((round = 1; round <= runs; round++)); do
+    for c in join whole rebuild2; do
+      case $c in
+        join) result=$(joins "${plain[@]}") ;;
+        whole) result=$(joins "${all[@]}") ;;
+        rebuild2) result=$(joins "${lost[@]}") ;;
+      esac
+      wall[$c]+="${result% *} "
+      rss[$c]+="${result#* } "
+    done
+  done
+  rm -rf "$root/run"
+  echo "== --join, $size bytes at the floppy size in tmpfs, $runs rounds, median =="
+  for c in join whole rebuild2; do
+    printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
+  done
+  echo "rebuild of 2 / plain join: $(ratio "$(med "${wall[rebuild2]}")" "$(med "${wall[join]}")") (target at most 2)"
+  echo "whole with recovery files / plain join: $(ratio "$(med "${wall[whole]}")" "$(med "${wall[join]}")") (target 1)"
+}
+
+if [ "${BENCH_RECOVERY_CASES:-}" = rebuild ]; then
+  rebuild_cases
+  exit 0
+fi
+
 cases=(plain recovery1 recovery5 peer1 peer5)
 for ((round = 1; round <= runs; round++)); do
   for c in "${cases[@]}"; do
@@ -46,12 +100,11 @@ for ((round = 1; round <= runs; round++)); do
 done
 rm -rf "$root/run"
 
-med() { tr ' ' '\n' <<<"$1" | grep . | median; }
 echo "== recovery files, $size bytes at the floppy size in tmpfs, $runs rounds, median =="
 for c in "${cases[@]}"; do
   printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "--recovery 1 / plain: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[plain]}")") (target at most 2.5)"
 echo "--recovery 1 / split+par2 -c1: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[peer1]}")") (target below 1)"
 echo "--recovery 5 / split+par2 -c5: $(ratio "$(med "${wall[recovery5]}")" "$(med "${wall[peer5]}")") (target below 1)"
+rebuild_cases

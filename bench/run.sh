@@ -22,7 +22,9 @@
 #                                      timing of cases (a) to (j); works with BENCH_SMALL=1 and
 #                                      BENCH_RUNS
 #   BENCH_ONLY=recovery bash bench/run.sh  only bench/recovery_cases.sh: --recovery 1 and 5
-#                                      against split then par2 create, in tmpfs
+#                                      against split then par2 create, in tmpfs; then --join
+#                                      rebuilding 2 fragments against a plain --join
+#                                      (BENCH_RECOVERY_CASES=rebuild: only that)
 #   BENCH_ONLY=split bash bench/run.sh only the split cases (a) to (c) on the bench's disk
 #
 # floppysplit reports success only once its pieces are on the medium and read back from it,

@@ -29,9 +29,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 mutants_file=$root/tests/mutation/join_mutants.txt
 # The unit tests of the reader and the writer of Recomb.cmd, and the end-to-end tests of
 # --join and --check (the damaged sets, the names, the interruptions, the older scripts,
-# the refusals), with the two elsewhere that check the join: its read-back from a medium
-# that lies, and the seam's test that a name is still the file the join made.
-tests_regex='RecombinationScript|JoinDamage\.|NativeJoin|NativeCheck|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
+# the refusals), the rebuild's arithmetic and its joins from par2cmdline's recovery files,
+# with the two elsewhere that check the join: its read-back from a medium that lies, and
+# the seam's test that a name is still the file the join made.
+tests_regex='RecombinationScript|JoinDamage\.|GaloisField|RecoveryJoin\.|NativeJoin|NativeCheck|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
 jobs=2
 timeout=300
 scratch=$root/build-mutation

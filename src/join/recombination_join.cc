@@ -14,6 +14,7 @@
 #include "files/folder_lock.h"
 #include "files/read_in_chunks.h"
 #include "join/set_hash.h"
+#include "join/set_rebuild.h"
 #include "join/set_script.h"
 #include "platform/file_system.h"
 #include "platform/interruption.h"
@@ -170,8 +171,16 @@ class SetJoin {
   ExitStatus run();
 
  private:
-  ExitStatus checkFragments() const;
-  ExitStatus checkFragment(size_t index) const;
+  ExitStatus checkFragments();
+  // Whether fragment `index` is there, a regular file, at the length the script checks;
+  // any other failure is reported into `*failure`.
+  enum class FragmentCheck { fine, missing, wrongLength, failed };
+  FragmentCheck checkFragment(size_t index, ExitStatus* failure) const;
+  // Rebuilds the fragments `bad` from the recovery files, and any other they show to be
+  // damaged; `afterJoin` where a join's SHA-256 differed first.
+  ExitStatus rebuildFragments(std::vector<size_t> bad, bool afterJoin);
+  // Names the fragments, of those not in `skip`, that are damaged, and hands them back.
+  std::vector<size_t> findDamagedFragments(const std::vector<size_t>& skip);
   ExitStatus createResult();
   ExitStatus copyFragments();
   void startHashing();
@@ -180,7 +189,7 @@ class SetJoin {
   Status copyFragment(size_t index, bool* readFailed);
   ExitStatus checkJoin();
   bool matchesTheOriginal(uint64_t readBack, uint64_t fragments, const std::string& sha256) const;
-  void nameDamagedFragments() const;
+  std::vector<size_t> nameDamagedFragments(const std::vector<size_t>& skip) const;
   ExitStatus nameTheJoin();
   bool joinedNameIsTaken() const;
   ExitStatus keepUnderTemporary();
@@ -202,36 +211,78 @@ class SetJoin {
   // The temporary, open while it is this join's to delete.
   std::optional<OsFile> result_;
   int64_t joinedLength_ = 0;
+  std::optional<SetRebuild> rebuild_;
+  // Set once fragments have been rebuilt after a join whose SHA-256 differed, which is then
+  // made again; once only.
+  bool rebuiltAfterJoin_ = false;
+  bool joinAgain_ = false;
 };
 
-ExitStatus SetJoin::checkFragments() const {
-  ExitStatus status = ExitStatus::success;
-  for (size_t i = 0; i < plan_.fragments.size() && status == ExitStatus::success; ++i) {
-    status = checkFragment(i);
+// Every fragment is there at its length. Where one is not and recovery files are there,
+// every fragment is checked, and those missing or cut are rebuilt before the join.
+ExitStatus SetJoin::checkFragments() {
+  std::vector<size_t> bad;
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    ExitStatus failure = ExitStatus::success;
+    const FragmentCheck check = checkFragment(i, &failure);
+    if (check == FragmentCheck::failed) return failure;
+    if (check == FragmentCheck::fine) continue;
+    say(plan_.fragmentName(i), check == FragmentCheck::missing ? kIsMissing : kHasTheWrongLength);
+    if (!rebuild_->present()) return failedRecombination();
+    bad.push_back(i);
   }
-  return status;
+  return bad.empty() ? ExitStatus::success : rebuildFragments(std::move(bad), false);
 }
 
-// Fragment `index` is there, a regular file, and holds the length the script checks, if any.
-ExitStatus SetJoin::checkFragment(size_t index) const {
+SetJoin::FragmentCheck SetJoin::checkFragment(size_t index, ExitStatus* failure) const {
   const std::string name(plan_.fragmentName(index));
   const OsEntryKind kind = osEntryKind(name);
-  if (kind == OsEntryKind::none) return failCheck(name, kIsMissing);
+  if (kind == OsEntryKind::none) return FragmentCheck::missing;
   if (kind != OsEntryKind::regularFile) {
-    return failWith(name + " is not a regular file; nothing was joined");
+    *failure = failWith(name + " is not a regular file; nothing was joined");
+    return FragmentCheck::failed;
   }
   const std::optional<int64_t> expected = plan_.fragmentLength(index);
-  if (!expected) return ExitStatus::success;
+  if (!expected) return FragmentCheck::fine;
   int64_t length = 0;
   const Status status = regularFileLength(name, &length);
-  if (status != kOk) return failOn(name, status);
-  return length == *expected ? ExitStatus::success : failCheck(name, kHasTheWrongLength);
+  if (status != kOk) {
+    *failure = failOn(name, status);
+    return FragmentCheck::failed;
+  }
+  return length == *expected ? FragmentCheck::fine : FragmentCheck::wrongLength;
+}
+
+ExitStatus SetJoin::rebuildFragments(std::vector<size_t> bad, bool afterJoin) {
+  for (;;) {
+    const RebuildVerdict verdict = rebuild_->assess(bad);
+    if (verdict != RebuildVerdict::possible) {
+      return afterJoin ? failCheck(kDoesNotMatch) : failedRecombination();
+    }
+    const RebuildOutcome outcome = rebuild_->rebuild(bad);
+    if (outcome == RebuildOutcome::rebuilt) return ExitStatus::success;
+    if (outcome == RebuildOutcome::failed) return failedRecombination();
+    // A fragment read for the rebuild holds other bytes than it should: it is rebuilt too.
+    const std::vector<size_t> more = findDamagedFragments(bad);
+    if (more.empty()) return failCheck(kDoesNotMatch);
+    bad.insert(bad.end(), more.begin(), more.end());
+    std::ranges::sort(bad);
+  }
+}
+
+std::vector<size_t> SetJoin::findDamagedFragments(const std::vector<size_t>& skip) {
+  if (!plan_.fragmentSha256.empty()) return nameDamagedFragments(skip);
+  // The older scripts hold no SHA-256 of each fragment; the recovery files hold its MD5.
+  std::vector<size_t> damaged = rebuild_->differingFromRecovery(skip);
+  for (const size_t n : damaged) say(plan_.fragmentName(n), kIsDamaged);
+  return damaged;
 }
 
 // The temporary the join goes into, made new: a file that took its name since the check is
 // somebody's too.
 ExitStatus SetJoin::createResult() {
   const std::string result(temporaryName(plan_.result));
+  joinedLength_ = 0;
   OsFile target;
   const Status status = osCreateTemporary(result, &target);
   if (status == kOsNameTaken) return failCheck(result, kIsInTheWay);
@@ -296,18 +347,27 @@ ExitStatus SetJoin::checkJoin() {
   if (read != kOk) return deleteTheJoin(failOn(temporaryName(plan_.result), read));
   if (hashed != kOk) return deleteTheJoin(failOn(failed, hashed));
   if (matchesTheOriginal(readBack, fragments, sha256)) return ExitStatus::success;
-  nameDamagedFragments();
-  return deleteTheJoin(failCheck(kDoesNotMatch));
+  const std::vector<size_t> damaged = findDamagedFragments({});
+  if (damaged.empty() || rebuiltAfterJoin_ || !rebuild_->present()) {
+    return deleteTheJoin(failCheck(kDoesNotMatch));
+  }
+  deleteTheJoin(ExitStatus::success);
+  rebuiltAfterJoin_ = true;
+  const ExitStatus rebuilt = rebuildFragments(damaged, true);
+  joinAgain_ = rebuilt == ExitStatus::success;
+  return rebuilt;
 }
 
 // Says which fragments have another SHA-256 than the script holds for them, as the script
 // does once the join's differs: only then are they hashed each alone, so that a join
 // that matches reads every fragment once. A fragment that cannot be read gets no line, as
 // in the script where certutil gives no SHA-256.
-void SetJoin::nameDamagedFragments() const {
+std::vector<size_t> SetJoin::nameDamagedFragments(const std::vector<size_t>& skip) const {
   const auto count = static_cast<int32_t>(plan_.fragments.size());
   int64_t before = 0;
+  std::vector<size_t> damaged;
   for (size_t i = 0; i < plan_.fragmentSha256.size(); ++i) {
+    if (std::ranges::find(skip, i) != skip.end()) continue;
     const std::string name(plan_.fragmentName(i));
     Progress progress{static_cast<int32_t>(i + 1), count, before, plan_.joinedLength,
                       ProgressStep::checkingSet};
@@ -317,8 +377,12 @@ void SetJoin::nameDamagedFragments() const {
       showProgress(progress);
     });
     before = progress.done;
-    if (status == kOk && digest != plan_.fragmentSha256[i]) say(name, kIsDamaged);
+    if (status == kOk && digest != plan_.fragmentSha256[i]) {
+      say(name, kIsDamaged);
+      damaged.push_back(i);
+    }
   }
+  return damaged;
 }
 
 // Whether the join read back has the fragments' checksum, and they the SHA-256 the script
@@ -394,10 +458,9 @@ ExitStatus SetJoin::deleteTheSet() const {
     const Status status = osDelete(name);
     if (status != kOk) return failOn(name, status);
   }
-  for (const std::string& name : plan_.recoveryFiles) {
-    const Status status = osEntryKind(name) == OsEntryKind::none ? kOk : osDelete(name);
-    if (status != kOk) return failOn(name, status);
-  }
+  std::string failed;
+  const Status deleted = rebuild_->deleteAfterJoin(&failed);
+  if (deleted != kOk) return failOn(failed, deleted);
   const std::string& script = plan_.scriptFile;
   Status status = osDelete(script);
   if (status == kOk) status = osFlushFolderOf(script);
@@ -421,12 +484,18 @@ ExitStatus SetJoin::run() {
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
   if (buffer_ == nullptr) return failWith("no memory for the join");
+  rebuild_.emplace(plan_, ownBuffer(), kReadBytes);
   ExitStatus status = checkNothingInTheWay();
   if (status == ExitStatus::success) status = checkFragments();
-  if (status == ExitStatus::success) status = createResult();
-  if (status == ExitStatus::success) status = copyFragments();
-  if (status == ExitStatus::success) status = checkJoin();
-  return status == ExitStatus::success ? nameTheJoin() : status;
+  do {
+    joinAgain_ = false;
+    if (status == ExitStatus::success) status = createResult();
+    if (status == ExitStatus::success) status = copyFragments();
+    if (status == ExitStatus::success) status = checkJoin();
+  } while (status == ExitStatus::success && joinAgain_);
+  if (status == ExitStatus::success) status = nameTheJoin();
+  if (status != ExitStatus::success && rebuild_->rebuiltAny()) say(kRebuiltSetIsKept);
+  return status;
 }
 
 // The plan of the script in the current folder, or the failure that leaves nothing to join.

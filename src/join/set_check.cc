@@ -5,10 +5,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dialogue/progress_line.h"
 #include "files/folder_lock.h"
 #include "files/read_in_chunks.h"
+#include "join/set_rebuild.h"
 #include "join/set_script.h"
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
@@ -56,6 +58,8 @@ class SetCheck {
   // Reads the open fragment `index` into the digest the script proves it by.
   bool hashFragment(size_t index, OsFile file);
   ExitStatus conclude();
+  // What the recovery files can do for the fragments at fault.
+  ExitStatus concludeDamaged();
 
   const RecombinationPlan& plan_;
   char* const buffer_;
@@ -67,6 +71,10 @@ class SetCheck {
   bool wholeComplete_ = true;
   Sha256 own_;
   bool damaged_ = false;
+  // The fragments missing, cut or damaged; and whether another fault stands beside them,
+  // which no rebuild mends.
+  std::vector<size_t> bad_;
+  bool otherFault_ = false;
   // Bytes of the fragments there, and of those read.
   int64_t length_ = 0;
   int64_t read_ = 0;
@@ -81,6 +89,7 @@ bool SetCheck::checkFragment(size_t index) {
   }
   if (kind != OsEntryKind::regularFile) {
     complain(name + " is not a regular file");
+    otherFault_ = true;
     return false;
   }
   OsFile file;
@@ -102,6 +111,7 @@ bool SetCheck::checkFragment(size_t index) {
     if (status == kOk) return fine;
   }
   complain(name + ": " + osErrorText(status));
+  otherFault_ = true;
   return false;
 }
 
@@ -127,6 +137,7 @@ bool SetCheck::hashFragment(size_t index, OsFile file) {
   if (status == kOk && own) status = own_.finish(&digest);
   if (status != kOk) {
     complain(std::string(plan_.fragmentName(index)) + ": " + osErrorText(status));
+    otherFault_ = true;
     return false;
   }
   if (!own || digest == plan_.fragmentSha256[index]) return true;
@@ -134,11 +145,27 @@ bool SetCheck::hashFragment(size_t index, OsFile file) {
   return false;
 }
 
-ExitStatus SetCheck::conclude() {
-  if (damaged_) {
-    say(kSetIsDamaged);
-    return ExitStatus::failure;
+ExitStatus SetCheck::concludeDamaged() {
+  if (!otherFault_ && !bad_.empty()) {
+    SetRebuild rebuild(plan_, buffer_, kReadBytes);
+    switch (rebuild.assess(bad_)) {
+      case RebuildVerdict::possible:
+        say(kSetCanBeRebuilt);
+        return ExitStatus::failure;
+      case RebuildVerdict::tooFew:
+      case RebuildVerdict::indexMissing:
+        return ExitStatus::failure;
+      case RebuildVerdict::noRecovery:
+      case RebuildVerdict::notCovering:
+        break;
+    }
   }
+  say(kSetIsDamaged);
+  return ExitStatus::failure;
+}
+
+ExitStatus SetCheck::conclude() {
+  if (damaged_) return concludeDamaged();
   bool matches = true;
   if (proof_ == Proof::wholeSet) {
     std::string sha256;
@@ -173,6 +200,7 @@ ExitStatus SetCheck::run() {
   startProgress();
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     if (checkFragment(i)) continue;
+    bad_.push_back(i);
     damaged_ = true;
     wholeComplete_ = false;
   }

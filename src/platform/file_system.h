@@ -173,6 +173,11 @@ std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const st
 std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& folder,
                                                           const std::vector<std::string>& names);
 
+// The names of every entry of the folder `folder` that start with `prefix` and end with
+// `suffix`, letter case as it stands, in the folder's order; none where it cannot be read.
+std::vector<std::string> osNamesInFolder(const std::string& folder, const std::string& prefix,
+                                         const std::string& suffix);
+
 // What osLockFolder got.
 enum class OsFolderLock {
   held,           // this process holds the folder until it ends

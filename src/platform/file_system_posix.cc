@@ -433,6 +433,23 @@ std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& fol
   return found;
 }
 
+std::vector<std::string> osNamesInFolder(const std::string& folder, const std::string& prefix,
+                                         const std::string& suffix) {
+  std::vector<std::string> names;
+  if (!isFileName(folder)) return names;
+  DIR* const entries = ::opendir(folder.c_str());
+  if (entries == nullptr) return names;
+  while (const dirent* entry = ::readdir(entries)) {
+    const std::string_view found = entry->d_name;
+    if (found.size() >= prefix.size() + suffix.size() && found.starts_with(prefix) &&
+        found.ends_with(suffix)) {
+      names.emplace_back(found);
+    }
+  }
+  ::closedir(entries);
+  return names;
+}
+
 OsFolderLock osLockFolder(const std::string& folder) {
   OsFile opened;
   if (osOpenFolder(folder, &opened) != kOk) return OsFolderLock::unavailable;

@@ -159,6 +159,17 @@ TEST_F(FileSystem, AnOpenFileIsTheEntryOfItsOwnNameOnly) {
   }
 }
 
+TEST_F(FileSystem, NamesInTheFolderWithAPrefixAndASuffix) {
+  for (const char* name : {"Recomb.par2", "Recomb.vol0+1.par2", "Recomb.x.par2", "recomb.y.par2",
+                           "Recomb.par2.old", "other.par2"}) {
+    folder_.write(name, "x");
+  }
+  std::vector<std::string> names = osNamesInFolder(".", "Recomb.", ".par2");
+  std::sort(names.begin(), names.end());
+  // "Recomb.par2" is too short to hold both; case counts.
+  EXPECT_EQ(names, (std::vector<std::string>{"Recomb.vol0+1.par2", "Recomb.x.par2"}));
+}
+
 }  // namespace
 
 }  // namespace floppysplit

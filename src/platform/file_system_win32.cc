@@ -454,6 +454,25 @@ std::vector<std::vector<std::string>> osNamesIgnoringCase(const std::string& fol
   return found;
 }
 
+std::vector<std::string> osNamesInFolder(const std::string& folder, const std::string& prefix,
+                                         const std::string& suffix) {
+  std::vector<std::string> names;
+  std::wstring wide;
+  if (!wideName(folder + "\\*", &wide)) return names;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(wide.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = codePageFromWide(found.cFileName, consoleInputCodePage());
+    if (name.size() >= prefix.size() + suffix.size() && name.starts_with(prefix) &&
+        name.ends_with(suffix)) {
+      names.push_back(name);
+    }
+  } while (FindNextFileW(search, &found) != 0);
+  FindClose(search);
+  return names;
+}
+
 OsFolderLock osLockFolder(const std::string& folder) {
   std::wstring wide;
   if (!wideName(folder + "\\floppysplit.lock", &wide)) return OsFolderLock::unavailable;

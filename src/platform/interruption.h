@@ -5,6 +5,7 @@
 // implementation per platform (interruption_posix.cc, interruption_win32.cc).
 
 #include <string>
+#include <vector>
 
 namespace floppysplit {
 
@@ -32,6 +33,8 @@ bool osReadEndedByInterruption();
 // `name` before it ends the process. One name at a time; calling it again replaces the name.
 // A name too long for the system names no file of this program, and arms nothing.
 void osDeleteOnInterrupt(const std::string& name);
+// The same for several files at once; a name too long for the system is left out.
+void osDeleteOnInterrupt(const std::vector<std::string>& names);
 void osForgetOnInterrupt();
 
 }  // namespace floppysplit

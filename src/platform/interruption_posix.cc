@@ -8,6 +8,8 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/exit_status.h"
 #include "platform/interruption.h"
@@ -17,11 +19,12 @@ namespace floppysplit {
 
 namespace {
 
-// The name an interruption deletes. The handler may run at any moment and on any thread, so
-// it takes no lock and allocates nothing: a new name is written into the slot that is not
-// armed, and only then is that slot armed.
+// The names an interruption deletes, each ended by a NUL, the list by an empty name. The
+// handler may run at any moment and on any thread, so it takes no lock and allocates
+// nothing: a new list is written into the slot that is not armed, and only then is that
+// slot armed.
 constexpr int kNoSlot = -1;
-char gInterruptNames[2][PATH_MAX];
+std::vector<char> gInterruptNames[2];
 std::atomic<int> gArmedSlot{kNoSlot};
 static_assert(std::atomic<int>::is_always_lock_free);
 
@@ -33,7 +36,13 @@ void onInterrupt(int /*signo*/) {
   gInterrupted.store(true);
   if (!gEndAtOnce.load()) return;
   const int slot = gArmedSlot.load();
-  if (slot != kNoSlot) ::unlink(gInterruptNames[slot]);
+  if (slot != kNoSlot) {
+    for (const char* name = gInterruptNames[slot].data(); *name != '\0';) {
+      ::unlink(name);
+      while (*name != '\0') ++name;
+      ++name;
+    }
+  }
   ::_exit(exitCode(ExitStatus::interrupted));
 }
 
@@ -63,15 +72,25 @@ bool osInterrupted() { return gInterrupted.load(); }
 bool osReadEndedByInterruption() { return osInterrupted(); }
 
 void osDeleteOnInterrupt(const std::string& name) {
-  const int armed = gArmedSlot.load();
-  const int slot = armed == 0 ? 1 : 0;
-  // A name the system would refuse as too long is no file this program made, and a name
-  // cut short could be another file; a NUL would cut it short too.
-  if (name.find('\0') != std::string::npos || name.size() >= sizeof gInterruptNames[slot]) {
+  osDeleteOnInterrupt(std::vector<std::string>{name});
+}
+
+void osDeleteOnInterrupt(const std::vector<std::string>& names) {
+  const int slot = gArmedSlot.load() == 0 ? 1 : 0;
+  std::vector<char>& list = gInterruptNames[slot];
+  list.clear();
+  for (const std::string& name : names) {
+    // A name the system would refuse as too long is no file this program made, and a name
+    // cut short could be another file; a NUL would cut it short too.
+    if (name.empty() || name.find('\0') != std::string::npos || name.size() >= PATH_MAX) continue;
+    list.insert(list.end(), name.begin(), name.end());
+    list.push_back('\0');
+  }
+  if (list.empty()) {
     gArmedSlot.store(kNoSlot);
     return;
   }
-  std::memcpy(gInterruptNames[slot], name.c_str(), name.size() + 1);
+  list.push_back('\0');
   gArmedSlot.store(slot);
 }
 

@@ -5,8 +5,8 @@
 
 #include <atomic>
 #include <cstring>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/exit_status.h"
 #include "platform/interruption.h"
@@ -16,13 +16,17 @@ namespace floppysplit {
 
 namespace {
 
-// The name an interruption deletes. The handler runs on a thread of its own, at any moment,
-// so it takes no lock and allocates nothing: a new name is written into the slot that is not
-// armed, and only then is that slot armed. A slot holds the longest name the system takes.
+// The names an interruption deletes, each ended by a NUL, the list by an empty name. The
+// handler runs on a thread of its own, at any moment, so it takes no lock and allocates
+// nothing: a new list is written into the slot that is not armed, and only then is that
+// slot armed.
 constexpr int kNoSlot = -1;
-wchar_t gInterruptNames[2][32768];
+std::vector<wchar_t> gInterruptNames[2];
 std::atomic<int> gArmedSlot{kNoSlot};
 static_assert(std::atomic<int>::is_always_lock_free);
+
+// The longest name the system takes.
+constexpr size_t kLongestName = 32767;
 
 std::atomic<bool> gInterrupted{false};
 std::atomic<bool> gEndAtOnce{false};
@@ -41,7 +45,13 @@ BOOL WINAPI onConsoleEvent(DWORD event) {
   SetEvent(gNoted);
   if (gEndAtOnce.load()) {
     const int slot = gArmedSlot.load();
-    if (slot != kNoSlot) DeleteFileW(gInterruptNames[slot]);
+    if (slot != kNoSlot) {
+      for (const wchar_t* name = gInterruptNames[slot].data(); *name != L'\0';) {
+        DeleteFileW(name);
+        while (*name != L'\0') ++name;
+        ++name;
+      }
+    }
     ExitProcess(static_cast<UINT>(exitCode(ExitStatus::interrupted)));
   }
   // The system ends the process as soon as the handler of a closed window returns, so this
@@ -73,13 +83,24 @@ bool osReadEndedByInterruption() {
 }
 
 void osDeleteOnInterrupt(const std::string& name) {
+  osDeleteOnInterrupt(std::vector<std::string>{name});
+}
+
+void osDeleteOnInterrupt(const std::vector<std::string>& names) {
   const int slot = gArmedSlot.load() == 0 ? 1 : 0;
-  std::wstring wide;
-  if (!wideName(name, &wide) || wide.size() >= std::size(gInterruptNames[slot])) {
+  std::vector<wchar_t>& list = gInterruptNames[slot];
+  list.clear();
+  for (const std::string& name : names) {
+    std::wstring wide;
+    if (name.empty() || !wideName(name, &wide) || wide.size() > kLongestName) continue;
+    list.insert(list.end(), wide.begin(), wide.end());
+    list.push_back(L'\0');
+  }
+  if (list.empty()) {
     gArmedSlot.store(kNoSlot);
     return;
   }
-  std::memcpy(gInterruptNames[slot], wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  list.push_back(L'\0');
   gArmedSlot.store(slot);
 }
 

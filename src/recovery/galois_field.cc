@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace floppysplit {
@@ -43,6 +44,42 @@ uint16_t fieldMultiply(uint16_t a, uint16_t b) {
 }
 
 uint16_t fieldPowerOfTwo(uint64_t exponent) { return tables().power[exponent % kFieldOrder]; }
+
+uint16_t fieldInverse(uint16_t a) {
+  const FieldTables& field = tables();
+  return field.power[(kFieldOrder - field.logarithm[a]) % kFieldOrder];
+}
+
+bool invertFieldMatrix(std::vector<uint16_t>* rows, size_t size) {
+  std::vector<uint16_t>& m = *rows;
+  // The inverse grows beside the matrix, from the identity, by the same row operations.
+  std::vector<uint16_t> inverse(size * size, 0);
+  for (size_t i = 0; i < size; ++i) inverse[i * size + i] = 1;
+  for (size_t column = 0; column < size; ++column) {
+    size_t pivot = column;
+    while (pivot < size && m[pivot * size + column] == 0) ++pivot;
+    if (pivot == size) return false;
+    for (size_t k = 0; k < size; ++k) {
+      std::swap(m[pivot * size + k], m[column * size + k]);
+      std::swap(inverse[pivot * size + k], inverse[column * size + k]);
+    }
+    const uint16_t scale = fieldInverse(m[column * size + column]);
+    for (size_t k = 0; k < size; ++k) {
+      m[column * size + k] = fieldMultiply(m[column * size + k], scale);
+      inverse[column * size + k] = fieldMultiply(inverse[column * size + k], scale);
+    }
+    for (size_t row = 0; row < size; ++row) {
+      const uint16_t factor = m[row * size + column];
+      if (row == column || factor == 0) continue;
+      for (size_t k = 0; k < size; ++k) {
+        m[row * size + k] ^= fieldMultiply(factor, m[column * size + k]);
+        inverse[row * size + k] ^= fieldMultiply(factor, inverse[column * size + k]);
+      }
+    }
+  }
+  m = std::move(inverse);
+  return true;
+}
 
 FieldMultiplier::FieldMultiplier(uint16_t factor) : factor_(factor) {
   for (uint16_t b = 0; b < 256; ++b) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace floppysplit {
 
@@ -17,6 +18,13 @@ uint16_t fieldMultiply(uint16_t a, uint16_t b);
 
 // 2 to the power `exponent`, taken modulo kFieldOrder.
 uint16_t fieldPowerOfTwo(uint64_t exponent);
+
+// The element whose product with `a` is 1; `a` is not 0.
+uint16_t fieldInverse(uint16_t a);
+
+// Inverts the `size` x `size` matrix `*rows` (row by row) in place by Gauss-Jordan
+// elimination; false, the matrix then undefined, where it has no inverse.
+bool invertFieldMatrix(std::vector<uint16_t>* rows, size_t size);
 
 // Multiplies many words by one factor: the product of a word is the product of its low byte
 // plus that of its high byte, so two tables of 256 products each, small enough to stay in

@@ -134,6 +134,34 @@ IndexPackets readIndexPackets(const std::vector<unsigned char>& index) {
 
 }  // namespace
 
+uint64_t littleEndianAt(const unsigned char* at, int width) { return numberAt(at, width); }
+
+bool isPacketHeader(const unsigned char* header) {
+  const uint64_t length = numberAt(header + 8, 8);
+  return std::memcmp(header, kMagic.data(), kMagic.size()) == 0 &&
+         length >= static_cast<uint64_t>(kHeaderLength) && length % 4 == 0;
+}
+
+PacketKind packetKindOf(const unsigned char* header) {
+  const unsigned char* type = header + 48;
+  if (std::memcmp(type, kMainType.data(), kMainType.size()) == 0) return PacketKind::main;
+  if (std::memcmp(type, kFileDescriptionType.data(), kFileDescriptionType.size()) == 0) {
+    return PacketKind::fileDescription;
+  }
+  if (std::memcmp(type, kRecoverySliceType.data(), kRecoverySliceType.size()) == 0) {
+    return PacketKind::recoverySlice;
+  }
+  return PacketKind::other;
+}
+
+int64_t findPacketMagic(const unsigned char* bytes, int64_t length) {
+  const auto* end = bytes + length;
+  const auto* found =
+      std::search(bytes, end, kMagic.begin(), kMagic.end(),
+                  [](unsigned char a, char b) { return a == static_cast<unsigned char>(b); });
+  return found - bytes;
+}
+
 uint32_t inputSliceLogarithm(int32_t slice) {
   static const std::vector<uint32_t> logarithms = [] {
     std::vector<uint32_t> found;

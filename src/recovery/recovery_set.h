@@ -68,6 +68,26 @@ std::array<unsigned char, kRecoveryPacketStart> recoveryPacketStart(const Recove
                                                                     uint32_t exponent,
                                                                     const Md5Digest& packetMd5);
 
+// Packets read back: each opens with a header of kPacketHeaderLength bytes, the magic, the
+// packet's length, its MD5 (of everything after that MD5), the set's ID and its type.
+inline constexpr int64_t kPacketHeaderLength = 64;
+
+enum class PacketKind { main, fileDescription, recoverySlice, other };
+
+// The little-endian number of `width` bytes at `at`.
+uint64_t littleEndianAt(const unsigned char* at, int width);
+
+// Whether `header` opens a packet: the magic, and a length that is a multiple of 4 and at
+// least the header's.
+bool isPacketHeader(const unsigned char* header);
+
+// What the packet that `header` opens holds.
+PacketKind packetKindOf(const unsigned char* header);
+
+// Where the magic that opens every packet first occurs in `bytes` (`length` of them), or
+// `length` where it does not.
+int64_t findPacketMagic(const unsigned char* bytes, int64_t length);
+
 // Whether `index`, the bytes of an index file, describes exactly the fragments
 // `names` of `lengths` in slices of `sliceSize`: its main packet and a file description of
 // each, intact, and nothing else as source files.

@@ -155,6 +155,7 @@ void checkWrittenFragments(int64_t nextRecord) {
   stopOnFragmentFault(finishDataHash(&job.writtenSha256, [last = job.fragmentCount, nextRecord] {
     showCopyProgress(last, nextRecord);
   }));
+  job.fragmentSha256 = writtenFileDigests();
   checkFragmentsOnMedium();
 }
 

@@ -79,7 +79,6 @@ void writeFragmentRecovery() {
 
   const std::vector<std::string> names = recoveryFileNames(job.recoveryCount);
   const WrittenFileName nameOf = [&names](int32_t n) { return names[static_cast<size_t>(n) - 1]; };
-  job.fragmentSha256 = writtenFileDigests();
   beginWrittenFiles(static_cast<int32_t>(names.size()));
   noteRecoveryBegun();
   stopOnRecoveryFault(writeRecoveryFiles(set, job.recoveryCount, {}), nameOf);

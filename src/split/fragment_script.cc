@@ -20,10 +20,8 @@ void writeRecombinationScript() {
   const auto fragments = std::span(job.fragmentNames).first(static_cast<size_t>(job.fragmentCount));
   const std::vector<std::string> recoveryFiles =
       job.recoveryCount > 0 ? recoveryFileNames(job.recoveryCount) : std::vector<std::string>();
-  const std::span<const Sha256Digest> fragmentSha256 =
-      job.recoveryCount > 0 ? std::span(job.fragmentSha256) : std::span(writtenFileDigests());
-  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256, fragmentSha256,
-                            recoveryFiles};
+  const WrittenData written{job.fragmentSize, job.writtenLength, job.writtenSha256,
+                            job.fragmentSha256, recoveryFiles};
   stopIfInterrupted();
   noteScriptBegun();
   const ScriptFileFault fault =

@@ -50,6 +50,9 @@ struct SplitJob {
   // SHA-256 of the bytes written into the fragments, in order, read back from each
   // fragment once it was complete: 64 lowercase hexadecimal digits.
   std::string writtenSha256;
+  // Each fragment's own SHA-256, in order, taken as the data hash ends: the recovery files
+  // are hashed after them, by the same data hash.
+  std::vector<Sha256Digest> fragmentSha256;
   const Unit scriptUnit = 12;
   // What an interruption deletes (split_interruption.h): fragments 1 to openedFragments,
   // opened in order, each written before the next is opened, but the last of them where
@@ -63,9 +66,6 @@ struct SplitJob {
   int32_t recoveryCount = 0;
   // What the recovery files record of each fragment, from the data hash's read-back.
   SourceDigests sourceDigests;
-  // Each fragment's own SHA-256, kept where the recovery files follow: their data hash
-  // takes the place of the fragments'. Empty without recovery files.
-  std::vector<Sha256Digest> fragmentSha256;
   // The unit the error report names for a recovery file.
   const Unit recoveryUnit = 13;
 

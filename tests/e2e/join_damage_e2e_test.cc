@@ -5,7 +5,9 @@
 // build's --join. For every kind of damage they must print the same lines and leave the
 // same files, at 1 KB fragments and at the floppy size. --check (native, and the Windows
 // build's) runs on the same copies: it names every fragment at fault, closes with its
-// own line and leaves the set as it found it.
+// own line and leaves the set as it found it. Sets split with recovery files are rebuilt
+// by --join where those suffice, and --check says whether they do; the command processor
+// knows nothing of them and does not run those rows.
 
 #include <gtest/gtest.h>
 
@@ -131,6 +133,9 @@ struct SetDamage {
   SetChange more = {};
   // Empty where --check names the fragments the row's lines name.
   Checked checked = {};
+  // The recovery files split with the set; with them, a third change.
+  int recovery = 0;
+  SetChange third = {};
 };
 
 // The lines --check prints for `damage`: the fragments the joiners name, then the set's
@@ -188,6 +193,7 @@ class DamagedCopy {
     for (const auto& [name, bytes] : set) folder_.write(name, bytes);
     make(damage.change, folder_);
     make(damage.more, folder_);
+    make(damage.third, folder_);
   }
   ~DamagedCopy() {
     if (damage_.change.what == Change::undeletable) {
@@ -231,6 +237,35 @@ std::vector<std::pair<std::string, std::string>> fragmentSha256s(
   return table;
 }
 
+// The native split of the row's set, with its recovery files.
+std::vector<std::string> splitCommand(const SetDamage& damage) {
+  std::vector<std::string> command = nativeProgramCommand();
+  if (damage.recovery > 0) {
+    command.insert(command.end(), {"--recovery", std::to_string(damage.recovery)});
+  }
+  return command;
+}
+
+// What every joiner must leave in `folder`, a damaged copy of `set`: the set goes where the
+// join takes it (the recovery files where the script names them), and the join comes.
+Files expectedFiles(const SetDamage& damage, const Files& set, const fs::path& folder,
+                    const std::string& input, const std::vector<std::string>& fragments) {
+  Files expected = filesIn(folder);
+  const auto script = set.find("Recomb.cmd");
+  const bool namesRecovery =
+      script != set.end() && script->second.find("Recomb.par2") != std::string::npos;
+  if (!damage.after.setKept) {
+    for (const auto& [name, content] : set) {
+      if (!name.ends_with(".par2") || namesRecovery) expected.erase(name);
+    }
+  }
+  if (damage.after.joinedAs != nullptr) {
+    // Rebuilt fragments join to what was split.
+    expected[damage.after.joinedAs] = damage.recovery > 0 ? input : joinFiles(folder, fragments);
+  }
+  return expected;
+}
+
 class JoinDamage : public testing::TestWithParam<SetDamage> {};
 
 TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
@@ -244,14 +279,14 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   fs::create_directories((home / typed).parent_path());
   home.write(typed, input);
   const std::string sizeAnswers = bytes == kFloppy ? "y\n" : "n\n1\n";
-  const RunResult split = runCommand(home.path(), nativeProgramCommand(),
-                                     "y\n" + typed + "\ny\n" + sizeAnswers + "y\n");
+  const RunResult split =
+      runCommand(home.path(), splitCommand(damage), "y\n" + typed + "\ny\n" + sizeAnswers + "y\n");
   ASSERT_EQ(split.exitCode, 0) << split.out << split.err;
   Files set;
   std::vector<std::string> fragments;
   for (const auto& [name, content] : filesIn(home.path())) {
     if (name.starts_with("fragme")) fragments.push_back(name);
-    if (name.starts_with("fragme") || name == "Recomb.cmd") set[name] = content;
+    if (name.starts_with("fragme") || name.starts_with("Recomb.")) set[name] = content;
   }
   ASSERT_EQ(fragments.size(), static_cast<size_t>(damage.fragments));
   ASSERT_TRUE(joinFiles(home.path(), fragments) == input) << "the split differs from the input";
@@ -259,13 +294,7 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   // What every joiner must leave, worked out from one damaged copy.
   const DamagedCopy reference(damage, set);
   if (IsSkipped()) return;
-  Files expected = filesIn(reference.folder().path());
-  if (!damage.after.setKept) {
-    for (const auto& [name, content] : set) expected.erase(name);
-  }
-  if (damage.after.joinedAs != nullptr) {
-    expected[damage.after.joinedAs] = joinFiles(reference.folder().path(), fragments);
-  }
+  const Files expected = expectedFiles(damage, set, reference.folder().path(), input, fragments);
 
   std::vector<Joiner> joiners = {
       {"--join", joinCommand(nativeProgramCommand())},
@@ -279,7 +308,7 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   // A fault of this host's own is left to the program's joiners: the command processor
   // deletes what it can. It also follows a link, which the program's joiners refuse.
   if (testingWindowsBuild() && damage.change.what != Change::undeletable) {
-    if (damage.change.what != Change::linkedAway) {
+    if (damage.change.what != Change::linkedAway && damage.recovery == 0) {
       joiners.push_back({"cmd",
                          commandProcessorWithCertutil(
                              systemRoot.path(), sha256sumOf(reference.folder().path(), fragments),
@@ -323,6 +352,23 @@ std::vector<std::string> failedAfter(const std::string& line) {
   return {line, "Recombination of files failed."};
 }
 constexpr SetDamage::Outcome kSetKept = {.setKept = true, .exitCode = 1};
+std::vector<std::string> failedAfter2(const std::string& line, const std::string& next) {
+  return {line, next, "Recombination of files failed."};
+}
+// The lines of the fragments at fault, then of each one rebuilt, then the join's.
+std::vector<std::string> rebuilt(std::vector<std::string> lines,
+                                 const std::vector<std::string>& fragments) {
+  for (const std::string& fragment : fragments) {
+    lines.push_back(fragment + " was rebuilt from the recovery files.");
+  }
+  lines.emplace_back("Recombination succeeded.");
+  return lines;
+}
+Checked canRebuild(std::vector<std::string> lines) {
+  lines.emplace_back(
+      "The set is damaged; the recovery files can rebuild it: run floppysplit --join.");
+  return {lines};
+}
 
 std::vector<std::string> inTheWay(const std::string& temporary) {
   return failedAfter(temporary + " already exists: move or rename it first.");
@@ -390,6 +436,76 @@ const SetDamage kSets[] = {
      {"Recombination succeeded.", "Recombination of files failed."},
      {.setKept = true, .joinedAs = "data.bin", .exitCode = 1,
       .err = "floppysplit: fragmen1: Operation not permitted\n"}},
+    // Two recovery volumes, or one: --join rebuilds what they can, --check says so.
+    {"RecoveryIntact", "data.bin", 5, k1K, {}, kSucceeded, {.joinedAs = "data.bin"}, {}, {}, 2},
+    {"RecoveryOneMissing", "data.bin", 5, k1K, {Change::remove, "fragmen3"},
+     rebuilt({"fragmen3 is missing."}, {"fragmen3"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen3 is missing."}), 2},
+    {"RecoveryFirstAndFinalMissing", "data.bin", 5, k1K, {Change::remove, "fragmen1"},
+     rebuilt({"fragmen1 is missing.", "fragmen5 is missing."}, {"fragmen1", "fragmen5"}),
+     {.joinedAs = "data.bin"}, {Change::remove, "fragmen5"},
+     canRebuild({"fragmen1 is missing.", "fragmen5 is missing."}), 2},
+    {"RecoveryOneCut", "data.bin", 5, k1K, {Change::resize, "fragmen4", -10},
+     rebuilt({"fragmen4 has the wrong length."}, {"fragmen4"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen4 has the wrong length."}), 1},
+    {"RecoveryOneChanged", "data.bin", 5, k1K, {Change::flipByte, "fragmen2", 3},
+     rebuilt({"fragmen2 is damaged."}, {"fragmen2"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen2 is damaged."}), 2},
+    {"RecoveryMissingAndChanged", "data.bin", 5, k1K, {Change::remove, "fragmen1"},
+     rebuilt({"fragmen1 is missing.", "fragmen3 is damaged."}, {"fragmen1", "fragmen3"}),
+     {.joinedAs = "data.bin"}, {Change::flipByte, "fragmen3", 1000},
+     canRebuild({"fragmen1 is missing.", "fragmen3 is damaged."}), 2},
+    // One too many: nothing is written, nothing renamed.
+    {"RecoveryTooFewForMissingAndChanged", "data.bin", 5, k1K, {Change::remove, "fragmen2"},
+     {"fragmen2 is missing.", "fragmen4 is damaged.",
+      "2 fragments are damaged or missing; the recovery files can rebuild 1.",
+      "Recombination of files failed."},
+     kSetKept, {Change::flipByte, "fragmen4", 0},
+     {{"fragmen2 is missing.", "fragmen4 is damaged.",
+       "2 fragments are damaged or missing; the recovery files can rebuild 1."}},
+     1},
+    {"RecoveryVolumeDamaged", "data.bin", 5, k1K, {Change::remove, "fragmen3"},
+     rebuilt({"fragmen3 is missing."}, {"fragmen3"}), {.joinedAs = "data.bin"},
+     {Change::flipByte, "Recomb.vol0+1.par2", 200}, canRebuild({"fragmen3 is missing."}), 2},
+    {"RecoveryVolumeDamagedTooFew", "data.bin", 5, k1K, {Change::remove, "fragmen3"},
+     {"fragmen3 is missing.", "fragmen5 is missing.",
+      "2 fragments are damaged or missing; the recovery files can rebuild 1.",
+      "Recombination of files failed."},
+     kSetKept, {Change::flipByte, "Recomb.vol1+1.par2", 100},
+     {{"fragmen3 is missing.", "fragmen5 is missing.",
+       "2 fragments are damaged or missing; the recovery files can rebuild 1."}},
+     2, {Change::remove, "fragmen5"}},
+    {"RecoveryIndexCopyMissing", "data.bin", 5, k1K, {Change::remove, "fragmen2"},
+     rebuilt({"fragmen2 is missing."}, {"fragmen2"}), {.joinedAs = "data.bin"},
+     {Change::remove, "Recomb.par2"}, canRebuild({"fragmen2 is missing."}), 2},
+    {"RecoveryIndexMissing", "data.bin", 5, k1K, {Change::remove, "fragmen2"},
+     failedAfter2("fragmen2 is missing.", "The recovery index is missing: nothing can be rebuilt."),
+     kSetKept, {Change::remove, "Recomb.par2"},
+     {{"fragmen2 is missing.", "The recovery index is missing: nothing can be rebuilt."}}, 2,
+     {Change::remove, "Recomb.index2.par2"}},
+    {"RecoveryDamagedFragmentInTheWay", "data.bin", 5, k1K, {Change::flipByte, "fragmen2", 7},
+     failedAfter2("fragmen2 is damaged.",
+                  "fragmen2.damaged already exists: move or rename it first."),
+     kSetKept, {Change::addFile, "fragmen2.damaged"}, canRebuild({"fragmen2 is damaged."}), 2},
+    {"FloppiesRecoveryTwoChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen1", 5},
+     rebuilt({"fragmen1 is damaged.", "fragmen4 is damaged."}, {"fragmen1", "fragmen4"}),
+     {.joinedAs = "data.bin"}, {Change::flipByte, "fragmen4", 1311436},
+     canRebuild({"fragmen1 is damaged.", "fragmen4 is damaged."}), 2},
+    // The final fragment, of an odd length, is read for the rebuild of another.
+    {"FloppiesRecoveryFirstMissing", "data.bin", 4, kFloppy, {Change::remove, "fragmen1"},
+     rebuilt({"fragmen1 is missing."}, {"fragmen1"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen1 is missing."}), 1},
+    {"FloppiesRecoveryFinalMissing", "data.bin", 4, kFloppy, {Change::remove, "fragmen4"},
+     rebuilt({"fragmen4 is missing."}, {"fragmen4"}), {.joinedAs = "data.bin"}, {},
+     canRebuild({"fragmen4 is missing."}), 1},
+    {"FloppiesRecoveryTooFewChanged", "data.bin", 4, kFloppy, {Change::flipByte, "fragmen2", 9},
+     {"fragmen2 is damaged.", "fragmen3 is damaged.",
+      "2 fragments are damaged or missing; the recovery files can rebuild 1.",
+      "The recombined file does not match the original.", "Recombination of files failed."},
+     kSetKept, {Change::flipByte, "fragmen3", 99},
+     {{"fragmen2 is damaged.", "fragmen3 is damaged.",
+       "2 fragments are damaged or missing; the recovery files can rebuild 1."}},
+     1},
 };
 // clang-format on
 

@@ -1,0 +1,98 @@
+#pragma once
+// The rebuild of a set's missing, cut or damaged fragments from the recovery files beside
+// it (recovery/recovery_reader.h, recovery/recovery_rebuild.h), for --join, and what it
+// could do, for --check. Each fragment is rebuilt into `F.rebuilt`, a file created new
+// beside the set and deleted on an interruption, and checked against the script's SHA-256
+// for it and the recovery files' MD5; only once every one has passed does a damaged
+// original go aside as `F.damaged` and the rebuilt one take its name. The lines are the
+// join's own: Recomb.cmd prints none of them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_system.h"
+#include "recovery/recovery_reader.h"
+#include "script/recombination_script_reader.h"
+
+namespace floppysplit {
+
+// After a fragment's name, once the rebuilt one has taken it.
+inline constexpr std::string_view kWasRebuilt = " was rebuilt from the recovery files.";
+inline constexpr std::string_view kRecoveryIndexMissing =
+    "The recovery index is missing: nothing can be rebuilt.";
+inline constexpr std::string_view kRecoveryNotCovering =
+    "The recovery files do not cover this set; they are not used.";
+inline constexpr std::string_view kSetCanBeRebuilt =
+    "The set is damaged; the recovery files can rebuild it: run floppysplit --join.";
+// After a failed join that followed a rebuild.
+inline constexpr std::string_view kRebuiltSetIsKept =
+    "The rebuilt fragments are kept, the damaged ones beside them as .damaged files.";
+
+// "`fragments` fragments are damaged or missing; the recovery files can rebuild
+// `canRebuild`."
+std::string cannotRebuildLine(size_t fragments, size_t canRebuild);
+
+enum class RebuildVerdict {
+  noRecovery,    // no recovery files: nothing was printed
+  notCovering,   // their line was printed
+  indexMissing,  // their line was printed
+  tooFew,        // the line with both counts was printed
+  possible,
+};
+
+enum class RebuildOutcome {
+  rebuilt,    // every fragment asked for has its rebuilt bytes, and its line was printed
+  notProved,  // a rebuilt fragment's digests differ: some fragment read for it is damaged
+  failed,     // a line says why, on standard output or error; nothing was renamed
+};
+
+class SetRebuild {
+ public:
+  // `buffer` holds `bufferBytes`, for the reads of whole files.
+  SetRebuild(const RecombinationPlan& plan, char* buffer, int64_t bufferBytes);
+
+  // Whether any recovery file is beside the set.
+  bool present();
+
+  // What the recovery files can do for the fragments `bad` (indexes, from 0), with the
+  // line that says so where they cannot.
+  RebuildVerdict assess(const std::vector<size_t>& bad);
+
+  // Rebuilds `bad`, assessed possible just before.
+  RebuildOutcome rebuild(const std::vector<size_t>& bad);
+
+  // The fragments, of those not in `skip` and there at their length, whose MD5 differs
+  // from the one the recovery files record; none where those files are not usable.
+  std::vector<size_t> differingFromRecovery(const std::vector<size_t>& skip);
+
+  bool rebuiltAny() const { return !rebuilt_.empty(); }
+
+  // Deletes what a successful join leaves of the rebuild and the recovery files: the
+  // damaged fragments put aside, and the recovery files the script names. The name of a
+  // file that could not be deleted goes to `*failed`.
+  Status deleteAfterJoin(std::string* failed) const;
+
+ private:
+  // Reads the recovery files, once.
+  void readOnce();
+  RebuildOutcome rebuildInto(const std::vector<size_t>& bad, std::vector<OsFile>* targets);
+  bool namesAreFree(const std::vector<size_t>& bad) const;
+  bool rebuiltMatch(const std::vector<size_t>& bad);
+  RebuildOutcome putInPlace(const std::vector<size_t>& bad);
+  void deleteRebuilt(const std::vector<size_t>& bad, size_t count) const;
+
+  const RecombinationPlan& plan_;
+  char* const buffer_;
+  const int64_t bufferBytes_;
+  std::vector<std::string> names_;
+  int present_ = -1;
+  bool read_ = false;
+  RecoveryData data_;
+  std::vector<RecoveryVolume> volumes_;
+  std::vector<size_t> rebuilt_;
+  std::vector<std::string> putAside_;
+};
+
+}  // namespace floppysplit
