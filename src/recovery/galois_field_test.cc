@@ -18,7 +18,7 @@ uint16_t slowMultiply(uint16_t a, uint16_t b) {
   for (int bit = 15; bit >= 0; --bit) {
     product <<= 1;
     if ((product & 0x10000U) != 0) product ^= 0x1100BU;
-    if (((b >> bit) & 1U) != 0) product ^= a;
+    if (((b >> bit) & 1) != 0) product ^= a;
   }
   return static_cast<uint16_t>(product);
 }
