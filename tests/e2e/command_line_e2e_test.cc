@@ -205,6 +205,14 @@ TEST_P(CommandLine, AnswersAsTheUsualConventionsSay) {
   EXPECT_TRUE(folder.read(call.into + "/big.bin") == input) << "the join differs from the file";
 }
 
+// The console of a --yes split of big.bin at the floppy size: every answer shown.
+std::string yesAtTheFloppySize() {
+  return withShown(
+             withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
+             {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
+         completionText();
+}
+
 const std::string kAnswersAfterName = "y\ny\nn\n1\ny\n";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -281,18 +289,14 @@ INSTANTIATE_TEST_SUITE_P(
                        completionText(),
                    "",
                    0},
-        Invocation{
-            "YesWithFileAtTheFloppySize",
-            {"big.bin", "--yes"},
-            "big.bin",
-            kFloppySplit.length,
-            "",
-            withShown(
-                withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
-                {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
-                completionText(),
-            "",
-            0},
+        Invocation{"YesWithFileAtTheFloppySize",
+                   {"big.bin", "--yes"},
+                   "big.bin",
+                   kFloppySplit.length,
+                   "",
+                   yesAtTheFloppySize(),
+                   "",
+                   0},
         // Shown exactly as given, leading zeros and all.
         Invocation{"SizeAloneRestTyped",
                    {"--size", "0001", "big.bin"},
@@ -360,19 +364,15 @@ INSTANTIATE_TEST_SUITE_P(
                                       " Too many fragments for recovery files (at most 32768)."),
             "",
             1},
-        Invocation{
-            "IntoAFolderAtTheFloppySize",
-            {"--yes", "--into", "out", "big.bin"},
-            "big.bin",
-            kFloppySplit.length,
-            "",
-            withShown(
-                withoutSizeQuestion(transcriptUpToOk("big.bin", kFloppySplit)),
-                {{kAgree, "y"}, {kName, "big.bin"}, {kSplitUp, "y"}, {kFloppy, "y"}, {kOk, "y"}}) +
-                completionText(),
-            "",
-            0,
-            "out"},
+        Invocation{"IntoAFolderAtTheFloppySize",
+                   {"--yes", "--into", "out", "big.bin"},
+                   "big.bin",
+                   kFloppySplit.length,
+                   "",
+                   yesAtTheFloppySize(),
+                   "",
+                   0,
+                   "out"},
         // The input is one of the names the run writes in the folder: refused before a byte.
         Invocation{"IntoTheFolderOfItsOwnFragment",
                    {"--yes", "--into", "out", "out/fragmen1"},
