@@ -225,7 +225,7 @@ bool unitsShareFile(Unit a, Unit b) {
 
 bool unitHoldsFile(Unit unit, std::string_view name) {
   const Connection* c = connection(unit);
-  return c != nullptr && osIsFileNamed(c->file, fileName(name));
+  return c != nullptr && osNameLeadsToFile(c->file, fileName(name));
 }
 
 void closeAllUnits() {

@@ -398,7 +398,7 @@ ExitStatus SetJoin::nameTheJoin() {
   const std::string result(temporaryName(plan_.result));
   if (joinedNameIsTaken()) return keepUnderTemporary();
   // The file renamed is the file written and checked, not whatever took its name since.
-  if (!osIsEntryOf(*result_, result)) {
+  if (!osNameIsFileEntry(*result_, result)) {
     return deleteTheJoin(
         failWith(result + " is no longer the file this join wrote; nothing was renamed"));
   }
@@ -471,7 +471,7 @@ ExitStatus SetJoin::deleteTheJoin(ExitStatus failure) {
   hash_.reset();
   if (result_) {
     const std::string result(temporaryName(plan_.result));
-    if (osIsEntryOf(*result_, result)) osDelete(result);
+    if (osNameIsFileEntry(*result_, result)) osDelete(result);
     osClose(*result_);
     result_.reset();
   }

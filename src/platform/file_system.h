@@ -125,11 +125,11 @@ Status osDuplicate(OsFile file, OsFile* copy);
 bool osSameFile(OsFile a, OsFile b);
 
 // True when `name` exists and is the same file on disk as `file`.
-bool osIsFileNamed(OsFile file, const std::string& name);
+bool osNameLeadsToFile(OsFile file, const std::string& name);
 
 // True when `name` itself, not what a link of that name points to, is the regular file
 // open as `file`.
-bool osIsEntryOf(OsFile file, const std::string& name);
+bool osNameIsFileEntry(OsFile file, const std::string& name);
 
 // Getting written bytes onto the medium (disk, card, stick). A write that returned has only
 // reached the system's cache; these calls wait for the medium and report what failed on the

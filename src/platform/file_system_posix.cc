@@ -162,12 +162,12 @@ Status renameOverOwnPlaceholder(const std::string& from, const std::string& to) 
   const Status created = osCreateNew(to, &placeholder);
   if (created != kOk) return created;
   Status status = kOk;
-  if (!osIsEntryOf(placeholder, to)) {
+  if (!osNameIsFileEntry(placeholder, to)) {
     // Another file took the name from the empty one: it is not this rename's to replace.
     status = kOsNameTaken;
   } else if (::rename(from.c_str(), to.c_str()) != 0) {
     status = lastError();
-    if (osIsEntryOf(placeholder, to)) ::unlink(to.c_str());
+    if (osNameIsFileEntry(placeholder, to)) ::unlink(to.c_str());
   }
   osClose(placeholder);
   return status;
@@ -193,7 +193,7 @@ Status osRenameNoReplace(const std::string& from, const std::string& to) {
   return renameOverOwnPlaceholder(from, to);
 }
 
-// POSIX renames a name, not an open file: the caller makes sure first (osIsEntryOf) that
+// POSIX renames a name, not an open file: the caller makes sure first (osNameIsFileEntry) that
 // `from` still names that file.
 Status osRenameOpenFile(OsFile /*file*/, const std::string& from, const std::string& to) {
   return osRenameNoReplace(from, to);
@@ -316,7 +316,7 @@ bool osSameFile(OsFile a, OsFile b) {
   return sameIdentity(infoA, infoB);
 }
 
-bool osIsFileNamed(OsFile file, const std::string& name) {
+bool osNameLeadsToFile(OsFile file, const std::string& name) {
   struct stat infoFile;
   struct stat infoName;
   if (!isFileName(name)) return false;
@@ -326,7 +326,7 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return sameIdentity(infoFile, infoName);
 }
 
-bool osIsEntryOf(OsFile file, const std::string& name) {
+bool osNameIsFileEntry(OsFile file, const std::string& name) {
   struct stat infoFile;
   struct stat infoName;
   if (!isFileName(name)) return false;

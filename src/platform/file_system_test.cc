@@ -110,7 +110,7 @@ TEST_F(FileSystem, TakenNamesAreNeitherCreatedNorRenamedOnto) {
 
     const OsFile joined = create("joined", "new bytes");
     EXPECT_EQ(osRenameOpenFile(joined, "joined", "taken"), kOsNameTaken) << row.what;
-    EXPECT_TRUE(osIsEntryOf(joined, "joined")) << row.what;
+    EXPECT_TRUE(osNameIsFileEntry(joined, "joined")) << row.what;
     // Windows lets no one else read the file while a handle that may delete it is open.
     osClose(joined);
     EXPECT_EQ(snapshot(), "joined = new bytes\n" + before) << row.what;
@@ -119,7 +119,7 @@ TEST_F(FileSystem, TakenNamesAreNeitherCreatedNorRenamedOnto) {
   clear();
   const OsFile joined = create("joined", "new bytes");
   EXPECT_EQ(osRenameOpenFile(joined, "joined", "final"), kOk);
-  EXPECT_TRUE(osIsEntryOf(joined, "final"));
+  EXPECT_TRUE(osNameIsFileEntry(joined, "final"));
   osClose(joined);
   EXPECT_EQ(snapshot(), "final = new bytes\n");
 }
@@ -152,8 +152,8 @@ TEST_F(FileSystem, AnOpenFileIsTheEntryOfItsOwnNameOnly) {
       EXPECT_EQ(osRenameOpenFile(joined, "joined", "moved"), kOk) << row.what;
     }
     row.fillOldName(folder_);
-    EXPECT_EQ(osIsEntryOf(joined, "joined"), !row.moved) << row.what;
-    EXPECT_EQ(osIsEntryOf(joined, "moved"), row.moved) << row.what;
+    EXPECT_EQ(osNameIsFileEntry(joined, "joined"), !row.moved) << row.what;
+    EXPECT_EQ(osNameIsFileEntry(joined, "moved"), row.moved) << row.what;
     EXPECT_TRUE(readFromMedium(joined) == bytes) << row.what;
     osClose(joined);
   }

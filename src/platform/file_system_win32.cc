@@ -384,7 +384,7 @@ Status osDuplicate(OsFile file, OsFile* copy) {
 
 bool osSameFile(OsFile a, OsFile b) { return sameIdentity(handleOf(a), handleOf(b)); }
 
-bool osIsFileNamed(OsFile file, const std::string& name) {
+bool osNameLeadsToFile(OsFile file, const std::string& name) {
   HANDLE named = openForIdentity(name);
   if (named == INVALID_HANDLE_VALUE) return false;
   const bool same = sameIdentity(handleOf(file), named);
@@ -392,7 +392,7 @@ bool osIsFileNamed(OsFile file, const std::string& name) {
   return same;
 }
 
-bool osIsEntryOf(OsFile file, const std::string& name) {
+bool osNameIsFileEntry(OsFile file, const std::string& name) {
   HANDLE named = openForIdentity(name, FILE_FLAG_OPEN_REPARSE_POINT);
   if (named == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION info;

@@ -112,10 +112,10 @@ TEST_F(FileSystemWin32, SameFileThroughOtherSpellingsOfItsName) {
   const OsFile c = open("other", OsExistence::mustExist, OsAccess::read);
   EXPECT_TRUE(osSameFile(a, b));
   EXPECT_FALSE(osSameFile(a, c));
-  EXPECT_TRUE(osIsFileNamed(a, "Data.Bin"));
-  EXPECT_TRUE(osIsFileNamed(a, (folder_.path() / "data.bin").string()));
-  EXPECT_FALSE(osIsFileNamed(a, "other"));
-  EXPECT_FALSE(osIsFileNamed(a, "absent"));
+  EXPECT_TRUE(osNameLeadsToFile(a, "Data.Bin"));
+  EXPECT_TRUE(osNameLeadsToFile(a, (folder_.path() / "data.bin").string()));
+  EXPECT_FALSE(osNameLeadsToFile(a, "other"));
+  EXPECT_FALSE(osNameLeadsToFile(a, "absent"));
   for (const OsFile file : {a, b, c}) EXPECT_EQ(osClose(file), kOk);
 }
 
@@ -128,12 +128,12 @@ TEST_F(FileSystemWin32, NamesAreTheBytesTypedInTheConsolesInputCodePage) {
   EXPECT_TRUE(file.created);
   EXPECT_TRUE(fs::exists(folder_.path() / name)) << folder_.listing();
   EXPECT_TRUE(osCanOpenForReading(typed));
-  EXPECT_TRUE(osIsFileNamed(file, typed));
+  EXPECT_TRUE(osNameLeadsToFile(file, typed));
   // The same letters in the ANSI code page are other bytes, and so another name.
   const std::string ansi = codePageFromWide(name, GetACP());
   if (ansi != typed) {
     EXPECT_FALSE(osCanOpenForReading(ansi));
-    EXPECT_FALSE(osIsFileNamed(file, ansi));
+    EXPECT_FALSE(osNameLeadsToFile(file, ansi));
   }
   EXPECT_EQ(osClose(file), kOk);
 }

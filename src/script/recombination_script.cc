@@ -26,7 +26,7 @@ std::string mended(std::string_view name, std::string_view madeUnderscore) {
   return result;
 }
 
-std::string plainName(std::string_view lastPart, std::string_view whole) {
+std::string safeJoinName(std::string_view lastPart, std::string_view whole) {
   std::string name = mended(lastPart, ":");
   if (name.empty()) name = mended(whole, "/\\:");
   return name.empty() ? "_" : name;
@@ -41,7 +41,7 @@ ScriptFileFault discardScript(Unit unit, Status status, Statement statement) {
 
 }  // namespace
 
-std::string_view joinedFileName(std::string_view inputName) {
+std::string_view lastPartOfTypedName(std::string_view inputName) {
   std::string_view name = inputName;
   const bool hasDrive = name.size() >= 2 && name[1] == ':' &&
                         ((name[0] >= 'a' && name[0] <= 'z') || (name[0] >= 'A' && name[0] <= 'Z'));
@@ -51,11 +51,13 @@ std::string_view joinedFileName(std::string_view inputName) {
   return name;
 }
 
-std::string joinName(std::string_view inputName) {
-  return plainName(joinedFileName(inputName), inputName);
+std::string joinNameOfTypedName(std::string_view inputName) {
+  return safeJoinName(lastPartOfTypedName(inputName), inputName);
 }
 
-std::string joinNameOfLastPart(std::string_view lastPart) { return plainName(lastPart, lastPart); }
+std::string joinNameOfLastPart(std::string_view lastPart) {
+  return safeJoinName(lastPart, lastPart);
+}
 
 std::string scriptFileName(std::string_view name) {
   bool literal = !name.empty();
@@ -79,7 +81,7 @@ int64_t WrittenData::fragmentLength(size_t index) const {
 void emitRecombinationScript(std::string_view inputName, std::span<const FragmentName> fragments,
                              const WrittenData& written,
                              const std::function<void(const std::string&)>& emit) {
-  emitScriptLines(kNewestScriptForm, joinName(inputName), fragments, written, emit);
+  emitScriptLines(kNewestScriptForm, joinNameOfTypedName(inputName), fragments, written, emit);
 }
 
 std::vector<std::string> recombinationScriptLines(std::string_view inputName,

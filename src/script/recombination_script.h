@@ -33,14 +33,14 @@ inline constexpr std::string_view kScriptName = "Recomb.cmd";
 // last '/' or '\' and after a drive letter's colon, so that the join lands in the folder
 // the script runs in wherever the input came from. "rename" takes no folder in its new
 // name, and the receiver's machine seldom has the sender's folders.
-std::string_view joinedFileName(std::string_view inputName);
+std::string_view lastPartOfTypedName(std::string_view inputName);
 
-// The name the script gives the join: joinedFileName's last part with every '"' left out and
+// The name the script gives the join: lastPartOfTypedName with every '"' left out and
 // every ':' made '_'. Where that leaves nothing (a name ending in '/' or '\', a drive alone),
 // the whole typed name with every '"' left out and every '/', '\' and ':' made '_'; where
 // even that leaves nothing, "_". So it never names a folder, a drive or a stream, and the
 // command processor and every system take it for a file in the current folder.
-std::string joinName(std::string_view inputName);
+std::string joinNameOfTypedName(std::string_view inputName);
 
 // The same for a name already cut to its last part, as a script of the form
 // ScriptForm::namedByLastPart holds it.

@@ -161,7 +161,7 @@ std::string plannedName(ScriptForm form, std::string name) {
   // its folder.
   const bool cut =
       form == ScriptForm::namedByLastPart && name.find_first_of("/\\") == std::string::npos;
-  return cut ? joinNameOfLastPart(name) : joinName(name);
+  return cut ? joinNameOfLastPart(name) : joinNameOfTypedName(name);
 }
 
 // How many digits every fragment number has, as the first fragment's name after `lead` in

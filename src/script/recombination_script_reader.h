@@ -26,7 +26,7 @@ struct RecombinationPlan {
   // In join order; at least one.
   std::vector<FragmentName> fragments;
   // The name the join is given: as the guarded form writes it, or, for the older forms,
-  // what joinName makes of the name they wrote. Never empty, never with a folder.
+  // what joinNameOfTypedName makes of the name they wrote. Never empty, never with a folder.
   std::string joinedName;
   // The temporary the last copy line writes, which holds the join.
   Temporary result = Temporary::b;

@@ -27,7 +27,7 @@ namespace {
 bool isThisFilesScript(const std::string& name) {
   const SplitJob& job = splitJob;
   const ScriptReading reading = readRecombinationScriptFile(name);
-  return reading.plan && reading.plan->joinedName == joinName(job.inputName.trimmed()) &&
+  return reading.plan && reading.plan->joinedName == joinNameOfTypedName(job.inputName.trimmed()) &&
          reading.plan->joinedLength == job.inputLength;
 }
 
