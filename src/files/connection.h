@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {
@@ -14,7 +15,7 @@ enum class ConnectionKind { record, text, sequential };
 
 struct Connection {
   std::string name;
-  OsFile file;
+  OwnedFile file;
   ConnectionKind kind = ConnectionKind::record;
   int64_t recordLength = 0;
   std::string textBuffer;   // lines not yet written out (text connections)

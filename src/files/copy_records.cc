@@ -66,11 +66,12 @@ std::optional<int64_t> copyInsideSystem(RecordRun* run) {
   // Only the records wholly in the source now: the first one that is not is left to
   // readRecord, which reports the end of file.
   int64_t sourceLength = 0;
-  if (osLength(run->from->file, &sourceLength) != kOk || sourceLength < run->fromOffset) return 0;
+  if (osLength(run->from->file.get(), &sourceLength) != kOk || sourceLength < run->fromOffset)
+    return 0;
   run->count = std::min(run->count, (sourceLength - run->fromOffset) / run->length);
   int64_t copied = 0;
-  const Status status = osCopyRange(run->from->file, run->fromOffset, run->to->file, run->toOffset,
-                                    run->count * run->length, &copied);
+  const Status status = osCopyRange(run->from->file.get(), run->fromOffset, run->to->file.get(),
+                                    run->toOffset, run->count * run->length, &copied);
   // After a failure the records go one by one, which reports it, and the rest of this file
   // goes through the program.
   if (status != kOk) run->to->systemCopyRefused = true;
@@ -86,13 +87,13 @@ int64_t copyThroughBuffer(const RecordRun& run) {
   while (done < run.count) {
     const int64_t records = std::min(run.recordsPerStep, run.count - done);
     int64_t got = 0;
-    if (osReadAt(run.from->file, run.fromOffset + done * run.length, buffer, records * run.length,
-                 &got) != kOk) {
+    if (osReadAt(run.from->file.get(), run.fromOffset + done * run.length, buffer,
+                 records * run.length, &got) != kOk) {
       break;
     }
     // Records not wholly read are not written, just as readRecord delivers none of them.
     const int64_t whole = got / run.length;
-    if (whole > 0 && osWriteAt(run.to->file, run.toOffset + done * run.length, buffer,
+    if (whole > 0 && osWriteAt(run.to->file.get(), run.toOffset + done * run.length, buffer,
                                whole * run.length) != kOk) {
       break;
     }

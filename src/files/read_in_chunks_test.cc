@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/medium_read.h"
+#include "platform/owned_file.h"
 #include "support/scratch_folder.h"
 
 namespace floppysplit {
@@ -17,8 +18,10 @@ namespace {
 TEST(ReadInChunks, HandsOverEveryReadAndStopsWhereTold) {
   ScratchFolder folder;
   folder.write("data", "0123456789ab");
-  OsFile file;
-  ASSERT_EQ(osOpen((folder / "data").string(), OsExistence::mustExist, OsAccess::read, &file), kOk);
+  OwnedFile file;
+  ASSERT_EQ(
+      osOpen((folder / "data").string(), OsExistence::mustExist, OsAccess::read, file.receive()),
+      kOk);
   char buffer[4];
   std::vector<std::string> reads;
   const auto keep = [&reads](const char* data, int64_t bytes) {
@@ -29,18 +32,17 @@ TEST(ReadInChunks, HandsOverEveryReadAndStopsWhereTold) {
     reads.emplace_back(data, static_cast<size_t>(bytes));
     return kOk;
   };
-  EXPECT_EQ(readInChunks(file, ReadFrom::system, buffer, 4, keepAll), kOk);
+  EXPECT_EQ(readInChunks(file.get(), ReadFrom::system, buffer, 4, keepAll), kOk);
   EXPECT_EQ(reads, (std::vector<std::string>{"0123", "4567", "89ab", ""}));
   reads.clear();
-  EXPECT_EQ(readFirstBytes(file, 10, buffer, 4, keepAll), kOk);
+  EXPECT_EQ(readFirstBytes(file.get(), 10, buffer, 4, keepAll), kOk);
   EXPECT_EQ(reads, (std::vector<std::string>{"0123", "4567", "89"}));
   reads.clear();
-  EXPECT_EQ(readFirstBytes(file, 14, buffer, 4, keepAll), kEndOfFile);
+  EXPECT_EQ(readFirstBytes(file.get(), 14, buffer, 4, keepAll), kEndOfFile);
   EXPECT_EQ(reads, (std::vector<std::string>{"0123", "4567", "89ab"}));
   reads.clear();
-  EXPECT_EQ(readInChunks(file, ReadFrom::system, buffer, 4, keep), kOk);
+  EXPECT_EQ(readInChunks(file.get(), ReadFrom::system, buffer, 4, keep), kOk);
   EXPECT_EQ(reads, (std::vector<std::string>{"0123", "4567"}));
-  osClose(file);
 }
 
 // A floppy-size file read back from the medium, as the checks read fragments: whole blocks
@@ -52,19 +54,18 @@ TEST(ReadInChunks, ReadsAFloppySizeFileFromTheMediumWhole) {
   std::string bytes(static_cast<size_t>(kFloppy), '\0');
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 31 + i / 4096);
   folder.write("fragmen1", bytes);
-  OsFile file;
-  ASSERT_EQ(osOpenOnMedium((folder / "fragmen1").string(), kBufferBytes, &file), kOk);
+  OwnedFile file;
+  ASSERT_EQ(osOpenOnMedium((folder / "fragmen1").string(), kBufferBytes, file.receive()), kOk);
   alignas(kMediumBlock) static char buffer[kBufferBytes];
   std::string read;
   int32_t reads = 0;
-  EXPECT_EQ(readInChunks(file, ReadFrom::medium, buffer, kBufferBytes,
+  EXPECT_EQ(readInChunks(file.get(), ReadFrom::medium, buffer, kBufferBytes,
                          [&](const char* data, int64_t got) {
                            read.append(data, static_cast<size_t>(got));
                            ++reads;
                            return kOk;
                          }),
             kOk);
-  osClose(file);
   EXPECT_TRUE(read == bytes) << read.size() << " bytes read";
   EXPECT_EQ(reads, (kFloppy + kBufferBytes - 1) / kBufferBytes);
 }

@@ -45,7 +45,7 @@ Status connect(Unit unit, std::string_view nameField, OsExistence existence, OsA
   if (!file.created) awaitDataHashOf(file);
   // Whatever ends the run closes what is connected then.
   if (connections().empty()) closeAtEndOfRun(closeAllUnits);
-  connections()[unit] = Connection{name, file, kind, recordLength, {}, 0, false, false};
+  connections()[unit] = Connection{name, OwnedFile(file), kind, recordLength, {}, 0, false, false};
   return kOk;
 }
 
@@ -59,8 +59,8 @@ Status cutTo(OsFile file, int64_t length) {
 
 // Cuts an older file's text after the new text; a file the open created holds nothing else.
 Status cutOldText(Connection& c) {
-  if (!c.file.created) {
-    const Status status = cutTo(c.file, c.textWritten);
+  if (!c.file.get().created) {
+    const Status status = cutTo(c.file.get(), c.textWritten);
     if (status != kOk) return status;
   }
   c.textCut = true;
@@ -70,7 +70,7 @@ Status cutOldText(Connection& c) {
 // Writes the text buffer out; the first time, the file is cut just after the new text.
 Status flushText(Connection& c) {
   if (!c.textBuffer.empty()) {
-    const Status status = osWriteAt(c.file, c.textWritten, c.textBuffer.data(),
+    const Status status = osWriteAt(c.file.get(), c.textWritten, c.textBuffer.data(),
                                     static_cast<int64_t>(c.textBuffer.size()));
     if (status != kOk) return status;
     c.textWritten += static_cast<int64_t>(c.textBuffer.size());
@@ -131,7 +131,7 @@ Status readRecord(Unit unit, int64_t record, void* target, OnFailure onFailure) 
     return finish(kBufferAllocationFailed, onFailure, Statement::read, unit);
   }
   int64_t got = 0;
-  const Status status = osReadAt(c->file, offset, scratch, c->recordLength, &got);
+  const Status status = osReadAt(c->file.get(), offset, scratch, c->recordLength, &got);
   if (status != kOk) return finish(status, onFailure, Statement::read, unit);
   if (got < c->recordLength) return finish(kEndOfFile, onFailure, Statement::read, unit);
   std::copy(scratch, scratch + got, static_cast<char*>(target));
@@ -147,8 +147,8 @@ Status writeRecord(Unit unit, int64_t record, const void* source, OnFailure onFa
   if (!recordOffset(*c, record, &offset)) {
     return finish(kIllegalRecordNumber, onFailure, Statement::write, unit);
   }
-  return finish(osWriteAt(c->file, offset, source, c->recordLength), onFailure, Statement::write,
-                unit);
+  return finish(osWriteAt(c->file.get(), offset, source, c->recordLength), onFailure,
+                Statement::write, unit);
 }
 
 Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure) {
@@ -163,7 +163,7 @@ Status changeRecordLength(Unit unit, int64_t recordLength, OnFailure onFailure) 
 Status cutFile(Unit unit, int64_t length, OnFailure onFailure) {
   const Connection* c = connection(unit);
   if (c == nullptr) return finish(kUnitNotConnected, onFailure, Statement::write, unit);
-  return finish(cutTo(c->file, length), onFailure, Statement::write, unit);
+  return finish(cutTo(c->file.get(), length), onFailure, Statement::write, unit);
 }
 
 Status writeTextLines(Unit unit, const std::vector<std::string>& lines, OnFailure onFailure) {
@@ -191,8 +191,8 @@ Status closeFile(Unit unit, OnFailure onFailure, Keep keep) {
     // A text file that received no line at all still loses its old contents.
     if (status == kOk && !c.textCut) status = cutOldText(c);
   }
-  if (status == kOk && keep == Keep::onMedium) status = osFlush(c.file);
-  const Status closed = osClose(c.file);
+  if (status == kOk && keep == Keep::onMedium) status = osFlush(c.file.get());
+  const Status closed = c.file.close();
   if (status == kOk) status = closed;
   if (status == kOk && keep == Keep::onMedium) status = osFlushFolderOf(c.name);
   connections().erase(found);
@@ -203,7 +203,7 @@ bool queryFile(std::string_view nameField, int64_t* size) {
   const std::string name = fileName(nameField);
   for (const auto& [unit, c] : connections()) {
     if (c.name != name) continue;
-    const Status status = osLength(c.file, size);
+    const Status status = osLength(c.file.get(), size);
     if (status != kOk) reportAndExit(status, Statement::inquire, unit);
     return true;
   }
@@ -214,18 +214,18 @@ bool queryFile(std::string_view nameField, int64_t* size) {
 
 bool unitCreatedFile(Unit unit) {
   const Connection* c = connection(unit);
-  return c != nullptr && c->file.created;
+  return c != nullptr && c->file.get().created;
 }
 
 bool unitsShareFile(Unit a, Unit b) {
   const Connection* ca = connection(a);
   const Connection* cb = connection(b);
-  return ca != nullptr && cb != nullptr && osSameFile(ca->file, cb->file);
+  return ca != nullptr && cb != nullptr && osSameFile(ca->file.get(), cb->file.get());
 }
 
 bool unitHoldsFile(Unit unit, std::string_view name) {
   const Connection* c = connection(unit);
-  return c != nullptr && osNameLeadsToFile(c->file, fileName(name));
+  return c != nullptr && osNameLeadsToFile(c->file.get(), fileName(name));
 }
 
 void closeAllUnits() {

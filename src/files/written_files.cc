@@ -45,7 +45,7 @@ WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiti
   const Connection* c = connection(unit);
   if (c == nullptr)
     return {WrittenFileStep::readBack, kUnitNotConnected, ++writtenFiles().handedOver};
-  return handOverOpenFile(c->file, length, whileWaiting);
+  return handOverOpenFile(c->file.get(), length, whileWaiting);
 }
 
 WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaiting& whileWaiting) {

@@ -14,6 +14,7 @@
 #include "join/set_script.h"
 #include "platform/file_system.h"
 #include "platform/medium_read.h"
+#include "platform/owned_file.h"
 #include "platform/sha256.h"
 #include "script/script_messages.h"
 
@@ -92,11 +93,11 @@ bool SetCheck::checkFragment(size_t index) {
     otherFault_ = true;
     return false;
   }
-  OsFile file;
-  Status status = osOpenRegularForReading(name, &file);
+  OwnedFile file;
+  Status status = osOpenRegularForReading(name, file.receive());
   int64_t length = 0;
   if (status == kOk) {
-    status = osLength(file, &length);
+    status = osLength(file.get(), &length);
     const std::optional<int64_t> expected = plan_.fragmentLength(index);
     bool fine = status == kOk;
     if (fine && expected && length != *expected) {
@@ -105,9 +106,8 @@ bool SetCheck::checkFragment(size_t index) {
     }
     if (fine) {
       length_ += length;
-      fine = hashFragment(index, file);
+      fine = hashFragment(index, file.get());
     }
-    osClose(file);
     if (status == kOk) return fine;
   }
   complain(name + ": " + osErrorText(status));

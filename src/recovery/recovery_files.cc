@@ -5,6 +5,7 @@
 
 #include "platform/file_system.h"
 #include "platform/md5.h"
+#include "platform/owned_file.h"
 #include "recovery/galois_field.h"
 #include "runtime/termination.h"
 
@@ -36,21 +37,18 @@ RecoveryFault writeFault(Status status, std::string_view name) {
 // cuts the file to `end` bytes, hands it over and closes it.
 RecoveryFault writePart(const std::string& name, int64_t offset, const unsigned char* bytes,
                         int64_t length, int64_t end, const WhileWaiting& whileWaiting) {
-  OsFile file;
-  Status status = osOpen(name, OsExistence::openOrCreate, OsAccess::readWrite, &file);
+  OwnedFile file;
+  Status status = osOpen(name, OsExistence::openOrCreate, OsAccess::readWrite, file.receive());
   if (status != kOk) return writeFault(status, name);
-  status = osWriteAt(file, offset, bytes, length);
-  if (status == kOk && end > 0) status = osSetLength(file, end);
-  if (status != kOk) {
-    osClose(file);
-    return writeFault(status, name);
-  }
+  status = osWriteAt(file.get(), offset, bytes, length);
+  if (status == kOk && end > 0) status = osSetLength(file.get(), end);
+  if (status != kOk) return writeFault(status, name);
   RecoveryFault fault;
   if (end > 0) {
-    const WrittenFileFault handedOver = handOverOpenFile(file, end, whileWaiting);
+    const WrittenFileFault handedOver = handOverOpenFile(file.get(), end, whileWaiting);
     if (handedOver) fault = {RecoveryStep::handOver, handedOver, handedOver.status, name};
   }
-  status = osClose(file);
+  status = file.close();
   if (!fault && status != kOk) return writeFault(status, name);
   return fault;
 }
@@ -110,12 +108,10 @@ class RecoveryPass {
 
  private:
   RecoveryFault readSlice(const std::string& name, int64_t offset, int64_t length) {
-    OsFile file;
-    const Status status = osOpenRegularForReading(name, &file);
+    OwnedFile file;
+    const Status status = osOpenRegularForReading(name, file.receive());
     if (status != kOk) return {RecoveryStep::readFragment, {}, status, name};
-    RecoveryFault fault = readFragment(file, name, offset, slice_.get(), length);
-    osClose(file);
-    return fault;
+    return readFragment(file.get(), name, offset, slice_.get(), length);
   }
 
   const RecoverySet& set_;
@@ -149,16 +145,16 @@ RecoveryFault writeVolumeChunk(const RecoverySet& set, int32_t count, int32_t ex
 bool indexFileDescribesFragments(const std::string& name, int64_t sliceSize,
                                  const std::vector<std::string_view>& names,
                                  const std::vector<int64_t>& lengths) {
-  OsFile file;
-  if (osOpenRegularForReading(name, &file) != kOk) return false;
+  OwnedFile file;
+  if (osOpenRegularForReading(name, file.receive()) != kOk) return false;
   int64_t length = 0;
   std::vector<unsigned char> index;
-  bool read = osLength(file, &length) == kOk && length <= kLargestIndex;
+  bool read = osLength(file.get(), &length) == kOk && length <= kLargestIndex;
   if (read) {
     index.resize(static_cast<size_t>(length));
-    read = !readFragment(file, name, 0, index.data(), length);
+    read = !readFragment(file.get(), name, 0, index.data(), length);
   }
-  osClose(file);
+  file.close();
   return read && indexDescribesFragments(index, sliceSize, names, lengths);
 }
 

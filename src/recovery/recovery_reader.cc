@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "recovery/recovery_files.h"
 #include "recovery/recovery_set.h"
 
@@ -148,11 +149,10 @@ class PacketScan {
 };
 
 void scanFile(const std::string& name, Packets* packets) {
-  OsFile file;
-  if (osOpenRegularForReading(name, &file) != kOk) return;
+  OwnedFile file;
+  if (osOpenRegularForReading(name, file.receive()) != kOk) return;
   int64_t length = 0;
-  if (osLength(file, &length) == kOk) PacketScan(name, file, length, packets).run();
-  osClose(file);
+  if (osLength(file.get(), &length) == kOk) PacketScan(name, file.get(), length, packets).run();
 }
 
 // The regular files that hold recovery data, the index and its copy first.
@@ -250,15 +250,14 @@ std::vector<RecoveryVolume> pickIntactVolumes(const RecoveryData& data, size_t w
   for (const RecoveryVolume& volume : data.volumes) {
     if (picked.size() == wanted) break;
     if (exponents.contains(volume.exponent)) continue;
-    OsFile file;
+    OwnedFile file;
     bool intact = volume.length == kRecoveryPacketStart + data.sliceSize &&
-                  osOpenRegularForReading(volume.file, &file) == kOk;
+                  osOpenRegularForReading(volume.file, file.receive()) == kOk;
     if (intact) {
       Md5Digest md5{};
-      intact = md5OfRange(file, volume.offset + 32, volume.length - 32,
+      intact = md5OfRange(file.get(), volume.offset + 32, volume.length - 32,
                           reinterpret_cast<unsigned char*>(buffer), bufferBytes, &md5) &&
                md5 == volume.packetMd5;
-      osClose(file);
     }
     if (!intact) {
       ++*damaged;

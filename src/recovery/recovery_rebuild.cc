@@ -4,6 +4,7 @@
 #include <memory>
 #include <thread>
 
+#include "platform/owned_file.h"
 #include "recovery/galois_field.h"
 #include "recovery/recovery_files.h"
 #include "recovery/recovery_set.h"
@@ -19,11 +20,10 @@ constexpr int64_t kTwoThreadBytes = int64_t{256} << 10;
 
 // Reads `length` bytes at `offset` of the regular file `name` into `target`.
 Fault readPart(const std::string& name, int64_t offset, unsigned char* target, int64_t length) {
-  OsFile file;
-  Status status = osOpenRegularForReading(name, &file);
+  OwnedFile file;
+  Status status = osOpenRegularForReading(name, file.receive());
   int64_t got = 0;
-  if (status == kOk) status = osReadAt(file, offset, target, length, &got);
-  osClose(file);
+  if (status == kOk) status = osReadAt(file.get(), offset, target, length, &got);
   if (status == kOk && got < length) status = kEndOfFile;
   return status == kOk ? Fault{} : Fault{Fault::Step::read, status, name};
 }

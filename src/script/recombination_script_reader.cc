@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "script/fragment_name.h"
 #include "script/recombination_script.h"
 
@@ -449,16 +450,15 @@ ScriptReading readRecombinationScript(const ScriptBytes& read) {
 }
 
 ScriptReading readRecombinationScriptFile(const std::string& name) {
-  OsFile file;
-  const Status opened = osOpenRegularForReading(name, &file);
+  OwnedFile file;
+  const Status opened = osOpenRegularForReading(name, file.receive());
   if (opened != kOk) return {.plan = std::nullopt, .status = opened};
   ScriptReading reading = readRecombinationScript(
-      [file, offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
+      [file = file.get(), offset = int64_t{0}](char* data, int64_t capacity, int64_t* got) mutable {
         const Status status = osReadAt(file, offset, data, capacity, got);
         offset += *got;
         return status;
       });
-  osClose(file);
   if (reading.plan) reading.plan->scriptFile = name;
   return reading;
 }
