@@ -19,6 +19,7 @@
 #include "platform/file_system.h"
 #include "platform/interruption.h"
 #include "platform/medium_read.h"
+#include "platform/owned_file.h"
 #include "script/recombination_script.h"
 #include "script/script_lines.h"
 #include "script/script_messages.h"
@@ -40,36 +41,10 @@ void say(std::string_view text, std::string_view more = {}) {
   std::fflush(stdout);
 }
 
-ExitStatus refuse(const std::string& what) {
-  eraseProgress();
-  std::fputs(("floppysplit: " + what + "\n").c_str(), stderr);
-  return ExitStatus::refused;
-}
-
-ExitStatus failedRecombination() {
-  say(kRecombinationFailed);
-  return ExitStatus::failure;
-}
-
-// A failure the system reports: its message on standard error, then the script's last
-// line of a failure.
-ExitStatus failOn(std::string_view name, Status status) {
-  eraseProgress();
-  std::fputs(("floppysplit: " + std::string(name) + ": " + osErrorText(status) + "\n").c_str(),
-             stderr);
-  return failedRecombination();
-}
-
-ExitStatus failWith(std::string_view what) {
-  eraseProgress();
-  std::fputs(("floppysplit: " + std::string(what) + "\n").c_str(), stderr);
-  return failedRecombination();
-}
-
-// A check that failed: the line the script echoes for it, then its last line of a failure.
-ExitStatus failCheck(std::string_view text, std::string_view more = {}) {
+// A check that failed: the line the script echoes for it, then the failure.
+JoinEnd failCheck(std::string_view text, std::string_view more = {}) {
   say(text, more);
-  return failedRecombination();
+  return JoinEnd::failure();
 }
 
 // The name as the script's echo lines print it: quoted where the script quotes it, and
@@ -87,31 +62,36 @@ std::string echoed(std::string_view name) {
 // The checksum of the file open as `file` as the medium gives it back, read through `slot`
 // (kReadBytes, on a medium block), shown on the progress line as `progress` goes.
 Status mediumChecksum(OsFile file, char* slot, Progress progress, uint64_t* value) {
-  OsFile reader;
-  Status status = osOpenOnMediumFrom(file, kReadBytes, &reader);
+  OwnedFile reader;
+  Status status = osOpenOnMediumFrom(file, kReadBytes, reader.receive());
   if (status != kOk) return status;
   FileChecksum checksum;
   int64_t offset = 0;
-  status =
-      readInChunks(reader, ReadFrom::medium, slot, kReadBytes, [&](const char* data, int64_t got) {
-        checksum.add(data, got);
-        offset += got;
-        progress.done = offset;
-        showProgress(progress);
-        return kOk;
-      });
+  status = readInChunks(reader.get(), ReadFrom::medium, slot, kReadBytes,
+                        [&](const char* data, int64_t got) {
+                          checksum.add(data, got);
+                          offset += got;
+                          progress.done = offset;
+                          showProgress(progress);
+                          return kOk;
+                        });
   *value = checksum.wideValue();
-  const Status closed = osClose(reader);
+  const Status closed = reader.close();
   return status != kOk ? status : closed;
 }
 
+// How a copy failed: the system's code, and whether reading the source failed rather than
+// writing the target.
+struct CopyFault {
+  Status status = kOk;
+  bool reading = false;
+};
+
 // Copies `from` whole to `to` at `*toOffset`, which moves on by what was copied, and shows
 // the join's length so far on the progress line as `progress`. The system copies where it
-// can; where it cannot, every byte goes through `buffer` (kReadBytes), and `*readFailed`
-// tells a failed read of `from` from a failed write of `to`.
-Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progress progress,
-                bool* readFailed) {
-  *readFailed = false;
+// can; where it cannot, every byte goes through `buffer` (kReadBytes).
+CopyFault copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progress progress) {
+  bool reading = false;
   int64_t copied = 0;
   Status status = kOk;
   const auto show = [&] {
@@ -129,7 +109,7 @@ Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progres
     for (status = kOk;;) {
       int64_t got = 0;
       status = osReadAt(from, copied, buffer, kReadBytes, &got);
-      *readFailed = status != kOk;
+      reading = status != kOk;
       if (status == kOk) status = osWriteAt(to, *toOffset + copied, buffer, got);
       if (status != kOk) break;
       copied += got;
@@ -138,68 +118,69 @@ Status copyFile(OsFile from, OsFile to, int64_t* toOffset, char* buffer, Progres
     }
   }
   *toOffset += copied;
-  return status;
+  return {status, reading};
 }
 
 // The length of the regular file `name`.
 Status regularFileLength(const std::string& name, int64_t* length) {
-  OsFile file;
-  Status status = osOpenRegularForReading(name, &file);
-  if (status != kOk) return status;
-  status = osLength(file, length);
-  osClose(file);
-  return status;
+  OwnedFile file;
+  const Status status = osOpenRegularForReading(name, file.receive());
+  return status != kOk ? status : osLength(file.get(), length);
 }
 
 // A temporary already in the folder is somebody's file.
-ExitStatus checkNothingInTheWay() {
+JoinEnd checkNothingInTheWay() {
   for (const Temporary temporary : kBothTemporaries) {
     const std::string name(temporaryName(temporary));
     if (osEntryKind(name) != OsEntryKind::none) return failCheck(name, kIsInTheWay);
   }
-  return ExitStatus::success;
+  return JoinEnd::success();
 }
 
 // The set's join, as the guarded script makes it: it writes over and deletes nothing it did
 // not make. The join goes into a temporary it creates, which is deleted again when anything
 // fails before the join has its name, or when the program is interrupted. Each step hands
-// back success, or the failure it has reported.
+// back how it ended: on to the next step, or the failure.
 class SetJoin {
  public:
   explicit SetJoin(const RecombinationPlan& plan) : plan_(plan) {}
 
-  ExitStatus run();
+  JoinEnd run();
 
  private:
-  ExitStatus checkFragments();
+  JoinEnd checkFragments();
   // Whether fragment `index` is there, a regular file, at the length the script checks;
-  // any other failure is reported into `*failure`.
-  enum class FragmentCheck { fine, missing, wrongLength, failed };
-  FragmentCheck checkFragment(size_t index, ExitStatus* failure) const;
+  // any other failure goes with it.
+  enum class FragmentState { fine, missing, wrongLength, failed };
+  struct FragmentCheck {
+    FragmentState state = FragmentState::fine;
+    JoinEnd failure;
+  };
+  FragmentCheck checkFragment(size_t index) const;
   // Rebuilds the fragments `bad` from the recovery files, and any other they show to be
   // damaged; `afterJoin` where a join's SHA-256 differed first.
-  ExitStatus rebuildFragments(std::vector<size_t> bad, bool afterJoin);
+  JoinEnd rebuildFragments(std::vector<size_t> bad, bool afterJoin);
   // Names the fragments, of those not in `skip`, that are damaged, and hands them back.
   std::vector<size_t> findDamagedFragments(const std::vector<size_t>& skip);
-  ExitStatus createResult();
-  ExitStatus copyFragments();
+  JoinEnd createResult();
+  JoinEnd copyFragments();
   void startHashing();
-  // Appends fragment `index` to the join; `*readFailed` tells a failed open or read of the
-  // fragment from a failed write of the join.
-  Status copyFragment(size_t index, bool* readFailed);
-  ExitStatus checkJoin();
+  // Appends fragment `index` to the join; a failed open or read is the fragment's, a failed
+  // write the join's.
+  JoinEnd copyFragment(size_t index);
+  JoinEnd checkJoin();
   bool matchesTheOriginal(uint64_t readBack, uint64_t fragments, const std::string& sha256) const;
   std::vector<size_t> nameDamagedFragments(const std::vector<size_t>& skip) const;
-  ExitStatus nameTheJoin();
+  JoinEnd nameTheJoin();
   bool joinedNameIsTaken() const;
-  ExitStatus keepUnderTemporary();
+  JoinEnd keepUnderTemporary();
   // From here on the join is the result, not this run's to delete.
   Status keepTheJoin();
-  ExitStatus succeed() const;
-  ExitStatus deleteTheSet() const;
-  // Deletes the temporary this join made, if its name still stands for it, and ends
-  // the failure.
-  ExitStatus deleteTheJoin(ExitStatus failure);
+  JoinEnd succeed() const;
+  JoinEnd deleteTheSet() const;
+  // Deletes the temporary this join made, if its name still stands for it, and hands
+  // `end` on.
+  JoinEnd deleteTheJoin(JoinEnd end);
 
   const RecombinationPlan& plan_;
   // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
@@ -209,7 +190,7 @@ class SetJoin {
   // Hashes the fragments: their checksum, and their SHA-256 where the script holds one.
   std::optional<SetHash> hash_;
   // The temporary, open while it is this join's to delete.
-  std::optional<OsFile> result_;
+  OwnedFile result_;
   int64_t joinedLength_ = 0;
   std::optional<SetRebuild> rebuild_;
   // Set once fragments have been rebuilt after a join whose SHA-256 differed, which is then
@@ -220,48 +201,45 @@ class SetJoin {
 
 // Every fragment is there at its length. Where one is not and recovery files are there,
 // every fragment is checked, and those missing or cut are rebuilt before the join.
-ExitStatus SetJoin::checkFragments() {
+JoinEnd SetJoin::checkFragments() {
   std::vector<size_t> bad;
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
-    ExitStatus failure = ExitStatus::success;
-    const FragmentCheck check = checkFragment(i, &failure);
-    if (check == FragmentCheck::failed) return failure;
-    if (check == FragmentCheck::fine) continue;
-    say(plan_.fragmentName(i), check == FragmentCheck::missing ? kIsMissing : kHasTheWrongLength);
-    if (!rebuild_->present()) return failedRecombination();
+    FragmentCheck check = checkFragment(i);
+    if (check.state == FragmentState::failed) return std::move(check.failure);
+    if (check.state == FragmentState::fine) continue;
+    say(plan_.fragmentName(i),
+        check.state == FragmentState::missing ? kIsMissing : kHasTheWrongLength);
+    if (!rebuild_->present()) return JoinEnd::failure();
     bad.push_back(i);
   }
-  return bad.empty() ? ExitStatus::success : rebuildFragments(std::move(bad), false);
+  return bad.empty() ? JoinEnd::success() : rebuildFragments(std::move(bad), false);
 }
 
-SetJoin::FragmentCheck SetJoin::checkFragment(size_t index, ExitStatus* failure) const {
+SetJoin::FragmentCheck SetJoin::checkFragment(size_t index) const {
   const std::string name(plan_.fragmentName(index));
   const OsEntryKind kind = osEntryKind(name);
-  if (kind == OsEntryKind::none) return FragmentCheck::missing;
+  if (kind == OsEntryKind::none) return {FragmentState::missing, {}};
   if (kind != OsEntryKind::regularFile) {
-    *failure = failWith(name + " is not a regular file; nothing was joined");
-    return FragmentCheck::failed;
+    return {FragmentState::failed,
+            JoinEnd::failureWith(name + " is not a regular file; nothing was joined")};
   }
   const std::optional<int64_t> expected = plan_.fragmentLength(index);
-  if (!expected) return FragmentCheck::fine;
+  if (!expected) return {FragmentState::fine, {}};
   int64_t length = 0;
   const Status status = regularFileLength(name, &length);
-  if (status != kOk) {
-    *failure = failOn(name, status);
-    return FragmentCheck::failed;
-  }
-  return length == *expected ? FragmentCheck::fine : FragmentCheck::wrongLength;
+  if (status != kOk) return {FragmentState::failed, JoinEnd::failureOn(name, status)};
+  return {length == *expected ? FragmentState::fine : FragmentState::wrongLength, {}};
 }
 
-ExitStatus SetJoin::rebuildFragments(std::vector<size_t> bad, bool afterJoin) {
+JoinEnd SetJoin::rebuildFragments(std::vector<size_t> bad, bool afterJoin) {
   for (;;) {
     const RebuildVerdict verdict = rebuild_->assess(bad);
     if (verdict != RebuildVerdict::possible) {
-      return afterJoin ? failCheck(kDoesNotMatch) : failedRecombination();
+      return afterJoin ? failCheck(kDoesNotMatch) : JoinEnd::failure();
     }
     const RebuildOutcome outcome = rebuild_->rebuild(bad);
-    if (outcome == RebuildOutcome::rebuilt) return ExitStatus::success;
-    if (outcome == RebuildOutcome::failed) return failedRecombination();
+    if (outcome == RebuildOutcome::rebuilt) return JoinEnd::success();
+    if (outcome == RebuildOutcome::failed) return JoinEnd::failure();
     // A fragment read for the rebuild holds other bytes than it should: it is rebuilt too.
     const std::vector<size_t> more = findDamagedFragments(bad);
     if (more.empty()) return failCheck(kDoesNotMatch);
@@ -280,32 +258,27 @@ std::vector<size_t> SetJoin::findDamagedFragments(const std::vector<size_t>& ski
 
 // The temporary the join goes into, made new: a file that took its name since the check is
 // somebody's too.
-ExitStatus SetJoin::createResult() {
+JoinEnd SetJoin::createResult() {
   const std::string result(temporaryName(plan_.result));
   joinedLength_ = 0;
-  OsFile target;
-  const Status status = osCreateTemporary(result, &target);
+  const Status status = osCreateTemporary(result, result_.receive());
   if (status == kOsNameTaken) return failCheck(result, kIsInTheWay);
-  if (status != kOk) return failOn(result, status);
-  result_ = target;
-  return ExitStatus::success;
+  if (status != kOk) return JoinEnd::failureOn(result, status);
+  return JoinEnd::success();
 }
 
 // Copies the fragments, in order, into the temporary while the second thread hashes them,
 // then flushes it: nothing is renamed or deleted before the join is on the medium.
-ExitStatus SetJoin::copyFragments() {
+JoinEnd SetJoin::copyFragments() {
   startHashing();
-  // A failed open or read is the fragment's; anything else the join's.
-  std::string failed(temporaryName(plan_.result));
-  Status status = kOk;
   startProgress();
-  for (size_t i = 0; i < plan_.fragments.size() && status == kOk; ++i) {
-    bool readFailed = false;
-    status = copyFragment(i, &readFailed);
-    if (readFailed) failed = plan_.fragmentName(i);
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) {
+    JoinEnd copied = copyFragment(i);
+    if (!copied.succeeded()) return deleteTheJoin(std::move(copied));
   }
-  if (status == kOk) status = osFlush(*result_);
-  return status == kOk ? ExitStatus::success : deleteTheJoin(failOn(failed, status));
+  const Status status = osFlush(result_.get());
+  if (status == kOk) return JoinEnd::success();
+  return deleteTheJoin(JoinEnd::failureOn(std::string(temporaryName(plan_.result)), status));
 }
 
 void SetJoin::startHashing() {
@@ -315,46 +288,48 @@ void SetJoin::startHashing() {
   hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
 }
 
-Status SetJoin::copyFragment(size_t index, bool* readFailed) {
+JoinEnd SetJoin::copyFragment(size_t index) {
   const std::string name(plan_.fragmentName(index));
-  OsFile from;
-  Status status = osOpenRegularForReading(name, &from);
-  *readFailed = status != kOk;
-  if (status != kOk) return status;
+  OwnedFile from;
+  const Status status = osOpenRegularForReading(name, from.receive());
+  if (status != kOk) return JoinEnd::failureOn(name, status);
   const Progress progress{static_cast<int32_t>(index + 1),
                           static_cast<int32_t>(plan_.fragments.size()), 0, plan_.joinedLength,
                           ProgressStep::joining};
-  status = copyFile(from, *result_, &joinedLength_, ownBuffer(), progress, readFailed);
-  osClose(from);
-  return status;
+  const CopyFault fault =
+      copyFile(from.get(), result_.get(), &joinedLength_, ownBuffer(), progress);
+  if (fault.status == kOk) return JoinEnd::success();
+  return JoinEnd::failureOn(fault.reading ? name : std::string(temporaryName(plan_.result)),
+                            fault.status);
 }
 
 // The join holds the length the script checks, and the medium gives back the bytes the
 // fragments hold, which are the bytes split where the script holds their SHA-256.
-ExitStatus SetJoin::checkJoin() {
-  if (joinedLength_ != plan_.joinedLength) return deleteTheJoin(failedRecombination());
+JoinEnd SetJoin::checkJoin() {
+  if (joinedLength_ != plan_.joinedLength) return deleteTheJoin(JoinEnd::failure());
   // The medium is read while the second thread may still be hashing the fragments.
   uint64_t readBack = 0;
-  const Status read = mediumChecksum(*result_, ownBuffer(),
+  const Status read = mediumChecksum(result_.get(), ownBuffer(),
                                      {0, static_cast<int32_t>(plan_.fragments.size()), 0,
                                       plan_.joinedLength, ProgressStep::checkingJoin},
                                      &readBack);
-  uint64_t fragments = 0;
-  std::string sha256;
-  std::string failed;
-  const Status hashed = hash_->finish(&fragments, &sha256, &failed);
+  const SetDigest hashed = hash_->finish();
   hash_.reset();
-  if (read != kOk) return deleteTheJoin(failOn(temporaryName(plan_.result), read));
-  if (hashed != kOk) return deleteTheJoin(failOn(failed, hashed));
-  if (matchesTheOriginal(readBack, fragments, sha256)) return ExitStatus::success;
+  if (read != kOk) {
+    return deleteTheJoin(JoinEnd::failureOn(std::string(temporaryName(plan_.result)), read));
+  }
+  if (hashed.status != kOk) {
+    return deleteTheJoin(JoinEnd::failureOn(hashed.failedFile, hashed.status));
+  }
+  if (matchesTheOriginal(readBack, hashed.checksum, hashed.sha256)) return JoinEnd::success();
   const std::vector<size_t> damaged = findDamagedFragments({});
   if (damaged.empty() || rebuiltAfterJoin_ || !rebuild_->present()) {
     return deleteTheJoin(failCheck(kDoesNotMatch));
   }
-  deleteTheJoin(ExitStatus::success);
+  deleteTheJoin(JoinEnd::success());
   rebuiltAfterJoin_ = true;
-  const ExitStatus rebuilt = rebuildFragments(damaged, true);
-  joinAgain_ = rebuilt == ExitStatus::success;
+  JoinEnd rebuilt = rebuildFragments(damaged, true);
+  joinAgain_ = rebuilt.succeeded();
   return rebuilt;
 }
 
@@ -393,21 +368,21 @@ bool SetJoin::matchesTheOriginal(uint64_t readBack, uint64_t fragments,
 }
 
 // Renames the join to the joined name unless that is taken, as the script does.
-ExitStatus SetJoin::nameTheJoin() {
+JoinEnd SetJoin::nameTheJoin() {
   const std::string& joined = plan_.joinedName;
   const std::string result(temporaryName(plan_.result));
   if (joinedNameIsTaken()) return keepUnderTemporary();
   // The file renamed is the file written and checked, not whatever took its name since.
-  if (!osNameIsFileEntry(*result_, result)) {
-    return deleteTheJoin(
-        failWith(result + " is no longer the file this join wrote; nothing was renamed"));
+  if (!osNameIsFileEntry(result_.get(), result)) {
+    return deleteTheJoin(JoinEnd::failureWith(
+        result + " is no longer the file this join wrote; nothing was renamed"));
   }
-  Status status = osRenameOpenFile(*result_, result, joined);
+  Status status = osRenameOpenFile(result_.get(), result, joined);
   if (status == kOsNameTaken) return keepUnderTemporary();
-  if (status != kOk) return deleteTheJoin(failOn(joined, status));
+  if (status != kOk) return deleteTheJoin(JoinEnd::failureOn(joined, status));
   status = keepTheJoin();
   if (status == kOk) status = osFlushFolderOf(joined);
-  return status != kOk ? failOn(joined, status) : succeed();
+  return status != kOk ? JoinEnd::failureOn(joined, status) : succeed();
 }
 
 // Every name the script sees when it asks whether the join's name exists: the command
@@ -425,10 +400,10 @@ bool SetJoin::joinedNameIsTaken() const {
 
 // The join stays under its temporary's name, as the script leaves it where the joined name
 // is taken.
-ExitStatus SetJoin::keepUnderTemporary() {
+JoinEnd SetJoin::keepUnderTemporary() {
   const std::string_view result = temporaryName(plan_.result);
   const Status closed = keepTheJoin();
-  if (closed != kOk) return failOn(result, closed);
+  if (closed != kOk) return JoinEnd::failureOn(std::string(result), closed);
   say(echoed(plan_.joinedName), kAlreadyExists);
   say(kRecombinedFileIs, result);
   return succeed();
@@ -436,89 +411,75 @@ ExitStatus SetJoin::keepUnderTemporary() {
 
 Status SetJoin::keepTheJoin() {
   osForgetOnInterrupt();
-  const Status closed = osClose(*result_);
-  result_.reset();
-  return closed;
+  return result_.close();
 }
 
 // The join made: the set goes once its SHA-256 has proved the join, and stays otherwise.
-ExitStatus SetJoin::succeed() const {
+JoinEnd SetJoin::succeed() const {
   say(kRecombinationSucceeded);
   if (plan_.sha256) return deleteTheSet();
   say(kCouldNotBeChecked, "the script holds no SHA-256.");
   say(kSetIsKept);
-  return ExitStatus::success;
+  return JoinEnd::success();
 }
 
 // Deletes the fragments, then the recovery files the script names, each where it is there,
 // then the script, whose name goes to the medium last.
-ExitStatus SetJoin::deleteTheSet() const {
+JoinEnd SetJoin::deleteTheSet() const {
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     const std::string name(plan_.fragmentName(i));
     const Status status = osDelete(name);
-    if (status != kOk) return failOn(name, status);
+    if (status != kOk) return JoinEnd::failureOn(name, status);
   }
-  std::string failed;
-  const Status deleted = rebuild_->deleteAfterJoin(&failed);
-  if (deleted != kOk) return failOn(failed, deleted);
+  JoinEnd deleted = rebuild_->deleteAfterJoin();
+  if (!deleted.succeeded()) return deleted;
   const std::string& script = plan_.scriptFile;
   Status status = osDelete(script);
   if (status == kOk) status = osFlushFolderOf(script);
-  return status == kOk ? ExitStatus::success : failOn(script, status);
+  return status == kOk ? JoinEnd::success() : JoinEnd::failureOn(script, status);
 }
 
-ExitStatus SetJoin::deleteTheJoin(ExitStatus failure) {
+JoinEnd SetJoin::deleteTheJoin(JoinEnd end) {
   hash_.reset();
-  if (result_) {
+  if (result_.isOpen()) {
     const std::string result(temporaryName(plan_.result));
-    if (osNameIsFileEntry(*result_, result)) osDelete(result);
-    osClose(*result_);
-    result_.reset();
+    if (osNameIsFileEntry(result_.get(), result)) osDelete(result);
+    result_.close();
   }
   osForgetOnInterrupt();
-  return failure;
+  return end;
 }
 
-ExitStatus SetJoin::run() {
+JoinEnd SetJoin::run() {
   // A medium buffer lasts as long as the process; the static keeps it in reach until then.
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
-  if (buffer_ == nullptr) return failWith("no memory for the join");
+  if (buffer_ == nullptr) return JoinEnd::failureWith("no memory for the join");
   rebuild_.emplace(plan_, ownBuffer(), kReadBytes);
-  ExitStatus status = checkNothingInTheWay();
-  if (status == ExitStatus::success) status = checkFragments();
+  JoinEnd end = checkNothingInTheWay();
+  if (end.succeeded()) end = checkFragments();
   do {
     joinAgain_ = false;
-    if (status == ExitStatus::success) status = createResult();
-    if (status == ExitStatus::success) status = copyFragments();
-    if (status == ExitStatus::success) status = checkJoin();
-  } while (status == ExitStatus::success && joinAgain_);
-  if (status == ExitStatus::success) status = nameTheJoin();
-  if (status != ExitStatus::success && rebuild_->rebuiltAny()) say(kRebuiltSetIsKept);
-  return status;
-}
-
-// The plan of the script in the current folder, or the failure that leaves nothing to join.
-ExitStatus readPlan(std::optional<RecombinationPlan>* plan) {
-  SetScript script = readSetScript();
-  if (!script.refusal.empty()) return refuse(script.refusal);
-  if (script.status != kOk) return failOn(kScriptName, script.status);
-  *plan = std::move(script.plan);
-  return ExitStatus::success;
+    if (end.succeeded()) end = createResult();
+    if (end.succeeded()) end = copyFragments();
+    if (end.succeeded()) end = checkJoin();
+  } while (end.succeeded() && joinAgain_);
+  if (end.succeeded()) end = nameTheJoin();
+  end.rebuiltSetKept = !end.succeeded() && rebuild_->rebuiltAny();
+  return end;
 }
 
 }  // namespace
 
-ExitStatus joinFragmentSet() {
+JoinEnd joinFragmentSet() {
   // Whenever it comes, an interruption ends the join at once with exit status 130, deleting
   // the temporary while the join has one.
   osWatchInterrupts(OsInterruptAction::endAtOnce);
   if (!holdFolder(".")) return failCheck(kFolderInUse);
-  std::optional<RecombinationPlan> plan;
-  if (const ExitStatus failed = readPlan(&plan); failed != ExitStatus::success) return failed;
-  const ExitStatus exitStatus = SetJoin(*plan).run();
-  eraseProgress();
-  return exitStatus;
+  SetScript script = readSetScript();
+  if (!script.refusal.empty()) return JoinEnd::refusal(std::move(script.refusal));
+  if (script.status != kOk) return JoinEnd::failureOn(std::string(kScriptName), script.status);
+  return SetJoin(*script.plan).run();
 }
 
 }  // namespace floppysplit

@@ -5,15 +5,15 @@
 // file is on the medium and holds the bytes that were split, and then ends as the script
 // does: the join renamed to the name's last part (or kept under its temporary when that
 // name is taken), the fragments and the script deleted. It prints the lines the script's
-// echo lines print.
+// echo lines print as it goes; how it ended comes back as a value for the caller to report.
 
-#include "platform/exit_status.h"
+#include "join/join_end.h"
 
 namespace floppysplit {
 
-// Joins the set in the current folder; the process's exit status: success, failure after a
-// failed check or a system error, refused when there is no script of this program to
-// follow. An interruption ends the process from inside it, with ExitStatus::interrupted.
-ExitStatus joinFragmentSet();
+// Joins the set in the current folder; how the join ended: succeeded, failed after a failed
+// check or a system error, refused when there is no script of this program to follow. An
+// interruption ends the process from inside it, with ExitStatus::interrupted.
+JoinEnd joinFragmentSet();
 
 }  // namespace floppysplit

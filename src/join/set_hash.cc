@@ -5,27 +5,27 @@
 #include "files/file_checksum.h"
 #include "files/read_in_chunks.h"
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "platform/sha256.h"
 
 namespace floppysplit {
 
 Status fileSha256(const std::string& name, char* buffer, int64_t bufferBytes, Sha256Digest* digest,
                   const std::function<void(int64_t)>& onRead) {
-  OsFile file;
-  Status status = osOpenRegularForReading(name, &file);
+  OwnedFile file;
+  Status status = osOpenRegularForReading(name, file.receive());
   if (status != kOk) return status;
   Sha256 sha;
   status = sha.start();
   int64_t done = 0;
   if (status == kOk) {
-    status = readInChunks(file, ReadFrom::system, buffer, bufferBytes,
+    status = readInChunks(file.get(), ReadFrom::system, buffer, bufferBytes,
                           [&](const char* data, int64_t got) {
                             done += got;
                             if (onRead) onRead(done);
                             return sha.add(data, got);
                           });
   }
-  osClose(file);
   if (status == kOk) status = sha.finish(digest);
   return status;
 }
@@ -41,12 +41,9 @@ SetHash::~SetHash() {
   if (thread_.joinable()) thread_.join();
 }
 
-Status SetHash::finish(uint64_t* checksum, std::string* sha256, std::string* failedFile) {
+SetDigest SetHash::finish() {
   if (thread_.joinable()) thread_.join();
-  *checksum = checksum_;
-  *sha256 = sha256_;
-  *failedFile = failedFile_;
-  return status_;
+  return digest_;
 }
 
 void SetHash::run() {
@@ -54,26 +51,23 @@ void SetHash::run() {
   FileChecksum checksum;
   Status status = withSha256_ ? digest.start() : kOk;
   for (const std::string& name : names_) {
-    OsFile file;
-    if (status == kOk) status = osOpenRegularForReading(name, &file);
-    if (status != kOk) {
-      failedFile_ = name;
-      break;
+    OwnedFile file;
+    if (status == kOk) status = osOpenRegularForReading(name, file.receive());
+    if (status == kOk) {
+      status = readInChunks(file.get(), ReadFrom::system, buffer_, bufferBytes_,
+                            [&](const char* data, int64_t got) {
+                              checksum.add(data, got);
+                              return withSha256_ ? digest.add(data, got) : kOk;
+                            });
     }
-    status = readInChunks(file, ReadFrom::system, buffer_, bufferBytes_,
-                          [&](const char* data, int64_t got) {
-                            checksum.add(data, got);
-                            return withSha256_ ? digest.add(data, got) : kOk;
-                          });
-    osClose(file);
     if (status != kOk) {
-      failedFile_ = name;
+      digest_.failedFile = name;
       break;
     }
   }
-  checksum_ = checksum.wideValue();
-  if (status == kOk && withSha256_) status = digest.finish(&sha256_);
-  status_ = status;
+  digest_.checksum = checksum.wideValue();
+  if (status == kOk && withSha256_) status = digest.finish(&digest_.sha256);
+  digest_.status = status;
 }
 
 }  // namespace floppysplit

@@ -20,6 +20,16 @@ namespace floppysplit {
 Status fileSha256(const std::string& name, char* buffer, int64_t bufferBytes, Sha256Digest* digest,
                   const std::function<void(int64_t)>& onRead = {});
 
+// What a SetHash read: the checksum of all the files' bytes, in order, and their SHA-256 as
+// 64 lowercase hexadecimal digits (empty without it); on a failure, the system's code and
+// the file it failed on.
+struct SetDigest {
+  uint64_t checksum = 0;
+  std::string sha256;
+  Status status = kOk;
+  std::string failedFile;
+};
+
 class SetHash {
  public:
   // Starts reading `names`, in order, through `buffer` (`bufferBytes`); the SHA-256 only
@@ -30,10 +40,8 @@ class SetHash {
   SetHash(const SetHash&) = delete;
   SetHash& operator=(const SetHash&) = delete;
 
-  // Waits for the thread: the checksum of all the files' bytes, in order, and their SHA-256
-  // as 64 lowercase hexadecimal digits (empty without it). On a failure, the system's error
-  // and the file it concerns.
-  Status finish(uint64_t* checksum, std::string* sha256, std::string* failedFile);
+  // Waits for the thread, and hands back what it read.
+  SetDigest finish();
 
  private:
   void run();
@@ -42,10 +50,7 @@ class SetHash {
   char* const buffer_;
   const int64_t bufferBytes_;
   const bool withSha256_;
-  uint64_t checksum_ = 0;
-  std::string sha256_;
-  Status status_ = kOk;
-  std::string failedFile_;
+  SetDigest digest_;
   std::thread thread_;
 };
 

@@ -268,18 +268,15 @@ std::vector<size_t> SetRebuild::differingFromRecovery(const std::vector<size_t>&
   return differing;
 }
 
-Status SetRebuild::deleteAfterJoin(std::string* failed) const {
+JoinEnd SetRebuild::deleteAfterJoin() const {
   std::vector<std::string> names = putAside_;
   names.insert(names.end(), plan_.recoveryFiles.begin(), plan_.recoveryFiles.end());
   for (const std::string& name : names) {
     if (osEntryKind(name) != OsEntryKind::regularFile) continue;
     const Status status = osDelete(name);
-    if (status != kOk) {
-      *failed = name;
-      return status;
-    }
+    if (status != kOk) return JoinEnd::failureOn(name, status);
   }
-  return kOk;
+  return JoinEnd::success();
 }
 
 }  // namespace floppysplit

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "join/join_end.h"
 #include "platform/file_system.h"
 #include "recovery/recovery_reader.h"
 #include "script/recombination_script_reader.h"
@@ -26,9 +27,6 @@ inline constexpr std::string_view kRecoveryNotCovering =
     "The recovery files do not cover this set; they are not used.";
 inline constexpr std::string_view kSetCanBeRebuilt =
     "The set is damaged; the recovery files can rebuild it: run floppysplit --join.";
-// After a failed join that followed a rebuild.
-inline constexpr std::string_view kRebuiltSetIsKept =
-    "The rebuilt fragments are kept, the damaged ones beside them as .damaged files.";
 
 // "`fragments` fragments are damaged or missing; the recovery files can rebuild
 // `canRebuild`."
@@ -70,9 +68,9 @@ class SetRebuild {
   bool rebuiltAny() const { return !rebuilt_.empty(); }
 
   // Deletes what a successful join leaves of the rebuild and the recovery files: the
-  // damaged fragments put aside, and the recovery files the script names. The name of a
-  // file that could not be deleted goes to `*failed`.
-  Status deleteAfterJoin(std::string* failed) const;
+  // damaged fragments put aside, and the recovery files the script names; the first that
+  // could not be deleted ends it.
+  JoinEnd deleteAfterJoin() const;
 
  private:
   // Reads the recovery files, once.

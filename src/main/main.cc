@@ -1,12 +1,15 @@
 #include <cstdio>
 #include <string>
 
+#include "dialogue/progress_line.h"
 #include "join/recombination_join.h"
 #include "join/set_check.h"
 #include "main/command_line.h"
 #include "platform/command_line.h"
 #include "platform/exit_status.h"
+#include "platform/file_system.h"
 #include "run/run_flow.h"
+#include "script/script_messages.h"
 
 namespace {
 
@@ -16,6 +19,27 @@ floppysplit::ExitStatus writeOut(const std::string& text) {
   using floppysplit::ExitStatus;
   if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0) return ExitStatus::success;
   std::fputs("floppysplit: cannot write to standard output\n", stderr);
+  return ExitStatus::failure;
+}
+
+// Writes how the join ended: what failed, on standard error, then the script's last line of
+// a failure, and where fragments were rebuilt, that the set stays as rebuilt. The exit
+// status to end with.
+floppysplit::ExitStatus reportJoinEnd(const floppysplit::JoinEnd& end) {
+  using namespace floppysplit;
+  eraseProgress();
+  if (end.status != kOk) {
+    std::fputs(("floppysplit: " + end.file + ": " + osErrorText(end.status) + "\n").c_str(),
+               stderr);
+  } else if (!end.text.empty()) {
+    std::fputs(("floppysplit: " + end.text + "\n").c_str(), stderr);
+  }
+  if (end.how == JoinEnd::How::refused) return ExitStatus::refused;
+  if (end.how == JoinEnd::How::succeeded) return ExitStatus::success;
+  std::string lines = std::string(kRecombinationFailed) + "\n";
+  if (end.rebuiltSetKept) lines += std::string(kRebuiltSetIsKept) + "\n";
+  std::fputs(lines.c_str(), stdout);
+  std::fflush(stdout);
   return ExitStatus::failure;
 }
 
@@ -36,7 +60,7 @@ int main(int argc, char** argv) {
           stderr);
       return exitCode(ExitStatus::refused);
     case Request::join:
-      return exitCode(joinFragmentSet());
+      return exitCode(reportJoinEnd(joinFragmentSet()));
     case Request::check:
       return exitCode(checkFragmentSet());
     case Request::dialogue:
