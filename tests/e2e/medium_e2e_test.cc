@@ -36,36 +36,63 @@ constexpr TypedSplit k3000000BytesIn1423K{.length = 3000000,
                                           .floppies = 3,
                                           .fragments = 3};
 
+// Two floppies' worth and a final fragment of 1,385,696 bytes.
+constexpr TypedSplit k4300000BytesIn1423K{.length = 4300000,
+                                          .kilobytes = 1423,
+                                          .lengthInKilobytes = "4199.2",
+                                          .floppies = 3,
+                                          .fragments = 3};
+
 const std::vector<std::string> kSixFragments = {"fragmen1", "fragmen2", "fragmen3",
                                                 "fragmen4", "fragmen5", "fragmen6"};
 
 TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
-  // The stick claims 32 MiB and holds 4: the fragments fit into the system's cache, and
-  // writing them out fails part-way, after every write has returned.
-  ScratchFolder home;
-  MountedDisk stick(home / "stick", DiskKind::ext4, int64_t{32} << 20, int64_t{4} << 20);
-  MOUNT_OR_SKIP(stick);
-  const std::string input = patternBytes(k6000000BytesIn1000K.length, 21);
-  home.write("big.bin", input);
-  const std::string name = (home / "big.bin").string();
+  // The stick claims 32 MiB and holds less: the fragments fit into the system's cache, and
+  // writing them out fails part-way, after every write has returned. Full fragments are
+  // named without blanks, the final one with them, as when a write to them fails.
+  struct Case {
+    const char* what;
+    TypedSplit split;
+    int64_t holdsBytes;
+    // The fragments that may be the first to fail.
+    std::vector<std::string> failing;
+  };
+  const Case cases[] = {
+      {"holding 4 MiB, any of six fragments",
+       k6000000BytesIn1000K,
+       int64_t{4} << 20,
+       {"fragmen1", "fragmen2", "fragmen3", "fragmen4", "fragmen5", "fragmen6  "}},
+      // Its file system and the two full floppies' worth take 3.1 MiB: only the final
+      // fragment, half of it, does not reach the medium.
+      {"holding 3.75 MiB, only the final floppy-size fragment",
+       k4300000BytesIn1423K,
+       int64_t{3840} << 10,
+       {"fragmen3  "}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder home;
+    MountedDisk stick(home / "stick", DiskKind::ext4, int64_t{32} << 20, c.holdsBytes);
+    MOUNT_OR_SKIP(stick);
+    const std::string input = patternBytes(c.split.length, 21);
+    home.write("big.bin", input);
+    const std::string name = (home / "big.bin").string();
 
-  const RunResult run = runProgram(stick.path(), answersUpToOk(name, 1000) + "y\n");
+    const RunResult run = runProgram(stick.path(), answersUpToOk(name, c.split.kilobytes) + "y\n");
 
-  const std::string dialogue = transcriptUpToOk(name, k6000000BytesIn1000K);
-  ASSERT_TRUE(run.out.starts_with(dialogue)) << run.out;
-  // The first fragment that failed: full fragments are named without blanks, the final
-  // one with them, as when a write to them fails.
-  std::set<std::string> failureLines;
-  for (const std::string& fragment : kSixFragments) {
-    const std::string shown = fragment == kSixFragments.back() ? fragment + "  " : fragment;
-    failureLines.insert(
-        consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing " + shown}));
+    const std::string dialogue = transcriptUpToOk(name, c.split);
+    ASSERT_TRUE(run.out.starts_with(dialogue)) << run.out;
+    std::set<std::string> failureLines;
+    for (const std::string& shown : c.failing) {
+      failureLines.insert(
+          consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing " + shown}));
+    }
+    EXPECT_TRUE(failureLines.contains(run.out.substr(dialogue.size()))) << run.out;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_FALSE(fs::exists(stick.path() / "Recomb.cmd"));
+    EXPECT_EQ(home.read("big.bin"), input);
   }
-  EXPECT_TRUE(failureLines.contains(run.out.substr(dialogue.size()))) << run.out;
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_FALSE(fs::exists(stick.path() / "Recomb.cmd"));
-  EXPECT_EQ(home.read("big.bin"), input);
 }
 
 // The set in `folder` is, byte for byte, the one a split of `input` into pieces of
