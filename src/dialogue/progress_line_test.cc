@@ -38,6 +38,9 @@ TEST(ProgressLine, TextShowsEachStepsOwnShareAndIsCutToTheWidth) {
             "Flushing 3 fragments to the medium: 12 s");
   EXPECT_EQ(progressText({3, 42, 71722598, 1073741824, ProgressStep::checking}, 79),
             "Checking fragment 3 of 42 on the medium: 68.4 MiB of 1.0 GiB (6%)");
+  // A file the medium gives back longer than it was written is read past the total.
+  EXPECT_EQ(progressText({3, 3, 3145728, 3000000, ProgressStep::checking}, 79),
+            "Checking fragment 3 of 3 on the medium: 3.0 MiB of 2.9 MiB (100%)");
   EXPECT_EQ(progressText({2, 3, 1457152, 3000000, ProgressStep::joining}, 79),
             "Joining fragment 2 of 3: 1.4 MiB of 2.9 MiB (48%)");
   EXPECT_EQ(progressText({0, 3, 3000000, 3000000, ProgressStep::checkingJoin}, 79),

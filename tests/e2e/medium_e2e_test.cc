@@ -108,10 +108,11 @@ void expectTheSetOfASplitInItsFolder(const fs::path& folder, const std::string& 
   }
 }
 
-// On ext4 the fragments are read back from the medium and must still be there after a
-// remount; tmpfs keeps its files in memory, where they are read back from. FAT and exFAT, as
-// sticks come, have neither hard links nor a rename that refuses a taken name, and FAT
-// through FUSE refuses to set a file's length to the one it has or to extend it.
+// On ext4 the fragments are read back from the medium, and they and Recomb.cmd must be on
+// it when the program ends, as a stick pulled out then holds them; tmpfs keeps its files
+// in memory, where they are read back from. FAT and exFAT, as sticks come, have neither
+// hard links nor a rename that refuses a taken name, and FAT through FUSE refuses to set a
+// file's length to the one it has or to extend it.
 TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
   struct Case {
     const char* what;
@@ -158,7 +159,7 @@ TEST(Medium, HealthyMediaHoldTheFragmentsAndTheirHash) {
     // The check read every fragment from the medium itself, not from the system's cache.
     if (c.kind == DiskKind::ext4) {
       EXPECT_GE(disk.bytesReadFromMedium() - readBefore, c.split.length);
-      ASSERT_TRUE(disk.remount()) << disk.refusal();
+      ASSERT_TRUE(disk.pullOutAndPlugIn()) << disk.refusal();
     }
     const std::string script = joinFiles(disk.path(), {"Recomb.cmd"});
     EXPECT_EQ(fragmentsDeletedByScript(script), fragments);
@@ -208,6 +209,8 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
       // Of two fragments at fault the lowest is named, though the shorter one is read first.
       {"fragmen3,fragmen2", " ###Error reading back fragmen2: not the bytes written", 1,
        k3000000BytesIn1423K},
+      // And though the higher one's fault is found first: the medium answers for fragmen2 late.
+      {"fragmen3=lost,fragmen2/late", " ###Error reading back fragmen2: not the bytes written", 1},
       {"", "", 0},
   };
   for (const Case& c : cases) {

@@ -2,7 +2,9 @@
 // medium_read_posix.cc. FLOPPYSPLIT_LYING_MEDIUM="NAME" gives back NAME's bytes with the
 // first one changed, as failing flash does; "NAME=LATER" gives back LATER's bytes for NAME,
 // as a stick that holds less than it claims does once it has wrapped round and written the
-// later file over the earlier one. Several such entries are separated by commas. Every
+// later file over the earlier one; "NAME/late" gives back NAME's bytes with the first one
+// changed a quarter of a second late, as a worn medium answers, so that faults in later
+// files are found first. Several such entries are separated by commas. Every
 // other file reads back as it is. A file read back from its open handle rather than by name
 // goes by the last part of its name.
 
@@ -11,10 +13,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "platform/medium_read.h"
 
@@ -25,6 +29,8 @@ namespace {
 std::mutex gMutex;
 // Files opened whose first byte is still to be changed.
 std::set<int> gToChange;
+// Files opened whose first read is still to be answered late.
+std::set<int> gLate;
 
 // What FLOPPYSPLIT_LYING_MEDIUM says of `name`: its own entry in the list, or "".
 std::string lieAbout(const std::string& name) {
@@ -33,7 +39,7 @@ std::string lieAbout(const std::string& name) {
   for (size_t start = 0; start <= list.size();) {
     const size_t end = std::min(list.find(',', start), list.size());
     std::string entry = list.substr(start, end - start);
-    if (entry.substr(0, entry.find('=')) == name) return entry;
+    if (entry.substr(0, entry.find_first_of("=/")) == name) return entry;
     start = end + 1;
   }
   return "";
@@ -44,13 +50,15 @@ std::string lieAbout(const std::string& name) {
 Status openLying(const std::string& name, const std::string& path, OsFile* file) {
   const std::string told = lieAbout(name);
   const size_t equals = told.find('=');
-  const bool named = told.substr(0, equals) == name;
+  const bool late = told.ends_with("/late");
+  const bool named = told.substr(0, late ? told.size() - 5 : equals) == name;
   const std::string opened = named && equals != std::string::npos ? told.substr(equals + 1) : path;
   const int fd = ::open(opened.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno;
   if (named && equals == std::string::npos) {
     const std::lock_guard lock(gMutex);
     gToChange.insert(fd);
+    if (late) gLate.insert(fd);
   }
   *file = OsFile{fd, false};
   return kOk;
@@ -75,6 +83,12 @@ Status osOpenOnMediumFrom(OsFile file, int64_t /*readLength*/, OsFile* reader) {
 
 Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length, int64_t* got) {
   const int fd = static_cast<int>(file.handle);
+  bool late = false;
+  {
+    const std::lock_guard lock(gMutex);
+    late = gLate.erase(fd) > 0;
+  }
+  if (late) std::this_thread::sleep_for(std::chrono::milliseconds(250));
   const ssize_t n = ::pread(fd, data, static_cast<size_t>(length), static_cast<off_t>(offset));
   if (n < 0) return errno;
   *got = n;

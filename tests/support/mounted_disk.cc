@@ -69,6 +69,7 @@ MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int6
       if (!mounted_) return;
       mounted_ = false;
       image_ = backing_ / "image";
+      repair_ = {{findTool("e2fsck"), "-f", "-y", image_.string()}, "e2fsprogs"};
       // Few inodes, written now: no thread of the kernel writes inode tables later.
       mountImage({{findTool("mkfs.ext4"), "-q", "-O", "^has_journal", "-N", "64", "-E",
                    "lazy_itable_init=0"},
@@ -107,14 +108,31 @@ MountedDisk::~MountedDisk() {
   }
 }
 
-bool MountedDisk::remount() {
-  if (mount_.command.empty()) {
-    refusal_ = "a tmpfs keeps nothing to mount again";
+bool MountedDisk::pullOutAndPlugIn() {
+  if (mount_.command.empty() || fuse_) {
+    refusal_ = "only a disk the kernel mounts from an image can be pulled out";
+    return false;
+  }
+  // The image holds what the file system has handed to the medium; the unmount would add
+  // what the cache still held, so the copy taken before it is what is plugged in again.
+  fs::path pulled = image_;
+  pulled += ".pulled";
+  if (!run({{"cp", "--sparse=always", image_.string(), pulled.string()}, "coreutils"})) {
     return false;
   }
   if (::umount2(path_.c_str(), 0) != 0) {
     refusal_ = std::string("umount: ") + std::strerror(errno);
     return false;
+  }
+  mounted_ = false;
+  fs::rename(pulled, image_);
+  if (!repair_.command.empty()) {
+    const RunResult repaired = runCommand(path_.parent_path(), repair_.command, "");
+    // 1: errors mended, such as the count of free blocks on a disk pulled out.
+    if (repaired.exitCode > 1) {
+      refusal_ = "e2fsck: " + complaint(repaired);
+      return false;
+    }
   }
   mounted_ = run(mount_);
   return mounted_;

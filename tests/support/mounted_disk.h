@@ -45,10 +45,12 @@ class MountedDisk {
   const std::string& refusal() const { return refusal_; }
   const std::filesystem::path& path() const { return path_; }
 
-  // Unmounts the file system and mounts it again, so that what is read afterwards comes
-  // from the medium, not from the system's cache. False, with the reason in refusal(),
-  // when that fails.
-  bool remount();
+  // Pulls the disk out as a stick is pulled once the program has ended, then plugs it in
+  // again, its file system checked and mended first as systems do: the medium keeps only
+  // what reached it, never what the system's cache still had to write, and what is read
+  // afterwards comes from the medium. False, with the reason in refusal(), when that fails
+  // or the disk has no image of its own (tmpfs, FUSE).
+  bool pullOutAndPlugIn();
 
   // Bytes the block device under the file system has read from its medium since it was
   // set up (its statistics in /sys), or -1 where there is no such device (tmpfs).
@@ -71,8 +73,11 @@ class MountedDisk {
 
   std::filesystem::path path_;
   std::filesystem::path image_;
-  // How the image is mounted, again by remount().
+  // How the image is mounted, again by pullOutAndPlugIn().
   Tool mount_;
+  // The check that mends the image of a disk pulled out unmounted before it is mounted
+  // again, as systems run it; none where the kind needs none.
+  Tool repair_;
   // Mounted by a FUSE driver, which fusermount unmounts where umount may not.
   bool fuse_ = false;
   // The tmpfs under an ext4 image, when there is one.

@@ -1,38 +1,44 @@
 #!/usr/bin/env bash
-# Mutation test of --join: plants each fault listed in tests/mutation/join_mutants.txt, one
-# at a time, into a copy of the sources, builds what the native join tests run, runs those
-# tests, and counts the faults they notice (KILLED) and those they miss (SURVIVED). A
-# mutant that does not build is STILLBORN and counts as neither.
+# Mutation test: plants each fault of a mutant list, one at a time, into a copy of the
+# sources, builds what the list's tests run, runs those tests, and counts the faults they
+# notice (KILLED) and those they miss (SURVIVED). A mutant that does not build is STILLBORN
+# and counts as neither; one its list marks equivalent (a "# equivalent: why" comment in
+# its block: no user could tell it from the program) is not run and is counted apart.
+#
+# Two lists, each with its own tests and its own programs to build:
+#   join   tests/mutation/join_mutants.txt: --join and --check, the script's reader and
+#          writer, the recovery files' rebuild; the native join tests
+#   split  tests/mutation/split_mutants.txt: the command line, the plan, the names, the
+#          copy, the medium check, Recomb.cmd's writer, the progress line and the console;
+#          the unit tests and the split's own end-to-end tests
 #
 # The checkout is never changed: the copy of its files (tracked and untracked, as they are
 # now) and the copy's build live under an ignored folder, build-mutation/ by default, and
-# the planted file is put back after every mutant, on Ctrl+C too.
+# the planted file is put back after every mutant, on Ctrl+C too. Both lists share that
+# build, so run them one after the other.
 #
-#   bash scripts/mutate-join.sh [options]
+#   bash scripts/mutate.sh [--list join|split] [options]
 #
+#   --list NAME        the list and its tests: join (the default) or split
 #   --check            only check that every mutant applies (each text to find occurs
 #                      exactly once), build nothing: run it first after code has moved
 #   --show             print each mutant as a diff of the sources, build nothing
 #   --only ID[,ID...]  run only these mutants
-#   --mutants FILE     the mutant list (default tests/mutation/join_mutants.txt)
-#   --tests REGEX      the ctest names to run (default: the native join tests)
+#   --mutants FILE     another mutant list, run with the tests of --list
+#   --tests REGEX      the ctest names to run (default: those of --list)
 #   --jobs N           build and test jobs (default 2)
 #   --timeout SECONDS  time limit of each test (default 300)
 #   --scratch DIR      the folder for the copy and its build (default build-mutation)
 #
-# The table goes to standard output and to DIR/results.txt; the build and test output of
-# each mutant to DIR/logs/ID.log.
+# The table goes to standard output and to DIR/results-NAME.txt; the build and test output
+# of each mutant to DIR/logs/ID.log.
 set -euo pipefail
 shopt -u patsub_replacement 2>/dev/null || true
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-mutants_file=$root/tests/mutation/join_mutants.txt
-# The unit tests of the reader and the writer of Recomb.cmd, and the end-to-end tests of
-# --join and --check (the damaged sets, the names, the interruptions, the older scripts,
-# the refusals), the rebuild's arithmetic and its joins from par2cmdline's recovery files,
-# with the two elsewhere that check the join: its read-back from a medium that lies, and
-# the seam's test that a name is still the file the join made.
-tests_regex='RecombinationScript|JoinDamage\.|GaloisField|RecoveryJoin\.|NativeJoin|NativeCheck|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
+list="join"
+mutants_file=""
+tests_regex=""
 jobs=2
 timeout=300
 scratch=$root/build-mutation
@@ -41,12 +47,13 @@ show=false
 only=""
 
 die() {
-  echo "mutate-join.sh: $*" >&2
+  echo "mutate.sh: $*" >&2
   exit 1
 }
 
 while [ $# -gt 0 ]; do
   case $1 in
+    --list) list=${2:?--list needs join or split}; shift ;;
     --check) check_only=true ;;
     --show) show=true ;;
     --only) only=${2:?--only needs mutant ids}; shift ;;
@@ -60,6 +67,39 @@ while [ $# -gt 0 ]; do
   esac
   shift
 done
+
+# What each list plants its faults in, the tests that must notice them, and the programs
+# those tests run, which each mutant rebuilds. Programs the tests run that are not rebuilt
+# stay as the sources without the mutant build them.
+case $list in
+  join)
+    # The unit tests of the reader and the writer of Recomb.cmd, and the end-to-end tests
+    # of --join and --check (the damaged sets, the names, the interruptions, the older
+    # scripts, the refusals), the rebuild's arithmetic and its joins from par2cmdline's
+    # recovery files, with the two elsewhere that check the join: its read-back from a
+    # medium that lies, and the seam's test that a name is still the file the join made.
+    list_regex='RecombinationScript|JoinDamage\.|GaloisField|RecoveryJoin\.|NativeJoin|NativeCheck|Medium\.OneThatGivesBackOtherBytes|FileSystem\.AnOpenFileIsTheEntry'
+    # The program, its builds without the system's copy and with a medium that lies, and
+    # the unit tests.
+    mutant_targets=(floppysplit floppysplit_no_system_copy floppysplit_lying_medium
+      floppysplit_unit_tests)
+    ;;
+  split)
+    # The unit tests of the names, the script's writer, the record files with the
+    # data hash and the check from the medium, the progress line and the console; the
+    # command line's table; the split's runs (transcripts, sizes at every boundary, huge
+    # sizes, the input changed or named like a fragment, older files in the way); the
+    # console that cannot be written; one interruption; media that give back other bytes,
+    # hold less than they claim or are pulled out as the program ends; the script cut
+    # short by a file size limit.
+    list_regex='FragmentName\.|FragmentNames\.|RecombinationScript\.|ProgressLine\.|RecordFile\.|YesNo|ListLine|ConsoleOutput|CommandLine|SplitRun\.|FloppySizes\.|FragmentBoundaries\.|HugeSizes\.|ChangingInput\.|ConsentDialogue\.|HostFiles\.|SplitInterrupted\..*/Sigterm|Medium\.|WriteFailure\.FileSizeLimitWhileWritingTheScript'
+    # The program, its build with a medium that lies, and the unit tests.
+    mutant_targets=(floppysplit floppysplit_lying_medium floppysplit_unit_tests)
+    ;;
+  *) die "--list takes join or split, not '$list'" ;;
+esac
+[ -n "$mutants_file" ] || mutants_file=$root/tests/mutation/${list}_mutants.txt
+[ -n "$tests_regex" ] || tests_regex=$list_regex
 [ -f "$mutants_file" ] || die "no mutant list at $mutants_file"
 case $scratch in /*) ;; *) scratch=$PWD/$scratch ;; esac
 
@@ -68,6 +108,8 @@ case $scratch in /*) ;; *) scratch=$PWD/$scratch ;; esac
 ids=()
 whats=()
 wheres=()
+# Why a mutant is equivalent, empty for one that is run.
+equivalents=()
 # One entry per file/find/replace group: the mutant it belongs to, and its three values.
 edit_mutant=()
 edit_file=()
@@ -99,6 +141,13 @@ parse_mutants() {
     number=$((number + 1))
     line=${line%$'\r'}
     case $line in
+      '# equivalent: '*)
+        $block_open || die "$mutants_file:$number: '# equivalent:' outside a mutant's block"
+        [ -z "${equivalents[${#ids[@]} - 1]}" ] ||
+          die "$mutants_file:$number: mutant ${ids[${#ids[@]} - 1]} is marked equivalent twice"
+        equivalents[${#ids[@]} - 1]=${line#'# equivalent: '}
+        continue
+        ;;
       '#'*) continue ;;
       '') finish_block; last=""; continue ;;
     esac
@@ -122,6 +171,7 @@ parse_mutants() {
         ids+=("$value")
         whats+=("")
         wheres+=("")
+        equivalents+=("")
         block_open=true
         ;;
       what | where | file | find | replace | find+ | replace+)
@@ -239,6 +289,7 @@ if $show; then
   for m in "${selected[@]}"; do
     echo "== ${ids[m]}: ${whats[m]}"
     echo "   in ${wheres[m]}"
+    [ -z "${equivalents[m]}" ] || echo "   equivalent: ${equivalents[m]}"
     plant "$m" "$shown"
     for file in "${planted[@]}"; do
       diff -u --label "a/$file" --label "b/$file" "$root/$file" "$shown/$file" || true
@@ -249,7 +300,12 @@ if $show; then
   exit 0
 fi
 if $check_only; then
-  echo "mutate-join.sh: all ${#selected[@]} mutants apply (each text to find occurs once)."
+  equivalent_count=0
+  for m in "${selected[@]}"; do
+    [ -z "${equivalents[m]}" ] || equivalent_count=$((equivalent_count + 1))
+  done
+  echo "mutate.sh: all ${#selected[@]} mutants of $(basename "$mutants_file") apply (each text" \
+    "to find occurs once); $equivalent_count of them marked equivalent."
   exit 0
 fi
 
@@ -263,12 +319,12 @@ esac
 tree=$scratch/tree
 build=$scratch/build
 logs=$scratch/logs
-results=$scratch/results.txt
+results=$scratch/results-$list.txt
 mkdir -p "$tree" "$logs"
 rm -f "$logs"/*.log
 
 trap restore EXIT
-trap 'restore; echo "mutate-join.sh: interrupted; the sources are as they were." >&2; exit 130' INT
+trap 'restore; echo "mutate.sh: interrupted; the sources are as they were." >&2; exit 130' INT
 trap 'restore; exit 143' TERM
 
 # Copies the checkout's files to the tree, leaving files that are the same untouched so that
@@ -289,12 +345,6 @@ sync_tree() {
   done < <(find "$tree" -type f -print0)
 }
 
-# The programs the join tests run: the program, its builds without the system's copy and
-# with a medium that lies, and the unit tests. The end-to-end test programs only drive
-# them, so they are built once.
-mutant_targets=(floppysplit floppysplit_no_system_copy floppysplit_lying_medium
-  floppysplit_unit_tests)
-
 run_tests() {
   ctest --test-dir "$build" -R "$tests_regex" -LE wine -j "$jobs" --timeout "$timeout" \
     --stop-on-failure --output-on-failure
@@ -306,7 +356,7 @@ first_failure() {
     sed -E 's/^[[:space:]]*[0-9]+ - //; s/  # GetParam\(\) = [^ ]*//; s/[[:space:]]+$//'
 }
 
-say() { echo "mutate-join.sh: $*" >&2; }
+say() { echo "mutate.sh: $*" >&2; }
 
 started=$SECONDS
 say "copying the sources to $tree"
@@ -317,6 +367,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     die "configuring failed; see $logs/configure.log"
 fi
 say "building and testing the sources without a mutant"
+# The end-to-end test programs only drive the programs the mutants rebuild, so they, and
+# the programs no mutant rebuilds, are built once here.
 cmake --build "$build" -j "$jobs" --target "${mutant_targets[@]}" floppysplit_e2e_tests \
   floppysplit_fault_tests \
   >"$logs/baseline.log" 2>&1 || die "the sources do not build; see $logs/baseline.log"
@@ -332,7 +384,7 @@ baseline_seconds=$((SECONDS - baseline_start))
 commit=$(git -C "$root" rev-parse --short HEAD)
 [ -z "$(git -C "$root" status --porcelain --untracked-files=no)" ] || commit+=" with changes"
 {
-  echo "Mutants of --join from $(basename "$mutants_file"), at $commit"
+  echo "Mutants of the $list from $(basename "$mutants_file"), at $commit"
   echo "$test_count tests matching '$tests_regex' (wine excluded); they pass without a mutant" \
     "in ${baseline_seconds}s"
   echo
@@ -342,12 +394,18 @@ commit=$(git -C "$root" rev-parse --short HEAD)
 killed=0
 survived=0
 stillborn=0
+equivalent=0
 survivors=()
 index=0
 for m in "${selected[@]}"; do
   index=$((index + 1))
   id=${ids[m]}
   log=$logs/$id.log
+  if [ -n "${equivalents[m]}" ]; then
+    equivalent=$((equivalent + 1))
+    printf '%-36s %-9s %5s  %s\n' "$id" EQUIVALENT - "${equivalents[m]}" | tee -a "$results"
+    continue
+  fi
   say "[$index/${#selected[@]}] $id: ${whats[m]}"
   mutant_start=$SECONDS
   plant "$m" "$tree"
@@ -373,8 +431,8 @@ done
 {
   echo
   echo "killed $killed of $((killed + survived))" \
-    "($survived survived, $stillborn stillborn and not counted; ${#selected[@]} in the run)," \
-    "in $(((SECONDS - started) / 60))m$(((SECONDS - started) % 60))s"
+    "($survived survived; $equivalent equivalent and $stillborn stillborn, not counted;" \
+    "${#selected[@]} in the run), in $(((SECONDS - started) / 60))m$(((SECONDS - started) % 60))s"
   if [ ${#survivors[@]} -gt 0 ]; then
     echo "Survivors, faults the tests do not notice:"
     printf '  %s\n' "${survivors[@]}"
