@@ -7,8 +7,14 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "support/mounted_disk.h"
 #include "support/program_runner.h"
@@ -246,6 +252,117 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
               "The recombined file does not match the original.\nRecombination of files failed.\n");
     EXPECT_EQ(join.exitCode, 1);
     EXPECT_EQ(folder.listing(), "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
+  }
+}
+
+// Every file in `folder` with its bytes and its time of last change.
+std::map<std::string, std::pair<std::string, fs::file_time_type>> filesAndTimes(
+    const fs::path& folder) {
+  std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    files[name] = {joinFiles(folder, {name}), entry.last_write_time()};
+  }
+  return files;
+}
+
+// Changes the byte at `at` of `file`, or deletes the file where `at` is -1.
+void damage(const fs::path& file, int64_t at) {
+  if (at < 0) {
+    fs::remove(file);
+    return;
+  }
+  std::string bytes = joinFiles(file.parent_path(), {file.filename().string()});
+  bytes[static_cast<size_t>(at)] ^= 0x20;
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// `lines`, each ended by LF.
+std::string textOf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+// A set on a read-only medium (a CD, a write-protected floppy) is checked and joined from the
+// folder beside it: the join comes into the current folder, and the set stays as it was,
+// names, bytes and times. A fragment the recovery file rebuilds is a temporary there, gone
+// after the join. The lock and the temporaries are never sought on the medium.
+TEST(Medium, ReadOnlySetJoinsIntoTheCurrentFolderAndStaysAsItWas) {
+  const std::string kept = "The fragments and Recomb.cmd are kept.";
+  struct Case {
+    const char* what;
+    // A loop-mounted ext4 image made read-only; else a read-only bind mount of a folder.
+    bool image;
+    // The fragment damaged before the medium is made read-only, at `at` or, where -1,
+    // deleted; with it a recovery file.
+    const char* damaged;
+    int64_t at;
+    std::vector<std::string> checkLines;
+    std::vector<std::string> joinLines;
+  };
+  const std::string rebuildable =
+      "The set is damaged; the recovery files can rebuild it: run floppysplit --join.";
+  const Case cases[] = {
+      {"bind mount", false, nullptr, 0, {"The set is intact."}, {"Recombination succeeded.", kept}},
+      {"ext4 image", true, nullptr, 0, {"The set is intact."}, {"Recombination succeeded.", kept}},
+      {"bind mount, a changed byte",
+       false,
+       "fragmen2",
+       1000000,
+       {"fragmen2 is damaged.", rebuildable},
+       {"fragmen2 is damaged.", "fragmen2 was rebuilt from the recovery files.",
+        "Recombination succeeded.", kept}},
+      {"ext4 image, a fragment missing",
+       true,
+       "fragmen3",
+       -1,
+       {"fragmen3 is missing.", rebuildable},
+       {"fragmen3 is missing.", "fragmen3 was rebuilt from the recovery files.",
+        "Recombination succeeded.", kept}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder home;
+    std::optional<MountedDisk> disk;
+    if (c.image) {
+      disk.emplace(home / "disk", DiskKind::ext4, int64_t{32} << 20);
+      MOUNT_OR_SKIP(*disk);
+    } else {
+      fs::create_directory(home / "disk");
+    }
+    const std::string input = patternBytes(k3000000BytesIn1423K.length, 25);
+    home.write("big.bin", input);
+    std::vector<std::string> split = nativeProgramCommand();
+    split.insert(split.end(), {"--yes", "--into", "disk", "big.bin"});
+    if (c.damaged != nullptr) split.insert(split.end(), {"--recovery", "1"});
+    ASSERT_EQ(runCommand(home.path(), split, "").exitCode, 0);
+    if (c.damaged != nullptr) damage(home / "disk" / c.damaged, c.at);
+    std::optional<MountedDisk> view;
+    if (c.image) {
+      ASSERT_TRUE(disk->makeReadOnly()) << disk->refusal();
+    } else {
+      view.emplace(home / "ro", home / "disk");
+      MOUNT_OR_SKIP(*view);
+    }
+    const fs::path medium = c.image ? disk->path() : view->path();
+    const auto before = filesAndTimes(medium);
+    fs::create_directory(home / "out");
+    const std::string dir = fs::relative(medium, home / "out").string();
+
+    for (const char* option : {"--check", "--join"}) {
+      SCOPED_TRACE(option);
+      std::vector<std::string> command = nativeProgramCommand();
+      command.insert(command.end(), {option, dir});
+      const RunResult run = runCommand(home / "out", command, "");
+      const bool check = std::string_view(option) == "--check";
+      EXPECT_EQ(run.out, textOf(check ? c.checkLines : c.joinLines));
+      EXPECT_EQ(run.err, "");
+      EXPECT_EQ(run.exitCode, check && c.damaged != nullptr ? 1 : 0);
+      EXPECT_TRUE(filesAndTimes(medium) == before) << "the set on the medium changed";
+    }
+    EXPECT_EQ(home.listing("out"), "big.bin\n");
+    EXPECT_TRUE(home.read("out/big.bin") == input) << "the join differs from the input";
   }
 }
 
