@@ -143,7 +143,8 @@ JoinEnd checkNothingInTheWay() {
 // back how it ended: on to the next step, or the failure.
 class SetJoin {
  public:
-  explicit SetJoin(const RecombinationPlan& plan) : plan_(plan) {}
+  SetJoin(const RecombinationPlan& plan, const JoinRequest& request)
+      : plan_(plan), request_(request) {}
 
   JoinEnd run();
 
@@ -176,13 +177,15 @@ class SetJoin {
   JoinEnd keepUnderTemporary();
   // From here on the join is the result, not this run's to delete.
   Status keepTheJoin();
-  JoinEnd succeed() const;
+  JoinEnd succeed();
+  JoinEnd keepTheSet() const;
   JoinEnd deleteTheSet() const;
   // Deletes the temporary this join made, if its name still stands for it, and hands
   // `end` on.
   JoinEnd deleteTheJoin(JoinEnd end);
 
   const RecombinationPlan& plan_;
+  const JoinRequest& request_;
   // Two reads long, from osAllocateMediumBuffer: the first for the second thread, the
   // second for this one.
   char* buffer_ = nullptr;
@@ -216,7 +219,7 @@ JoinEnd SetJoin::checkFragments() {
 }
 
 SetJoin::FragmentCheck SetJoin::checkFragment(size_t index) const {
-  const std::string name(plan_.fragmentName(index));
+  const std::string& name = rebuild_->source(index);
   const OsEntryKind kind = osEntryKind(name);
   if (kind == OsEntryKind::none) return {FragmentState::missing, {}};
   if (kind != OsEntryKind::regularFile) {
@@ -261,7 +264,8 @@ std::vector<size_t> SetJoin::findDamagedFragments(const std::vector<size_t>& ski
 JoinEnd SetJoin::createResult() {
   const std::string result(temporaryName(plan_.result));
   joinedLength_ = 0;
-  const Status status = osCreateTemporary(result, result_.receive());
+  // Rebuilt fragments that are temporaries stay armed beside it.
+  const Status status = osCreateTemporary(result, result_.receive(), rebuild_->temporaries());
   if (status == kOsNameTaken) return failCheck(result, kIsInTheWay);
   if (status != kOk) return JoinEnd::failureOn(result, status);
   return JoinEnd::success();
@@ -284,12 +288,12 @@ JoinEnd SetJoin::copyFragments() {
 void SetJoin::startHashing() {
   std::vector<std::string> names;
   names.reserve(plan_.fragments.size());
-  for (size_t i = 0; i < plan_.fragments.size(); ++i) names.emplace_back(plan_.fragmentName(i));
+  for (size_t i = 0; i < plan_.fragments.size(); ++i) names.push_back(rebuild_->source(i));
   hash_.emplace(std::move(names), buffer_, kReadBytes, plan_.sha256.has_value());
 }
 
 JoinEnd SetJoin::copyFragment(size_t index) {
-  const std::string name(plan_.fragmentName(index));
+  const std::string& name = rebuild_->source(index);
   OwnedFile from;
   const Status status = osOpenRegularForReading(name, from.receive());
   if (status != kOk) return JoinEnd::failureOn(name, status);
@@ -347,10 +351,11 @@ std::vector<size_t> SetJoin::nameDamagedFragments(const std::vector<size_t>& ski
     Progress progress{static_cast<int32_t>(i + 1), count, before, plan_.joinedLength,
                       ProgressStep::checkingSet};
     Sha256Digest digest{};
-    const Status status = fileSha256(name, ownBuffer(), kReadBytes, &digest, [&](int64_t done) {
-      progress.done = before + done;
-      showProgress(progress);
-    });
+    const Status status =
+        fileSha256(rebuild_->source(i), ownBuffer(), kReadBytes, &digest, [&](int64_t done) {
+          progress.done = before + done;
+          showProgress(progress);
+        });
     before = progress.done;
     if (status == kOk && digest != plan_.fragmentSha256[i]) {
       say(name, kIsDamaged);
@@ -390,8 +395,10 @@ JoinEnd SetJoin::nameTheJoin() {
 bool SetJoin::joinedNameIsTaken() const {
   const std::string& joined = plan_.joinedName;
   bool taken = osEntryKind(joined) != OsEntryKind::none ||
-               equalIgnoringCase(joined, temporaryName(plan_.result)) ||
-               equalIgnoringCase(joined, kScriptName);
+               equalIgnoringCase(joined, temporaryName(plan_.result));
+  // The set's own names stand in the way only where the set is in this folder.
+  if (request_.setFolder != ".") return taken;
+  taken = taken || equalIgnoringCase(joined, kScriptName);
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     taken = taken || equalIgnoringCase(joined, plan_.fragmentName(i));
   }
@@ -410,15 +417,23 @@ JoinEnd SetJoin::keepUnderTemporary() {
 }
 
 Status SetJoin::keepTheJoin() {
-  osForgetOnInterrupt();
+  rebuild_->armTemporaries();
   return result_.close();
 }
 
-// The join made: the set goes once its SHA-256 has proved the join, and stays otherwise.
-JoinEnd SetJoin::succeed() const {
+// The join made, and the fragments rebuilt for it deleted: the set goes once its SHA-256
+// has proved the join, unless it is to be kept, and stays otherwise.
+JoinEnd SetJoin::succeed() {
+  JoinEnd deleted = rebuild_->deleteTemporaries();
+  if (!deleted.succeeded()) return deleted;
   say(kRecombinationSucceeded);
+  if (request_.keepSet) return keepTheSet();
   if (plan_.sha256) return deleteTheSet();
-  say(kCouldNotBeChecked, "the script holds no SHA-256.");
+  return keepTheSet();
+}
+
+JoinEnd SetJoin::keepTheSet() const {
+  if (!plan_.sha256) say(kCouldNotBeChecked, "the script holds no SHA-256.");
   say(kSetIsKept);
   return JoinEnd::success();
 }
@@ -446,7 +461,7 @@ JoinEnd SetJoin::deleteTheJoin(JoinEnd end) {
     if (osNameIsFileEntry(result_.get(), result)) osDelete(result);
     result_.close();
   }
-  osForgetOnInterrupt();
+  rebuild_->armTemporaries();
   return end;
 }
 
@@ -455,7 +470,10 @@ JoinEnd SetJoin::run() {
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(2 * kReadBytes));
   buffer_ = buffer;
   if (buffer_ == nullptr) return JoinEnd::failureWith("no memory for the join");
-  rebuild_.emplace(plan_, ownBuffer(), kReadBytes);
+  // A set kept as it is gets its rebuilt fragments as temporaries here, where the join is.
+  const RebuiltFragments rebuilt =
+      request_.keepSet ? RebuiltFragments::temporaries : RebuiltFragments::intoTheSet;
+  rebuild_.emplace(plan_, request_.setFolder, rebuilt, ownBuffer(), kReadBytes);
   JoinEnd end = checkNothingInTheWay();
   if (end.succeeded()) end = checkFragments();
   do {
@@ -465,21 +483,24 @@ JoinEnd SetJoin::run() {
     if (end.succeeded()) end = checkJoin();
   } while (end.succeeded() && joinAgain_);
   if (end.succeeded()) end = nameTheJoin();
-  end.rebuiltSetKept = !end.succeeded() && rebuild_->rebuiltAny();
+  // A kept set's rebuilt fragments are temporaries, which go whatever the end.
+  if (!end.succeeded() && request_.keepSet) rebuild_->deleteTemporaries();
+  end.rebuiltSetKept = !end.succeeded() && !request_.keepSet && rebuild_->rebuiltAny();
   return end;
 }
 
 }  // namespace
 
-JoinEnd joinFragmentSet() {
+JoinEnd joinFragmentSet(const JoinRequest& request) {
   // Whenever it comes, an interruption ends the join at once with exit status 130, deleting
   // the temporary while the join has one.
   osWatchInterrupts(OsInterruptAction::endAtOnce);
+  // The folder held is the one written to: the set's may be read-only, and takes nothing.
   if (!holdFolder(".")) return failCheck(kFolderInUse);
-  SetScript script = readSetScript();
+  SetScript script = readSetScript(request.setFolder);
   if (!script.refusal.empty()) return JoinEnd::refusal(std::move(script.refusal));
   if (script.status != kOk) return JoinEnd::failureOn(std::string(kScriptName), script.status);
-  return SetJoin(*script.plan).run();
+  return SetJoin(*script.plan, request).run();
 }
 
 }  // namespace floppysplit

@@ -49,7 +49,8 @@ enum class Proof { eachFragment, wholeSet, none };
 
 class SetCheck {
  public:
-  SetCheck(const RecombinationPlan& plan, char* buffer) : plan_(plan), buffer_(buffer) {}
+  SetCheck(const RecombinationPlan& plan, const std::string& folder, char* buffer)
+      : plan_(plan), folder_(folder), buffer_(buffer) {}
 
   ExitStatus run();
 
@@ -63,6 +64,7 @@ class SetCheck {
   ExitStatus concludeDamaged();
 
   const RecombinationPlan& plan_;
+  const std::string& folder_;
   char* const buffer_;
   const Proof proof_ = !plan_.fragmentSha256.empty() ? Proof::eachFragment
                        : plan_.sha256                ? Proof::wholeSet
@@ -83,18 +85,19 @@ class SetCheck {
 
 bool SetCheck::checkFragment(size_t index) {
   const std::string name(plan_.fragmentName(index));
-  const OsEntryKind kind = osEntryKind(name);
+  const std::string path = osNameInFolder(folder_, name);
+  const OsEntryKind kind = osEntryKind(path);
   if (kind == OsEntryKind::none) {
     say(name, kIsMissing);
     return false;
   }
   if (kind != OsEntryKind::regularFile) {
-    complain(name + " is not a regular file");
+    complain(path + " is not a regular file");
     otherFault_ = true;
     return false;
   }
   OwnedFile file;
-  Status status = osOpenRegularForReading(name, file.receive());
+  Status status = osOpenRegularForReading(path, file.receive());
   int64_t length = 0;
   if (status == kOk) {
     status = osLength(file.get(), &length);
@@ -110,7 +113,7 @@ bool SetCheck::checkFragment(size_t index) {
     }
     if (status == kOk) return fine;
   }
-  complain(name + ": " + osErrorText(status));
+  complain(path + ": " + osErrorText(status));
   otherFault_ = true;
   return false;
 }
@@ -136,7 +139,8 @@ bool SetCheck::hashFragment(size_t index, OsFile file) {
   Sha256Digest digest{};
   if (status == kOk && own) status = own_.finish(&digest);
   if (status != kOk) {
-    complain(std::string(plan_.fragmentName(index)) + ": " + osErrorText(status));
+    complain(osNameInFolder(folder_, std::string(plan_.fragmentName(index))) + ": " +
+             osErrorText(status));
     otherFault_ = true;
     return false;
   }
@@ -147,7 +151,7 @@ bool SetCheck::hashFragment(size_t index, OsFile file) {
 
 ExitStatus SetCheck::concludeDamaged() {
   if (!otherFault_ && !bad_.empty()) {
-    SetRebuild rebuild(plan_, buffer_, kReadBytes);
+    SetRebuild rebuild(plan_, folder_, RebuiltFragments::intoTheSet, buffer_, kReadBytes);
     switch (rebuild.assess(bad_)) {
       case RebuildVerdict::possible:
         say(kSetCanBeRebuilt);
@@ -211,12 +215,15 @@ ExitStatus SetCheck::run() {
 
 }  // namespace
 
-ExitStatus checkFragmentSet() {
-  if (!holdFolder(".")) {
+ExitStatus checkFragmentSet(const std::string& folder) {
+  // The set's own folder is held: a split there must not change it while it is read. A set
+  // in another folder, perhaps on a read-only medium, is read without a lock, as the join
+  // from there reads it: nothing may be made there, not even a lock's file.
+  if (folder == "." && !holdFolder(".")) {
     say(kFolderInUse);
     return ExitStatus::failure;
   }
-  const SetScript script = readSetScript();
+  const SetScript script = readSetScript(folder);
   if (!script.refusal.empty()) {
     complain(script.refusal);
     return ExitStatus::refused;
@@ -227,7 +234,7 @@ ExitStatus checkFragmentSet() {
   }
   // A medium buffer lasts as long as the process; the static keeps it in reach until then.
   static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(kReadBytes));
-  return SetCheck(*script.plan, buffer).run();
+  return SetCheck(*script.plan, folder, buffer).run();
 }
 
 }  // namespace floppysplit

@@ -61,14 +61,19 @@ std::string cannotRebuildLine(size_t fragments, size_t canRebuild) {
          "rebuild " + std::to_string(canRebuild) + ".";
 }
 
-SetRebuild::SetRebuild(const RecombinationPlan& plan, char* buffer, int64_t bufferBytes)
-    : plan_(plan), buffer_(buffer), bufferBytes_(bufferBytes) {
+SetRebuild::SetRebuild(const RecombinationPlan& plan, const std::string& folder,
+                       RebuiltFragments where, char* buffer, int64_t bufferBytes)
+    : plan_(plan), folder_(folder), where_(where), buffer_(buffer), bufferBytes_(bufferBytes) {
   names_.reserve(plan.fragments.size());
-  for (size_t i = 0; i < plan.fragments.size(); ++i) names_.emplace_back(plan.fragmentName(i));
+  sources_.reserve(plan.fragments.size());
+  for (size_t i = 0; i < plan.fragments.size(); ++i) {
+    names_.emplace_back(plan.fragmentName(i));
+    sources_.push_back(osNameInFolder(folder, names_.back()));
+  }
 }
 
 bool SetRebuild::present() {
-  if (present_ < 0) present_ = recoveryFilesPresent() ? 1 : 0;
+  if (present_ < 0) present_ = recoveryFilesPresent(folder_) ? 1 : 0;
   return present_ == 1;
 }
 
@@ -78,7 +83,7 @@ void SetRebuild::readOnce() {
     std::vector<std::optional<int64_t>> lengths;
     lengths.reserve(names_.size());
     for (size_t i = 0; i < names_.size(); ++i) lengths.push_back(plan_.fragmentLength(i));
-    data_ = readRecoveryData(names, lengths);
+    data_ = readRecoveryData(folder_, names, lengths);
   }
   read_ = true;
 }
@@ -109,8 +114,12 @@ bool SetRebuild::namesAreFree(const std::vector<size_t>& bad) const {
     const std::string& name = names_[n];
     for (const std::string_view suffix : {kRebuiltSuffix, kDamagedSuffix}) {
       const std::string taken = name + std::string(suffix);
-      // A damaged fragment's own name is needed only where the fragment is there.
-      if (suffix == kDamagedSuffix && osEntryKind(name) == OsEntryKind::none) continue;
+      // A damaged fragment's own name is needed only where the fragment is there and goes
+      // aside.
+      if (suffix == kDamagedSuffix &&
+          (where_ == RebuiltFragments::temporaries || osEntryKind(name) == OsEntryKind::none)) {
+        continue;
+      }
       if (osEntryKind(taken) != OsEntryKind::none) {
         say(taken, kIsInTheWay);
         return false;
@@ -120,15 +129,35 @@ bool SetRebuild::namesAreFree(const std::vector<size_t>& bad) const {
   return true;
 }
 
-void SetRebuild::deleteRebuilt(const std::vector<size_t>& bad, size_t count) const {
+void SetRebuild::armTemporaries() const {
+  if (temporaries_.empty()) {
+    osForgetOnInterrupt();
+  } else {
+    osDeleteOnInterrupt(temporaries_);
+  }
+}
+
+JoinEnd SetRebuild::deleteTemporaries() {
   osForgetOnInterrupt();
+  JoinEnd end = JoinEnd::success();
+  for (const std::string& name : temporaries_) {
+    const Status status = osDelete(name);
+    if (end.succeeded() && status != kOk) end = JoinEnd::failureOn(name, status);
+  }
+  temporaries_.clear();
+  return end;
+}
+
+void SetRebuild::deleteRebuilt(const std::vector<size_t>& bad, size_t count) const {
+  armTemporaries();
   for (size_t j = 0; j < count; ++j) osDelete(names_[bad[j]] + std::string(kRebuiltSuffix));
 }
 
 RebuildOutcome SetRebuild::rebuild(const std::vector<size_t>& bad) {
   if (!namesAreFree(bad)) return RebuildOutcome::failed;
   std::vector<OsFile> targets;
-  std::vector<std::string> made;
+  // The temporaries of an earlier rebuild stay armed beside the new ones.
+  std::vector<std::string> made = temporaries_;
   for (const size_t n : bad) {
     const std::string name = names_[n] + std::string(kRebuiltSuffix);
     OsFile target;
@@ -167,7 +196,7 @@ RebuildOutcome SetRebuild::rebuildInto(const std::vector<size_t>& bad,
                           ProgressStep::checkingSet};
   startProgress();
   const RebuildFault fault =
-      rebuildFragments(data_, names_, bad, volumes_, *targets, [&](int64_t done) {
+      rebuildFragments(data_, sources_, bad, volumes_, *targets, [&](int64_t done) {
         Progress now = progress;
         now.done = done;
         showProgress(now);
@@ -218,8 +247,19 @@ bool SetRebuild::rebuiltMatch(const std::vector<size_t>& bad) {
   return true;
 }
 
-// Puts each damaged fragment aside and the rebuilt one in its place.
+// Puts each damaged fragment aside and the rebuilt one in its place; or, where the set stays
+// as it is, makes each rebuilt one the file the join reads for its fragment.
 RebuildOutcome SetRebuild::putInPlace(const std::vector<size_t>& bad) {
+  if (where_ == RebuiltFragments::temporaries) {
+    for (const size_t n : bad) {
+      sources_[n] = names_[n] + std::string(kRebuiltSuffix);
+      temporaries_.push_back(sources_[n]);
+      rebuilt_.push_back(n);
+      say(names_[n], kWasRebuilt);
+    }
+    armTemporaries();
+    return RebuildOutcome::rebuilt;
+  }
   for (size_t j = 0; j < bad.size(); ++j) {
     const std::string& name = names_[bad[j]];
     const std::string rebuilt = name + std::string(kRebuiltSuffix);
@@ -260,7 +300,7 @@ std::vector<size_t> SetRebuild::differingFromRecovery(const std::vector<size_t>&
     if (std::ranges::find(skip, n) != skip.end()) continue;
     Sha256Digest sha256{};
     Md5Digest md5{};
-    if (fileDigests(names_[n], buffer_, bufferBytes_, &sha256, &md5) == kOk &&
+    if (fileDigests(sources_[n], buffer_, bufferBytes_, &sha256, &md5) == kOk &&
         md5 != data_.fragmentMd5[n]) {
       differing.push_back(n);
     }

@@ -1,11 +1,13 @@
 #pragma once
 // The rebuild of a set's missing, cut or damaged fragments from the recovery files beside
 // it (recovery/recovery_reader.h, recovery/recovery_rebuild.h), for --join, and what it
-// could do, for --check. Each fragment is rebuilt into `F.rebuilt`, a file created new
-// beside the set and deleted on an interruption, and checked against the script's SHA-256
-// for it and the recovery files' MD5; only once every one has passed does a damaged
-// original go aside as `F.damaged` and the rebuilt one take its name. The lines are the
-// join's own: Recomb.cmd prints none of them.
+// could do, for --check. Each fragment is rebuilt into `F.rebuilt`, a file created new in
+// the current folder and deleted on an interruption, and checked against the script's
+// SHA-256 for it and the recovery files' MD5. Only once every one has passed does it take
+// its place: in the set, where a damaged original goes aside as `F.damaged` and the
+// rebuilt one takes its name; or, where the set is kept as it is, as the file the join reads
+// for that fragment, a temporary deleted after the join. The lines are the join's own:
+// Recomb.cmd prints none of them.
 
 #include <cstdint>
 #include <string>
@@ -40,6 +42,12 @@ enum class RebuildVerdict {
   possible,
 };
 
+// Where rebuilt fragments go once proved.
+enum class RebuiltFragments {
+  intoTheSet,   // the set is in the current folder and takes them, its damaged ones aside
+  temporaries,  // they stay temporaries in the current folder; the set is left unchanged
+};
+
 enum class RebuildOutcome {
   rebuilt,    // every fragment asked for has its rebuilt bytes, and its line was printed
   notProved,  // a rebuilt fragment's digests differ: some fragment read for it is damaged
@@ -48,8 +56,10 @@ enum class RebuildOutcome {
 
 class SetRebuild {
  public:
-  // `buffer` holds `bufferBytes`, for the reads of whole files.
-  SetRebuild(const RecombinationPlan& plan, char* buffer, int64_t bufferBytes);
+  // The set of `plan` in `folder` ("." for the current one); `buffer` holds `bufferBytes`,
+  // for the reads of whole files.
+  SetRebuild(const RecombinationPlan& plan, const std::string& folder, RebuiltFragments where,
+             char* buffer, int64_t bufferBytes);
 
   // Whether any recovery file is beside the set.
   bool present();
@@ -67,6 +77,19 @@ class SetRebuild {
 
   bool rebuiltAny() const { return !rebuilt_.empty(); }
 
+  // The file fragment `index` is read from, as reached from the current folder: its own in
+  // the set's folder, or the temporary rebuilt for it.
+  const std::string& source(size_t index) const { return sources_[index]; }
+
+  // The temporaries that hold rebuilt fragments, while they are there.
+  const std::vector<std::string>& temporaries() const { return temporaries_; }
+
+  // From now on an interruption deletes the temporaries, or nothing where there are none.
+  void armTemporaries() const;
+
+  // Deletes the temporaries, each one; the first that could not be deleted is the failure.
+  JoinEnd deleteTemporaries();
+
   // Deletes what a successful join leaves of the rebuild and the recovery files: the
   // damaged fragments put aside, and the recovery files the script names; the first that
   // could not be deleted ends it.
@@ -82,9 +105,14 @@ class SetRebuild {
   void deleteRebuilt(const std::vector<size_t>& bad, size_t count) const;
 
   const RecombinationPlan& plan_;
+  const std::string folder_;
+  const RebuiltFragments where_;
   char* const buffer_;
   const int64_t bufferBytes_;
+  // Each fragment as the recovery files name it, and the file it is read from.
   std::vector<std::string> names_;
+  std::vector<std::string> sources_;
+  std::vector<std::string> temporaries_;
   int present_ = -1;
   bool read_ = false;
   RecoveryData data_;

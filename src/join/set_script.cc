@@ -18,19 +18,19 @@ std::string presentName(const std::string& name, const std::vector<std::string>&
   return sameIgnoringCase.size() == 1 ? sameIgnoringCase.front() : name;
 }
 
-// The script's fragments by the names they have in the folder, found in one pass over it
-// and only where some are not there under their own.
-void findFragmentsIgnoringCase(RecombinationPlan& plan) {
+// The script's fragments by the names they have in `folder`, found in one pass over it and
+// only where some are not there under their own.
+void findFragmentsIgnoringCase(const std::string& folder, RecombinationPlan& plan) {
   std::vector<std::string> absent;
   std::vector<size_t> where;
   for (size_t i = 0; i < plan.fragments.size(); ++i) {
     std::string name(plan.fragmentName(i));
-    if (osEntryKind(name) != OsEntryKind::none) continue;
+    if (osEntryKind(osNameInFolder(folder, name)) != OsEntryKind::none) continue;
     absent.push_back(std::move(name));
     where.push_back(i);
   }
   if (absent.empty()) return;
-  const std::vector<std::vector<std::string>> found = osNamesIgnoringCase(".", absent);
+  const std::vector<std::vector<std::string>> found = osNamesIgnoringCase(folder, absent);
   for (size_t k = 0; k < absent.size(); ++k) {
     const std::string name = presentName(absent[k], found[k]);
     // Letter case alone leaves the name as long as it was.
@@ -40,15 +40,17 @@ void findFragmentsIgnoringCase(RecombinationPlan& plan) {
 
 }  // namespace
 
-SetScript readSetScript() {
-  std::string script(kScriptName);
+SetScript readSetScript(const std::string& folder) {
+  const std::string own(kScriptName);
+  std::string script = osNameInFolder(folder, own);
   OsEntryKind kind = osEntryKind(script);
   if (kind == OsEntryKind::none) {
-    script = presentName(script, osNamesIgnoringCase(".", script));
+    script = osNameInFolder(folder, presentName(own, osNamesIgnoringCase(folder, own)));
     kind = osEntryKind(script);
   }
   if (kind == OsEntryKind::none) {
-    return {.plan = {}, .refusal = "no Recomb.cmd in this folder", .status = kOk};
+    const std::string where = folder == "." ? "this folder" : "'" + folder + "'";
+    return {.plan = {}, .refusal = "no Recomb.cmd in " + where, .status = kOk};
   }
   const std::string notOurs = "Recomb.cmd is not a recombination script of this program";
   if (kind != OsEntryKind::regularFile) return {.plan = {}, .refusal = notOurs, .status = kOk};
@@ -62,7 +64,7 @@ SetScript readSetScript() {
             : line + " is not one it writes";
     return {.plan = {}, .refusal = notOurs + " (" + why + ").", .status = kOk};
   }
-  findFragmentsIgnoringCase(*reading.plan);
+  findFragmentsIgnoringCase(folder, *reading.plan);
   return {.plan = std::move(reading.plan), .refusal = {}, .status = kOk};
 }
 

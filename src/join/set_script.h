@@ -1,7 +1,7 @@
 #pragma once
-// The Recomb.cmd of the set in the current folder, read as the description of the set that
-// both --join and --check follow: a regular file, never reached through a link, that is
-// line for line a script this program writes or wrote.
+// The Recomb.cmd of a set, read as the description of the set that both --join and --check
+// follow: a regular file, never reached through a link, that is line for line a script this
+// program writes or wrote. The script and the fragments are found in any letter case.
 
 #include <optional>
 #include <string>
@@ -20,6 +20,8 @@ struct SetScript {
   Status status = kOk;
 };
 
-SetScript readSetScript();
+// The script of the set in `folder` ("." for the current one). The plan's fragment names are
+// those in the folder, without it; its scriptFile is the script as reached from here.
+SetScript readSetScript(const std::string& folder);
 
 }  // namespace floppysplit

@@ -49,6 +49,7 @@ enum class Option {
   version,
   join,
   check,
+  keep,
   yes,
   size,
   recovery,
@@ -63,6 +64,7 @@ Option optionNamed(const std::string& text, bool slashHelp) {
   if (text == "--version") return Option::version;
   if (text == "--join") return Option::join;
   if (text == "--check") return Option::check;
+  if (text == "--keep") return Option::keep;
   if (text == "--yes") return Option::yes;
   if (text == "--size") return Option::size;
   if (text == "--recovery") return Option::recovery;
@@ -70,42 +72,55 @@ Option optionNamed(const std::string& text, bool slashHelp) {
   return text.starts_with('-') ? Option::unknown : Option::none;
 }
 
+// The folder a join or a check reads the set from: the name given, which must be an
+// existing folder, or the current folder. The usage error's text where it is no folder.
+std::optional<std::string> takeSetFolder(std::string_view option, CommandLine* line) {
+  if (!line->answers.file) return std::nullopt;
+  const std::string folder = *line->answers.file;
+  if (!osIsFolder(folder)) {
+    return std::string(option) + " takes an existing folder; '" + folder + "' is not one";
+  }
+  line->setFolder = folder;
+  line->answers.file.reset();
+  return std::nullopt;
+}
+
+// The usage error's text where an answer or a setting of the split stands beside `run`
+// (--join or --check), which asks nothing and writes nothing elsewhere.
+std::optional<std::string> splitOptionBeside(const std::string& run, const GivenAnswers& answers) {
+  if (answers.yes || answers.size) {
+    return "--yes and --size answer the split's questions; " + run + " asks none";
+  }
+  if (answers.recoveryCount > 0) {
+    return "--recovery writes recovery files beside a split; " + run + " writes none";
+  }
+  if (answers.outputFolder) {
+    return "--into names the folder a split writes to; " + run + " works in the current folder";
+  }
+  return std::nullopt;
+}
+
 // What the whole command line asks for, once every argument is read.
-CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked) {
+CommandLine settled(CommandLine line, bool joinAsked, bool checkAsked, bool keepAsked) {
   // Help or the version wins over anything beside it: neither starts any work.
   if (line.request != Request::dialogue) {
     line.answers = {};
   } else if (checkAsked) {
     if (joinAsked) return usageError("--check and --join are two runs; give one of them");
-    if (line.answers.file) {
-      return usageError("--check takes no file; it checks the set in the current folder");
-    }
-    if (line.answers.yes || line.answers.size) {
-      return usageError("--yes and --size answer the split's questions; --check asks none");
-    }
-    if (line.answers.recoveryCount > 0) {
-      return usageError("--recovery writes recovery files beside a split; --check writes none");
-    }
-    if (line.answers.outputFolder) {
-      return usageError(
-          "--into names the folder a split writes to; --check works in the current folder");
-    }
+    if (keepAsked) return usageError("--keep keeps the set after a join; --check deletes nothing");
+    std::optional<std::string> error = splitOptionBeside("--check", line.answers);
+    if (!error) error = takeSetFolder("--check", &line);
+    if (error) return usageError(*error);
     line.request = Request::check;
   } else if (joinAsked) {
-    if (line.answers.file) {
-      return usageError("--join takes no file; it joins the set in the current folder");
-    }
-    if (line.answers.yes || line.answers.size) {
-      return usageError("--yes and --size answer the split's questions; --join asks none");
-    }
-    if (line.answers.recoveryCount > 0) {
-      return usageError("--recovery writes recovery files beside a split; --join writes none");
-    }
-    if (line.answers.outputFolder) {
-      return usageError(
-          "--into names the folder a split writes to; --join works in the current folder");
-    }
+    // A set read from a folder named is kept, even where that is the current one.
+    line.keepSet = keepAsked || line.answers.file.has_value();
+    std::optional<std::string> error = splitOptionBeside("--join", line.answers);
+    if (!error) error = takeSetFolder("--join", &line);
+    if (error) return usageError(*error);
     line.request = Request::join;
+  } else if (keepAsked) {
+    return usageError("--keep keeps the set after a join; give it with --join");
   } else if (line.answers.outputFolder && !osIsFolder(*line.answers.outputFolder)) {
     return usageError("--into takes an existing folder; '" + *line.answers.outputFolder +
                       "' is not one");
@@ -169,6 +184,7 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
   bool optionsEnded = false;
   bool joinAsked = false;
   bool checkAsked = false;
+  bool keepAsked = false;
   for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
     if (!*argument) return usageError("a name holds characters the console's code page lacks");
     const std::string& text = **argument;
@@ -188,6 +204,9 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         break;
       case Option::check:
         checkAsked = true;
+        break;
+      case Option::keep:
+        keepAsked = true;
         break;
       case Option::yes:
         line.answers.yes = true;
@@ -210,15 +229,15 @@ CommandLine parseCommandLine(std::span<const std::optional<std::string>> argumen
         break;
     }
   }
-  return settled(std::move(line), joinAsked, checkAsked);
+  return settled(std::move(line), joinAsked, checkAsked, keepAsked);
 }
 
 std::string_view usageText() {
   return "Usage: floppysplit [--yes] [--size KB] [FILE]\n"
          "       floppysplit --recovery N [--yes] [--size KB] [FILE]\n"
          "       floppysplit --into DIR [--recovery N] [--yes] [--size KB] [FILE]\n"
-         "       floppysplit --join\n"
-         "       floppysplit --check\n"
+         "       floppysplit --join [--keep] [DIR]\n"
+         "       floppysplit --check [DIR]\n"
          "       floppysplit --help | --version\n"
          "\n"
          "Cuts FILE into numbered fragments of a chosen size, by default a 1.44 MB floppy,\n"
@@ -237,12 +256,15 @@ std::string_view usageText() {
          "the recovery files the script names and Recomb.cmd. Fragments that are missing,\n"
          "of the wrong length or damaged it first rebuilds from the recovery files, where\n"
          "they are there and suffice. It prints the lines the script prints, and writes\n"
-         "over or deletes nothing it did not make.\n"
+         "over or deletes nothing it did not make. With --keep it deletes none of the set,\n"
+         "and fragments it rebuilds are temporaries, deleted after the join. --join DIR\n"
+         "joins the set in the folder DIR (a CD, a write-protected floppy) into the\n"
+         "current folder, keeps the set as --keep does, and writes nothing in DIR.\n"
          "\n"
          "--check tells, before the original is deleted or where the set arrives, whether\n"
-         "the set in the current folder would join to the file that was split. It names\n"
-         "each fragment that is missing, has the wrong length or is damaged, and whether\n"
-         "the recovery files can rebuild them, and changes nothing.\n"
+         "the set in the current folder (or in DIR) would join to the file that was split.\n"
+         "It names each fragment that is missing, has the wrong length or is damaged, and\n"
+         "whether the recovery files can rebuild them, and changes nothing.\n"
          "\n"
          "  FILE         the file to split, taken whole (up to the system's path limit),\n"
          "               looked up in the current folder; a name that starts with '-'\n"
@@ -262,8 +284,11 @@ std::string_view usageText() {
          "  --into DIR   write the fragments, the recovery files and Recomb.cmd into the\n"
          "               existing folder DIR, where Recomb.cmd joins them, instead of the\n"
          "               current folder\n"
-         "  --join       join the fragment set in the current folder\n"
-         "  --check      check the fragment set in the current folder\n"
+         "  --join       join the fragment set in the current folder, or in the existing\n"
+         "               folder DIR, into the current folder\n"
+         "  --keep       with --join: keep the fragments, the recovery files and\n"
+         "               Recomb.cmd\n"
+         "  --check      check the fragment set in the current folder, or in DIR\n"
          "  -h, --help   show this text and exit; on Windows /? too\n"
          "  --version    show the version and exit\n"
          "\n"

@@ -1,9 +1,9 @@
 #pragma once
 // What the command line asks for: the dialogue (with the file to split, if one is named,
-// the answers --yes and --size give, and the folder --into writes to), the join of the
-// fragment set in the current folder or its check, the usage text or the version. Anything
-// else is a usage error, a folder for --into that is not there included: the one thing the
-// parse asks the file system.
+// the answers --yes and --size give, and the folder --into writes to), the join of a
+// fragment set (in the current folder or a folder named, kept or not) or its check, the
+// usage text or the version. Anything else is a usage error, a folder for --into, --join or
+// --check that is not there included: the one thing the parse asks the file system.
 
 #include <optional>
 #include <span>
@@ -20,6 +20,10 @@ struct CommandLine {
   Request request = Request::dialogue;
   // The file named on the command line, taken whole, and the answers given beside it.
   GivenAnswers answers;
+  // The folder of the set a join or a check reads, "." for the current one.
+  std::string setFolder = ".";
+  // Whether a join keeps the set: --keep, or a folder named for it.
+  bool keepSet = false;
   // What is wrong, for a usage error.
   std::string error;
 };

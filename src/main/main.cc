@@ -60,9 +60,10 @@ int main(int argc, char** argv) {
           stderr);
       return exitCode(ExitStatus::refused);
     case Request::join:
-      return exitCode(reportJoinEnd(joinFragmentSet()));
+      return exitCode(
+          reportJoinEnd(joinFragmentSet({.setFolder = line.setFolder, .keepSet = line.keepSet})));
     case Request::check:
-      return exitCode(checkFragmentSet());
+      return exitCode(checkFragmentSet(line.setFolder));
     case Request::dialogue:
       runFlow(line.answers);
   }

@@ -45,7 +45,9 @@ Status osCreateNew(const std::string& name, OsFile* file);
 
 // As osCreateNew, and from the moment the file exists until osForgetOnInterrupt, an
 // interruption deletes it (osDeleteOnInterrupt, interruption.h): none falls between the two.
-Status osCreateTemporary(const std::string& name, OsFile* file);
+// The files `alsoDeleted`, temporaries made before it, are armed with it in the same step.
+Status osCreateTemporary(const std::string& name, OsFile* file,
+                         const std::vector<std::string>& alsoDeleted = {});
 
 // True when `name` names something that can be opened for reading.
 bool osCanOpenForReading(const std::string& name);
@@ -56,6 +58,12 @@ enum class OsEntryKind { none, regularFile, other };
 // What `name` is in its folder: nothing, a regular file, or anything else (a link, a folder,
 // a device). A name that cannot be looked up for another reason than its absence is other.
 OsEntryKind osEntryKind(const std::string& name);
+
+// The name that reaches the entry `name` of the folder `folder`: `name` itself where
+// `folder` is ".", else the two joined by the system's separator (none after a separator
+// already there; on Windows a drive alone, "D:", stands for that drive's current folder,
+// "D:.\name").
+std::string osNameInFolder(const std::string& folder, const std::string& name);
 
 // True when `name` names a folder, itself or through a link.
 bool osIsFolder(const std::string& name);

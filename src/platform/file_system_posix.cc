@@ -108,11 +108,17 @@ Status osCreateNew(const std::string& name, OsFile* file) {
   return kOk;
 }
 
-Status osCreateTemporary(const std::string& name, OsFile* file) {
+Status osCreateTemporary(const std::string& name, OsFile* file,
+                         const std::vector<std::string>& alsoDeleted) {
   // The interruptions wait while the file is made and watched for.
   const HeldInterrupts held;
   const Status status = osCreateNew(name, file);
   if (status == kOk) osDeleteOnInterrupt(name);
+  if (status == kOk && !alsoDeleted.empty()) {
+    std::vector<std::string> armed = alsoDeleted;
+    armed.push_back(name);
+    osDeleteOnInterrupt(armed);
+  }
   return status;
 }
 
@@ -123,6 +129,11 @@ OsEntryKind osEntryKind(const std::string& name) {
     return errno == ENOENT ? OsEntryKind::none : OsEntryKind::other;
   }
   return S_ISREG(entry.st_mode) ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+std::string osNameInFolder(const std::string& folder, const std::string& name) {
+  if (folder == ".") return name;
+  return folder.ends_with('/') ? folder + name : folder + "/" + name;
 }
 
 bool osIsFolder(const std::string& name) {

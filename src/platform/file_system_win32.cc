@@ -81,8 +81,10 @@ bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
 // name tells where that file is.
 bool isOwnEntry(HANDLE handle, const std::wstring& wide) {
   const size_t slash = wide.find_last_of(L"\\/");
+  // A root keeps its separator: "\\" and "D:\\", not "D:", the drive's current folder.
+  const bool root = slash == 0 || (slash == 2 && wide[1] == L':');
   const std::wstring folderName = slash == std::wstring::npos ? L"."
-                                  : slash == 0                ? wide.substr(0, 1)
+                                  : root                      ? wide.substr(0, slash + 1)
                                                               : wide.substr(0, slash);
   const std::wstring_view lastPart = slash == std::wstring::npos
                                          ? std::wstring_view(wide)
@@ -174,9 +176,14 @@ Status osCreateNew(const std::string& name, OsFile* file) {
 
 // The console's control handler runs on a thread of its own, and may find the file made and
 // not yet watched for in the few instructions between the two.
-Status osCreateTemporary(const std::string& name, OsFile* file) {
+Status osCreateTemporary(const std::string& name, OsFile* file,
+                         const std::vector<std::string>& alsoDeleted) {
   const Status status = osCreateNew(name, file);
-  if (status == kOk) osDeleteOnInterrupt(name);
+  if (status == kOk) {
+    std::vector<std::string> armed = alsoDeleted;
+    armed.push_back(name);
+    osDeleteOnInterrupt(armed);
+  }
   return status;
 }
 
@@ -199,6 +206,15 @@ OsEntryKind osEntryKind(const std::string& name) {
   const bool own = isOwnEntry(handle, wide);
   CloseHandle(handle);
   return own ? OsEntryKind::regularFile : OsEntryKind::other;
+}
+
+std::string osNameInFolder(const std::string& folder, const std::string& name) {
+  if (folder == ".") return name;
+  // "D:" is that drive's current folder: "D:.\\name" keeps a separator for the checks
+  // that find a name's folder by its last one.
+  if (folder.ends_with(':')) return folder + ".\\" + name;
+  const bool separated = folder.ends_with('\\') || folder.ends_with('/');
+  return separated ? folder + name : folder + "\\" + name;
 }
 
 bool osIsFolder(const std::string& name) {
@@ -434,7 +450,8 @@ std::vector<std::string> osNamesIgnoringCase(const std::string& folder, const st
   std::vector<std::string> names;
   std::wstring wide;
   // The name itself, not a pattern: a name with a wildcard finds nothing.
-  if (name.find_first_of("*?") != std::string::npos || !wideName(folder + "\\" + name, &wide)) {
+  if (name.find_first_of("*?") != std::string::npos ||
+      !wideName(osNameInFolder(folder, name), &wide)) {
     return names;
   }
   WIN32_FIND_DATAW found;
@@ -458,7 +475,7 @@ std::vector<std::string> osNamesInFolder(const std::string& folder, const std::s
                                          const std::string& suffix) {
   std::vector<std::string> names;
   std::wstring wide;
-  if (!wideName(folder + "\\*", &wide)) return names;
+  if (!wideName(osNameInFolder(folder, "*"), &wide)) return names;
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(wide.c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;

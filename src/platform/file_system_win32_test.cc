@@ -119,6 +119,31 @@ TEST_F(FileSystemWin32, SameFileThroughOtherSpellingsOfItsName) {
   for (const OsFile file : {a, b, c}) EXPECT_EQ(osClose(file), kOk);
 }
 
+// A set read from another folder: its names joined to the folder, as typed, reach its files
+// as their own entries, a drive alone standing for that drive's current folder.
+TEST_F(FileSystemWin32, NamesInAnotherFolderReachItsOwnEntries) {
+  fs::create_directory("set");
+  folder_.write("set/fragmen1", "x");
+  const std::string here = fs::current_path().string();
+  const std::string drive = here.substr(0, 2);
+  ASSERT_EQ(drive[1], ':') << here;
+  EXPECT_EQ(osNameInFolder(".", "fragmen1"), "fragmen1");
+  EXPECT_EQ(osNameInFolder("set", "fragmen1"), "set\\fragmen1");
+  EXPECT_EQ(osNameInFolder("set/", "fragmen1"), "set/fragmen1");
+  EXPECT_EQ(osNameInFolder(drive, "fragmen1"), drive + ".\\fragmen1");
+  for (const std::string& folder :
+       {std::string("set"), std::string("set\\"), std::string("SET/"), here + "\\set"}) {
+    OsFile file;
+    EXPECT_EQ(osOpenRegularForReading(osNameInFolder(folder, "fragmen1"), &file), kOk) << folder;
+    osClose(file);
+  }
+  // The drive's current folder, the set's.
+  fs::current_path("set");
+  OsFile file;
+  EXPECT_EQ(osOpenRegularForReading(osNameInFolder(drive, "fragmen1"), &file), kOk);
+  osClose(file);
+}
+
 TEST_F(FileSystemWin32, NamesAreTheBytesTypedInTheConsolesInputCodePage) {
   const std::wstring name = L"Gr\u00f6\u00dfe.bin";
   // What a user who types that name at this console hands the program.

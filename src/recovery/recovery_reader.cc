@@ -155,18 +155,20 @@ void scanFile(const std::string& name, Packets* packets) {
   if (osLength(file.get(), &length) == kOk) PacketScan(name, file.get(), length, packets).run();
 }
 
-// The regular files that hold recovery data, the index and its copy first.
-std::vector<std::string> recoveryFileNamesHere() {
+// The regular files in `folder` that hold recovery data, the index and its copy first, each
+// as reached from the current folder.
+std::vector<std::string> recoveryFileNamesIn(const std::string& folder) {
   std::vector<std::string> names;
   std::set<std::string> seen;
-  std::vector<std::string> others = osNamesInFolder(".", "Recomb.", ".par2");
+  std::vector<std::string> others = osNamesInFolder(folder, "Recomb.", ".par2");
   std::ranges::sort(others);
   std::vector<std::string> candidates{std::string(kRecoveryIndexName),
                                       std::string(kRecoveryIndexCopyName)};
   candidates.insert(candidates.end(), others.begin(), others.end());
   for (const std::string& name : candidates) {
-    if (seen.insert(name).second && osEntryKind(name) == OsEntryKind::regularFile) {
-      names.push_back(name);
+    const std::string path = osNameInFolder(folder, name);
+    if (seen.insert(name).second && osEntryKind(path) == OsEntryKind::regularFile) {
+      names.push_back(path);
     }
   }
   return names;
@@ -223,12 +225,14 @@ bool describeFromSet(const Packets& packets, const Md5Digest& setId, const Bytes
 
 }  // namespace
 
-bool recoveryFilesPresent() { return !recoveryFileNamesHere().empty(); }
+bool recoveryFilesPresent(const std::string& folder) {
+  return !recoveryFileNamesIn(folder).empty();
+}
 
-RecoveryData readRecoveryData(const std::vector<std::string_view>& names,
+RecoveryData readRecoveryData(const std::string& folder, const std::vector<std::string_view>& names,
                               const std::vector<std::optional<int64_t>>& lengths) {
   RecoveryData data;
-  const std::vector<std::string> files = recoveryFileNamesHere();
+  const std::vector<std::string> files = recoveryFileNamesIn(folder);
   if (files.empty()) return data;
   Packets packets;
   for (const std::string& name : files) scanFile(name, &packets);

@@ -45,12 +45,13 @@ struct RecoveryData {
   std::vector<RecoveryVolume> volumes;
 };
 
-// Whether any recovery file is in the current folder.
-bool recoveryFilesPresent();
+// Whether any recovery file is in the folder `folder` ("." for the current one).
+bool recoveryFilesPresent(const std::string& folder);
 
-// Reads the recovery files in the current folder for the set of the fragments `names`,
-// whose lengths are `lengths` where known.
-RecoveryData readRecoveryData(const std::vector<std::string_view>& names,
+// Reads the recovery files in `folder` for the set of the fragments `names` (as the
+// recovery files name them, without the folder), whose lengths are `lengths` where known.
+// The volumes' files are named as reached from the current folder.
+RecoveryData readRecoveryData(const std::string& folder, const std::vector<std::string_view>& names,
                               const std::vector<std::optional<int64_t>>& lengths);
 
 // Picks up to `wanted` recovery slices of different exponents whose packets are intact,

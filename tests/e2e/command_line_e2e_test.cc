@@ -138,6 +138,8 @@ constexpr std::string_view kAnswersWithJoin =
     "--yes and --size answer the split's questions; --join asks none";
 constexpr std::string_view kAnswersWithCheck =
     "--yes and --size answer the split's questions; --check asks none";
+constexpr std::string_view kKeepWithoutJoin =
+    "--keep keeps the set after a join; give it with --join";
 
 // A usage error beside big.bin: nothing is read, and the file is left alone.
 Invocation refusedUsage(const char* label, std::vector<std::string> arguments,
@@ -440,7 +442,18 @@ INSTANTIATE_TEST_SUITE_P(
                      "--check and --join are two runs; give one of them"),
         refusedUsage("LoneDash", {"-"}, "unknown option '-'"),
         refusedUsage("CheckWithFile", {"--check", "big.bin"},
-                     "--check takes no file; it checks the set in the current folder"),
+                     "--check takes an existing folder; 'big.bin' is not one"),
+        refusedUsage("CheckAMissingFolder", {"--check", "out"},
+                     "--check takes an existing folder; 'out' is not one"),
+        refusedUsage("JoinAMissingFolder", {"--join", "out"},
+                     "--join takes an existing folder; 'out' is not one"),
+        refusedUsage("JoinAFile", {"--keep", "--join", "big.bin"},
+                     "--join takes an existing folder; 'big.bin' is not one"),
+        refusedUsage("KeepAlone", {"--keep"}, kKeepWithoutJoin),
+        refusedUsage("KeepWithYes", {"--keep", "--yes", "big.bin"}, kKeepWithoutJoin),
+        refusedUsage("KeepWithCheck", {"--check", "--keep"},
+                     "--keep keeps the set after a join; --check deletes nothing"),
+        refusedUsage("KeepAndYesWithJoin", {"--join", "--keep", "--yes"}, kAnswersWithJoin),
         refusedUsage("IntoAMissingFolder", {"--into", "out", "big.bin"},
                      "--into takes an existing folder; 'out' is not one"),
         refusedUsage("IntoAFile", {"big.bin", "--into", "big.bin"},
@@ -470,7 +483,8 @@ TEST(CommandLineHelp, DescribesEveryOptionAndStartsNothing) {
     EXPECT_TRUE(run.out.starts_with("Usage: floppysplit [--yes] [--size KB] [FILE]\n")) << run.out;
     for (const char* option :
          {"--help", "--version", "--", "--yes", "--size KB", "18000", "--recovery N", "--into DIR",
-          "\n  0 ", "\n  1 ", "\n  2 ", "\n  130 ", "\n  255 "}) {
+          "--join [--keep] [DIR]", "--check [DIR]", "\n  --keep ", "\n  0 ", "\n  1 ", "\n  2 ",
+          "\n  130 ", "\n  255 "}) {
       EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run.err, "");

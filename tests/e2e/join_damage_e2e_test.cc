@@ -7,7 +7,11 @@
 // build's) runs on the same copies: it names every fragment at fault, closes with its
 // own line and leaves the set as it found it. Sets split with recovery files are rebuilt
 // by --join where those suffice, and --check says whether they do; the command processor
-// knows nothing of them and does not run those rows.
+// knows nothing of them and does not run those rows. A join that keeps the set (--keep in
+// its folder, or --join DIR from another folder, native and the Windows build's) prints
+// the same lines, the set kept said after a success, and leaves the set as it found it:
+// only the join comes, into the folder it runs in. It runs on the rows whose outcome no
+// file beside the set decides. --check DIR from another folder reads the same set.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +22,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -217,7 +222,33 @@ struct Joiner {
   bool script = false;
   // --check, which changes nothing.
   bool check = false;
+  // Keeps the set as it is: only the join comes.
+  bool keeps = false;
+  // Runs in a folder of its own, which the join goes into, and is given the set's folder.
+  bool fromElsewhere = false;
 };
+
+// Whether a join that keeps the set ends as the row's: nothing beside the set (a file in the
+// way of a temporary or of the join's name) and nothing it would delete decide it.
+bool keptAlike(const SetDamage& damage) {
+  for (const SetChange& change : {damage.change, damage.more, damage.third}) {
+    if (change.what != Change::none && change.what != Change::remove &&
+        change.what != Change::resize && change.what != Change::flipByte) {
+      return false;
+    }
+  }
+  return std::ranges::none_of(damage.lines, [](const std::string& line) {
+    return line.find(" already exists") != std::string::npos;
+  });
+}
+
+// The row's lines, the set said kept after a success.
+std::vector<std::string> keptLines(std::vector<std::string> lines) {
+  if (!lines.empty() && lines.back() == "Recombination succeeded.") {
+    lines.emplace_back("The fragments and Recomb.cmd are kept.");
+  }
+  return lines;
+}
 
 std::vector<std::string> joinCommand(std::vector<std::string> program,
                                      const char* option = "--join") {
@@ -268,6 +299,58 @@ Files expectedFiles(const SetDamage& damage, const Files& set, const fs::path& f
 
 class JoinDamage : public testing::TestWithParam<SetDamage> {};
 
+// What a row leaves: what --check says, the damaged copy as it was, and what the joiners
+// that do not keep the set leave of it.
+struct RowOutcome {
+  const Checked& checked;
+  const Files& unchanged;
+  const Files& joined;
+};
+
+// Runs `joiner` on its own damaged copy of `set` and compares what it prints and leaves.
+void expectOutcome(const Joiner& joiner, const SetDamage& damage, const Files& set,
+                   const RowOutcome& outcome) {
+  const DamagedCopy copy(damage, set);
+  const ScratchFolder elsewhere;
+  std::vector<std::string> command = joiner.command;
+  const std::string dir = fs::relative(copy.folder().path(), elsewhere.path()).string();
+  if (joiner.fromElsewhere) command.push_back(dir);
+  const RunResult run =
+      runCommand(joiner.fromElsewhere ? elsewhere.path() : copy.folder().path(), command, "");
+  const Checked& checked = outcome.checked;
+  const std::vector<std::string> lines = joiner.check   ? checked.lines
+                                         : joiner.keeps ? keptLines(damage.lines)
+                                                        : damage.lines;
+  EXPECT_EQ(linesOf(run.out), lines) << run.err;
+  if (!joiner.script) {
+    std::string err = run.err;
+    std::erase(err, '\r');
+    // A file the program reports is named as reached from where it runs.
+    std::string wanted = joiner.check ? checked.err : damage.after.err;
+    if (joiner.fromElsewhere && !wanted.empty()) {
+      wanted.insert(std::string_view("floppysplit: ").size(), dir + "/");
+    }
+    EXPECT_EQ(err, wanted);
+  }
+  EXPECT_EQ(run.exitCode, joiner.check ? checked.exitCode : damage.after.exitCode);
+  // A join that keeps the set brings the join alone into the folder it runs in.
+  Files joinAlone;
+  if (damage.after.joinedAs != nullptr) {
+    joinAlone[damage.after.joinedAs] = outcome.joined.at(damage.after.joinedAs);
+  }
+  const Files after = filesIn(copy.folder().path());
+  Files left = joiner.check || joiner.keeps ? outcome.unchanged : outcome.joined;
+  if (joiner.keeps && !joiner.fromElsewhere) left.insert(joinAlone.begin(), joinAlone.end());
+  EXPECT_TRUE(after == left) << "left " << describe(after) << "\nnot " << describe(left);
+  if (joiner.fromElsewhere) {
+    // The listing waits for the lock's file, which wine deletes after the program has ended.
+    elsewhere.listing();
+    const Files made = filesIn(elsewhere.path());
+    const Files& brought = joiner.check ? Files{} : joinAlone;
+    EXPECT_TRUE(made == brought) << "made " << describe(made) << "\nnot " << describe(brought);
+  }
+}
+
 TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   const SetDamage& damage = GetParam();
   const std::string typed = damage.typed;
@@ -296,10 +379,15 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
   if (IsSkipped()) return;
   const Files expected = expectedFiles(damage, set, reference.folder().path(), input, fragments);
 
+  std::vector<std::string> keep = joinCommand(nativeProgramCommand());
+  keep.emplace_back("--keep");
   std::vector<Joiner> joiners = {
       {"--join", joinCommand(nativeProgramCommand())},
       {"--join without a system copy", joinCommand({FLOPPYSPLIT_NO_SYSTEM_COPY_BINARY})},
       {"--check", joinCommand(nativeProgramCommand(), "--check"), false, true},
+      {"--join --keep", keep, false, false, true},
+      {"--join DIR", joinCommand(nativeProgramCommand()), false, false, true, true},
+      {"--check DIR", joinCommand(nativeProgramCommand(), "--check"), false, true, false, true},
   };
   // The folder that stands for %SystemRoot%: its certutil prints the SHA-256 of each
   // fragment as it is now, and for any other file that of what the fragments join to as
@@ -317,24 +405,16 @@ TEST_P(JoinDamage, EveryJoinerPrintsTheSameLinesAndLeavesTheSameFiles) {
     }
     joiners.push_back({"Windows --join", joinCommand(programCommand())});
     joiners.push_back({"Windows --check", joinCommand(programCommand(), "--check"), false, true});
+    joiners.push_back(
+        {"Windows --join DIR", joinCommand(programCommand()), false, false, true, true});
   }
 
   const Checked checked = checkOutcome(damage);
   const Files unchanged = filesIn(reference.folder().path());
   for (const Joiner& joiner : joiners) {
+    if (joiner.keeps && !keptAlike(damage)) continue;
     SCOPED_TRACE(joiner.name);
-    const DamagedCopy copy(damage, set);
-    const RunResult run = runCommand(copy.folder().path(), joiner.command, "");
-    EXPECT_EQ(linesOf(run.out), joiner.check ? checked.lines : damage.lines) << run.err;
-    if (!joiner.script) {
-      std::string err = run.err;
-      std::erase(err, '\r');
-      EXPECT_EQ(err, joiner.check ? checked.err : damage.after.err);
-    }
-    EXPECT_EQ(run.exitCode, joiner.check ? checked.exitCode : damage.after.exitCode);
-    const Files after = filesIn(copy.folder().path());
-    const Files& left = joiner.check ? unchanged : expected;
-    EXPECT_TRUE(after == left) << "left " << describe(after) << "\nnot " << describe(left);
+    expectOutcome(joiner, damage, set, {checked, unchanged, expected});
   }
 }
 

@@ -7,8 +7,13 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "support/mounted_disk.h"
 #include "support/program_runner.h"
@@ -246,6 +251,84 @@ TEST(Medium, OneThatGivesBackOtherBytesIsNamedAndTheFragmentsAreKept) {
               "The recombined file does not match the original.\nRecombination of files failed.\n");
     EXPECT_EQ(join.exitCode, 1);
     EXPECT_EQ(folder.listing(), "Recomb.cmd\nbig.bin\nfragmen1\nfragmen2\nfragmen3\n");
+  }
+}
+
+// Every file in `folder` with its bytes and its time of last change.
+std::map<std::string, std::pair<std::string, fs::file_time_type>> filesAndTimes(
+    const fs::path& folder) {
+  std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    files[name] = {joinFiles(folder, {name}), entry.last_write_time()};
+  }
+  return files;
+}
+
+// A set on a read-only medium (a CD, a write-protected floppy) is checked and joined from the
+// folder beside it: the join comes into the current folder, and the set stays as it was,
+// names, bytes and times. A fragment the recovery file rebuilds is a temporary there, gone
+// after the join. The lock and the temporaries are never sought on the medium.
+TEST(Medium, ReadOnlySetJoinsIntoTheCurrentFolderAndStaysAsItWas) {
+  const std::string joined = "Recombination succeeded.\nThe fragments and Recomb.cmd are kept.\n";
+  struct Case {
+    const char* what;
+    // A loop-mounted ext4 image made read-only; else a read-only bind mount of a folder.
+    bool image;
+    // fragmen2 changed before the medium is made read-only; with it a recovery file.
+    bool damaged;
+    std::string checked;
+    std::string out;
+  };
+  const Case cases[] = {
+      {"bind mount", false, false, "The set is intact.\n", joined},
+      {"ext4 image", true, false, "The set is intact.\n", joined},
+      {"bind mount, a changed byte", false, true,
+       "fragmen2 is damaged.\nThe set is damaged; the recovery files can rebuild it: run "
+       "floppysplit --join.\n",
+       "fragmen2 is damaged.\nfragmen2 was rebuilt from the recovery files.\n" + joined},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder home;
+    std::optional<MountedDisk> disk;
+    if (c.image) {
+      disk.emplace(home / "disk", DiskKind::ext4, int64_t{32} << 20);
+      MOUNT_OR_SKIP(*disk);
+    }
+    fs::create_directories(home / "disk");
+    const std::string input = patternBytes(k3000000BytesIn1423K.length, 25);
+    home.write("big.bin", input);
+    std::vector<std::string> split = nativeProgramCommand();
+    split.insert(split.end(), {"--yes", "--into", "disk", "--recovery", "1", "big.bin"});
+    ASSERT_EQ(runCommand(home.path(), split, "").exitCode, 0);
+    std::string changed = home.read("disk/fragmen2");
+    changed[1000000] ^= 0x20;
+    if (c.damaged) home.write("disk/fragmen2", changed);
+    std::optional<MountedDisk> view;
+    if (c.image) {
+      ASSERT_TRUE(disk->makeReadOnly()) << disk->refusal();
+    } else {
+      view.emplace(home / "ro", home / "disk");
+      MOUNT_OR_SKIP(*view);
+    }
+    const fs::path medium = c.image ? disk->path() : view->path();
+    const auto before = filesAndTimes(medium);
+    fs::create_directory(home / "out");
+    const std::string dir = fs::relative(medium, home / "out").string();
+
+    for (const bool check : {true, false}) {
+      std::vector<std::string> command = nativeProgramCommand();
+      command.insert(command.end(), {check ? "--check" : "--join", dir});
+      SCOPED_TRACE(command[command.size() - 2]);
+      const RunResult run = runCommand(home / "out", command, "");
+      EXPECT_EQ(run.out, check ? c.checked : c.out);
+      EXPECT_EQ(run.err, "");
+      EXPECT_EQ(run.exitCode, check && c.damaged ? 1 : 0);
+      EXPECT_TRUE(filesAndTimes(medium) == before) << "the set on the medium changed";
+    }
+    EXPECT_EQ(home.listing("out"), "big.bin\n");
+    EXPECT_TRUE(home.read("out/big.bin") == input) << "the join differs from the input";
   }
 }
 

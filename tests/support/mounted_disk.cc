@@ -96,6 +96,22 @@ MountedDisk::MountedDisk(fs::path mountPoint, DiskKind kind, int64_t bytes, int6
   }
 }
 
+MountedDisk::MountedDisk(fs::path mountPoint, const fs::path& folder)
+    : path_(std::move(mountPoint)) {
+  fs::create_directory(path_);
+  if (::mount(folder.c_str(), path_.c_str(), nullptr, MS_BIND, nullptr) != 0) {
+    refusal_ = std::string("bind mount: ") + std::strerror(errno);
+    return;
+  }
+  mounted_ = true;
+  // A bind mount takes its own flags only when mounted again.
+  if (::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+    refusal_ = std::string("read-only bind mount: ") + std::strerror(errno);
+    ::umount2(path_.c_str(), MNT_DETACH);
+    mounted_ = false;
+  }
+}
+
 MountedDisk::~MountedDisk() {
   // A loop device set up by mount(8) goes away with the last unmount of its file system.
   if (mounted_ && ::umount2(path_.c_str(), 0) != 0 &&
@@ -136,6 +152,12 @@ bool MountedDisk::pullOutAndPlugIn() {
   }
   mounted_ = run(mount_);
   return mounted_;
+}
+
+bool MountedDisk::makeReadOnly() {
+  if (::mount(nullptr, path_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0) return true;
+  refusal_ = std::string("read-only remount: ") + std::strerror(errno);
+  return false;
 }
 
 int64_t MountedDisk::bytesReadFromMedium() const {

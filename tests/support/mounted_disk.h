@@ -36,6 +36,9 @@ class MountedDisk {
   // Creates `mountPoint` and mounts a new file system of `kind` and `bytes` on it.
   MountedDisk(std::filesystem::path mountPoint, DiskKind kind, int64_t bytes,
               int64_t holdsBytes = 0);
+  // Shows the folder `folder` at `mountPoint` read-only (a bind mount, then made read-only),
+  // as a write-protected medium holds a set: every write there fails with EROFS.
+  MountedDisk(std::filesystem::path mountPoint, const std::filesystem::path& folder);
   ~MountedDisk();
   MountedDisk(const MountedDisk&) = delete;
   MountedDisk& operator=(const MountedDisk&) = delete;
@@ -51,6 +54,10 @@ class MountedDisk {
   // afterwards comes from the medium. False, with the reason in refusal(), when that fails
   // or the disk has no image of its own (tmpfs, FUSE).
   bool pullOutAndPlugIn();
+
+  // Mounts the file system again where it is, read-only. False, with the reason in
+  // refusal(), when that fails.
+  bool makeReadOnly();
 
   // Bytes the block device under the file system has read from its medium since it was
   // set up (its statistics in /sys), or -1 where there is no such device (tmpfs).
