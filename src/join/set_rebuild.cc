@@ -34,21 +34,20 @@ void complain(const std::string& name, Status status) {
 // The SHA-256 and the MD5 of the regular file `name`, read through `buffer`.
 Status fileDigests(const std::string& name, char* buffer, int64_t bufferBytes, Sha256Digest* sha256,
                    Md5Digest* md5) {
-  OsFile file;
-  Status status = osOpenRegularForReading(name, &file);
+  OwnedFile file;
+  Status status = osOpenRegularForReading(name, file.receive());
   if (status != kOk) return status;
   Sha256 sha;
   Md5 md;
   status = sha.start();
   if (status == kOk) status = md.start();
   if (status == kOk) {
-    status = readInChunks(file, ReadFrom::system, buffer, bufferBytes,
+    status = readInChunks(file.get(), ReadFrom::system, buffer, bufferBytes,
                           [&](const char* data, int64_t got) {
                             const Status added = sha.add(data, got);
                             return added != kOk ? added : md.add(data, got);
                           });
   }
-  osClose(file);
   if (status == kOk) status = sha.finish(sha256);
   if (status == kOk) status = md.finish(md5);
   return status;
@@ -155,24 +154,25 @@ void SetRebuild::deleteRebuilt(const std::vector<size_t>& bad, size_t count) con
 
 RebuildOutcome SetRebuild::rebuild(const std::vector<size_t>& bad) {
   if (!namesAreFree(bad)) return RebuildOutcome::failed;
-  std::vector<OsFile> targets;
+  std::vector<OwnedFile> targets;
   // The temporaries of an earlier rebuild stay armed beside the new ones.
   std::vector<std::string> made = temporaries_;
   for (const size_t n : bad) {
     const std::string name = names_[n] + std::string(kRebuiltSuffix);
-    OsFile target;
-    const Status status = osCreateNew(name, &target);
+    OwnedFile target;
+    const Status status = osCreateNew(name, target.receive());
     if (status != kOk) {
       if (status == kOsNameTaken) {
         say(name, kIsInTheWay);
       } else {
         complain(name, status);
       }
-      for (const OsFile file : targets) osClose(file);
-      deleteRebuilt(bad, targets.size());
+      const size_t created = targets.size();
+      targets.clear();
+      deleteRebuilt(bad, created);
       return RebuildOutcome::failed;
     }
-    targets.push_back(target);
+    targets.push_back(std::move(target));
     made.push_back(name);
     osDeleteOnInterrupt(made);
   }
@@ -190,13 +190,15 @@ RebuildOutcome SetRebuild::rebuild(const std::vector<size_t>& bad) {
 
 // Rebuilds into the open `targets`, flushes and closes them.
 RebuildOutcome SetRebuild::rebuildInto(const std::vector<size_t>& bad,
-                                       std::vector<OsFile>* targets) {
+                                       std::vector<OwnedFile>* targets) {
   const Progress progress{0, static_cast<int32_t>(names_.size()), 0,
                           data_.sliceSize * static_cast<int64_t>(names_.size() - bad.size()),
                           ProgressStep::checkingSet};
   startProgress();
+  std::vector<OsFile> open;
+  for (const OwnedFile& target : *targets) open.push_back(target.get());
   const RebuildFault fault =
-      rebuildFragments(data_, sources_, bad, volumes_, *targets, [&](int64_t done) {
+      rebuildFragments(data_, sources_, bad, volumes_, open, [&](int64_t done) {
         Progress now = progress;
         now.done = done;
         showProgress(now);
@@ -211,8 +213,8 @@ RebuildOutcome SetRebuild::rebuildInto(const std::vector<size_t>& bad,
     failed = names_[bad[fault.target]] + std::string(kRebuiltSuffix);
   }
   for (size_t j = 0; j < targets->size(); ++j) {
-    Status closed = status == kOk && !fault ? osFlush((*targets)[j]) : kOk;
-    const Status close = osClose((*targets)[j]);
+    Status closed = status == kOk && !fault ? osFlush((*targets)[j].get()) : kOk;
+    const Status close = (*targets)[j].close();
     if (closed == kOk) closed = close;
     if (status == kOk && closed != kOk) {
       status = closed;

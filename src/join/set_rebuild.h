@@ -16,6 +16,7 @@
 
 #include "join/join_end.h"
 #include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "recovery/recovery_reader.h"
 #include "script/recombination_script_reader.h"
 
@@ -98,7 +99,7 @@ class SetRebuild {
  private:
   // Reads the recovery files, once.
   void readOnce();
-  RebuildOutcome rebuildInto(const std::vector<size_t>& bad, std::vector<OsFile>* targets);
+  RebuildOutcome rebuildInto(const std::vector<size_t>& bad, std::vector<OwnedFile>* targets);
   bool namesAreFree(const std::vector<size_t>& bad) const;
   bool rebuiltMatch(const std::vector<size_t>& bad);
   RebuildOutcome putInPlace(const std::vector<size_t>& bad);
