@@ -88,7 +88,7 @@ join_report() {
 # Case (n)'s hostile script, and what the join must say to it on standard error.
 hostile_script=$data/recomb-crlf-64MiB.cmd
 hostile_size=67108864
-hostile_message="floppysplit: Recomb.cmd is not a recombination script of this program"
+hostile_message="floppysplit: Recomb.cmd is not a recombination script of this program (line 1 is not one it writes)."
 
 # Writes the hostile script unless it already has its size: yes prints a lone CR on every
 # line, so its output is CR LF over and over.
