@@ -38,6 +38,20 @@ declare -A wall rss
 med() { tr ' ' '\n' <<<"$1" | grep . | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
+# record case result: adds one round's "seconds peak-KiB" to the case's runs.
+record() {
+  wall[$1]+="${2% *} "
+  rss[$1]+="${2#* } "
+}
+
+# print_medians case...: one line per case, its median time and peak RSS and every run.
+print_medians() {
+  local c
+  for c in "$@"; do
+    printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
+  done
+}
+
 # joins label files...: --join in a fresh folder of hard links to the set's `files`.
 joins() {
   local folder=$root/run name
@@ -66,15 +80,12 @@ rebuild_cases() {
         whole) result=$(joins "${all[@]}") ;;
         rebuild2) result=$(joins "${lost[@]}") ;;
       esac
-      wall[$c]+="${result% *} "
-      rss[$c]+="${result#* } "
+      record "$c" "$result"
     done
   done
   rm -rf "$root/run"
   echo "== --join, $size bytes at the floppy size in tmpfs, $runs rounds, median =="
-  for c in join whole rebuild2; do
-    printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
-  done
+  print_medians join whole rebuild2
   echo "rebuild of 2 / plain join: $(ratio "$(med "${wall[rebuild2]}")" "$(med "${wall[join]}")") (target at most 2)"
   echo "whole with recovery files / plain join: $(ratio "$(med "${wall[whole]}")" "$(med "${wall[join]}")") (target 1)"
 }
@@ -94,16 +105,13 @@ for ((round = 1; round <= runs; round++)); do
       peer1) result=$(one sh -c 'split -b 1457152 big.bin frag && par2 create -q -q -s1457152 -c1 -u -n1 x.par2 frag*') ;;
       peer5) result=$(one sh -c 'split -b 1457152 big.bin frag && par2 create -q -q -s1457152 -c5 -u -n5 x.par2 frag*') ;;
     esac
-    wall[$c]+="${result% *} "
-    rss[$c]+="${result#* } "
+    record "$c" "$result"
   done
 done
 rm -rf "$root/run"
 
 echo "== recovery files, $size bytes at the floppy size in tmpfs, $runs rounds, median =="
-for c in "${cases[@]}"; do
-  printf '%-10s %8s s  %8s KiB  (runs: %s)\n' "$c" "$(med "${wall[$c]}")" "$(med "${rss[$c]}")" "${wall[$c]}"
-done
+print_medians "${cases[@]}"
 echo "--recovery 1 / plain: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[plain]}")") (target at most 2.5)"
 echo "--recovery 1 / split+par2 -c1: $(ratio "$(med "${wall[recovery1]}")" "$(med "${wall[peer1]}")") (target below 1)"
 echo "--recovery 5 / split+par2 -c5: $(ratio "$(med "${wall[recovery5]}")" "$(med "${wall[peer5]}")") (target below 1)"
