@@ -1,12 +1,15 @@
 // The run's data hash: one worker thread reads back each queued file through a buffer of
 // its own and adds its bytes to one SHA-256, in the order the files were queued, and to a
-// checksum of that file alone, while the main thread goes on writing the next one. A second
-// worker reads each file back too, through a buffer of its own, for that file's own
-// SHA-256: hashing is most of the read-back's work, so the two digests take a processor
-// each rather than one after the other on one thread. A file leaves the queue once both
-// have read it. Only these threads and the caller's touch the queue; the workers never
-// write to the console or end the run: a fault waits in the queue's state until the caller
-// asks for it.
+// checksum of that file alone, while the main thread goes on writing the next one. Only
+// these threads and the caller's touch the queue; the workers never write to the console or
+// end the run: a fault waits in the queue's state until the caller asks for it.
+//
+// A second worker takes each file's own SHA-256 from the cache, but only with what processor
+// time nobody else wants: the copy, the first worker and the system's write-out to the
+// medium come first. It takes the next queued file it has not taken yet, and a file leaves
+// the queue once the first worker has read it, whether the second has taken it or not
+// (unless it is reading it): it never holds the copy back. The flush and the check from the
+// medium take the digests it did not (medium_check.cc).
 
 #include "files/data_hash.h"
 
@@ -23,6 +26,7 @@
 #include "files/read_in_chunks.h"
 #include "platform/medium_read.h"
 #include "platform/sha256.h"
+#include "platform/thread_priority.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {
@@ -35,17 +39,7 @@ constexpr size_t kMostQueued = 8;
 
 constexpr std::chrono::milliseconds kWaitStep{100};
 
-// Bytes of the buffer of the worker for each file's own SHA-256. It reads from the cache,
-// where 16 KiB a call costs no more time than the read-back's 64 KiB and a quarter of the
-// memory.
-constexpr int64_t kOwnBufferBytes = int64_t{16} * 1024;
-
-char* ownBuffer() {
-  static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(kOwnBufferBytes));
-  return buffer;
-}
-
-// What a worker reads of a queued file: the file stays owned by the queue.
+// What the worker reads of a queued file: the file stays owned by the queue.
 struct FileToRead {
   OsFile file;
   int64_t length = 0;
@@ -55,10 +49,22 @@ struct FileToRead {
 struct HashJob {
   OwnedFile file;
   FileToRead read;
-  // Which workers have read it.
   bool wholeDone = false;
+  // Taken by the second worker, and read through by it.
+  bool ownTaken = false;
   bool ownDone = false;
+
+  bool mayLeave() const { return wholeDone && (!ownTaken || ownDone); }
 };
+
+// Bytes of the buffer of the worker for each file's own SHA-256: it reads from the cache,
+// where 16 KiB a call costs no more time than 64 KiB, and a quarter of the memory.
+constexpr int64_t kOwnBufferBytes = int64_t{16} * 1024;
+
+char* ownBuffer() {
+  static char* const buffer = static_cast<char*>(osAllocateMediumBuffer(kOwnBufferBytes));
+  return buffer;
+}
 
 // Which of the two workers: the one for the SHA-256 of all files and each file's checksum,
 // or the one for each file's own SHA-256.
@@ -68,17 +74,16 @@ class DataHash {
  public:
   ~DataHash() { abandon(); }
 
-  void start(int32_t count, bool flushEachFile, WrittenBytesDigest* digest) {
+  void start(int32_t count, bool flushEachFile, WrittenBytesDigest* digest, OwnDigests* own) {
     abandon();
     digest_ = digest;
+    own_ = own;
     fault_ = {};
     queued_ = 0;
     hashed_ = 0;
     flushEachFile_ = flushEachFile;
     checksums_.clear();
     checksums_.reserve(static_cast<size_t>(std::max(count, 0)));
-    digests_.clear();
-    digests_.reserve(static_cast<size_t>(std::max(count, 0)));
   }
 
   WrittenFileFault queue(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting) {
@@ -89,13 +94,13 @@ class DataHash {
       const Status status = sha_.start();
       if (status != kOk) fault_ = {WrittenFileStep::readBack, status, index};
       if (!fault_) {
-        worker_ = std::thread([this] { run(Worker::whole); });
-        ownWorker_ = std::thread([this] { run(Worker::own); });
+        worker_ = std::thread([this] { run(); });
+        if (own_ != nullptr && ownBuffer() != nullptr)
+          ownWorker_ = std::thread([this] { runOwn(); });
       }
     }
     if (fault_) return fault_;
     checksums_.push_back(0);
-    digests_.emplace_back();
     const FileToRead read{file.get(), length, index};
     jobs_.push_back(HashJob{std::move(file), read});
     changed_.notify_all();
@@ -143,8 +148,6 @@ class DataHash {
 
   const std::vector<FileChecksumValue>& checksums() const { return checksums_; }
 
-  const std::vector<Sha256Digest>& digests() const { return digests_; }
-
   int64_t hashed() const { return hashed_; }
 
  private:
@@ -160,65 +163,69 @@ class DataHash {
     }
   }
 
-  void run(Worker worker) {
-    const auto isDone = [worker](const HashJob& job) {
-      return worker == Worker::whole ? job.wholeDone : job.ownDone;
-    };
-    for (;;) {
-      FileToRead job;
-      bool failed = false;
-      {
-        std::unique_lock lock(mutex_);
-        // The jobs this worker has read stay queued, in order, until the other has too.
-        auto next = jobs_.end();
-        changed_.wait(lock, [&] {
-          next = std::ranges::find_if_not(jobs_, isDone);
-          return stopping_ || next != jobs_.end();
-        });
-        if (stopping_) return;
-        // The job stays queued while it is read, so that awaitFile sees it.
-        job = next->read;
-        failed = static_cast<bool>(fault_);
-      }
+  // Waits for the first queued job that `worker` has not read or taken, marks it taken for
+  // the second worker, and gives it; false once the hash stops.
+  bool nextJob(Worker worker, FileToRead* job, bool* failed) {
+    std::unique_lock lock(mutex_);
+    auto next = jobs_.end();
+    changed_.wait(lock, [&] {
+      next = std::ranges::find_if_not(jobs_, [worker](const HashJob& queued) {
+        return worker == Worker::whole ? queued.wholeDone : queued.ownTaken;
+      });
+      return stopping_ || next != jobs_.end();
+    });
+    if (stopping_) return false;
+    if (worker == Worker::own) next->ownTaken = true;
+    // The job stays queued while it is read, so that awaitFile sees it.
+    *job = next->read;
+    *failed = static_cast<bool>(fault_);
+    return true;
+  }
+
+  // Marks the job `worker` has read done, and lets the jobs at the front that need no more
+  // reading leave the queue.
+  void jobDone(Worker worker, const FileToRead& job) {
+    HashJob& queued = jobs_[static_cast<size_t>(job.index - jobs_.front().read.index)];
+    (worker == Worker::whole ? queued.wholeDone : queued.ownDone) = true;
+    while (!jobs_.empty() && jobs_.front().mayLeave()) jobs_.pop_front();
+    changed_.notify_all();
+  }
+
+  void run() {
+    FileToRead job;
+    bool failed = false;
+    while (nextJob(Worker::whole, &job, &failed)) {
       FileChecksumValue checksum = 0;
-      Sha256Digest digest{};
-      WrittenFileFault fault;
-      if (!failed)
-        fault = worker == Worker::whole ? readBack(job, &checksum) : readOwn(job, &digest);
+      const WrittenFileFault fault = failed ? WrittenFileFault{} : readBack(job, &checksum);
       std::lock_guard lock(mutex_);
-      HashJob& queued = jobs_[static_cast<size_t>(job.index - jobs_.front().read.index)];
-      if (worker == Worker::whole) {
-        queued.wholeDone = true;
-        checksums_[static_cast<size_t>(job.index) - 1] = checksum;
-      } else {
-        queued.ownDone = true;
-        digests_[static_cast<size_t>(job.index) - 1] = digest;
-      }
-      while (!jobs_.empty() && jobs_.front().wholeDone && jobs_.front().ownDone) {
-        jobs_.pop_front();
-      }
-      if (fault && (!fault_ || fault.file < fault_.file)) fault_ = fault;
-      changed_.notify_all();
+      checksums_[static_cast<size_t>(job.index) - 1] = checksum;
+      if (fault && !fault_) fault_ = fault;
+      jobDone(Worker::whole, job);
     }
   }
 
-  // Reads the job's file back into its own digest.
-  WrittenFileFault readOwn(const FileToRead& job, Sha256Digest* digest) {
-    char* buffer = ownBuffer();
-    if (buffer == nullptr) return {WrittenFileStep::readBack, kBufferAllocationFailed, job.index};
-    Status status = ownSha_.start();
-    if (status == kOk) {
-      status = readFirstBytes(job.file, job.length, buffer, kOwnBufferBytes,
-                              [this](const char* data, int64_t got) {
-                                const Status added = ownSha_.add(data, got);
-                                if (added != kOk) return added;
-                                return stopping_ ? kEndOfFile : kOk;
-                              });
+  void runOwn() {
+    osRunThisThreadOnlyWhenIdle();
+    FileToRead job;
+    bool failed = false;
+    while (nextJob(Worker::own, &job, &failed)) {
+      // A file it cannot read is left to the check from the medium, which reports faults.
+      if (!failed && readOwn(job)) own_->markTaken(job.index);
+      std::lock_guard lock(mutex_);
+      jobDone(Worker::own, job);
     }
-    if (stopping_) return {};
-    if (status == kOk) status = ownSha_.finish(digest);
-    if (status != kOk) return {WrittenFileStep::readBack, status, job.index};
-    return {};
+  }
+
+  // Reads the job's file back into its own digest; false where that was cut short.
+  bool readOwn(const FileToRead& job) {
+    if (!own_->wanted(job.index) || ownSha_.start() != kOk) return false;
+    bool cut = false;
+    const Status status = readFirstBytes(job.file, job.length, ownBuffer(), kOwnBufferBytes,
+                                         [this, &cut](const char* data, int64_t got) {
+                                           cut = stopping_;
+                                           return cut ? kEndOfFile : ownSha_.add(data, got);
+                                         });
+    return status == kOk && !cut && ownSha_.finish(own_->slot(job.index)) == kOk;
   }
 
   // Reads the job's file back into the digest and `*checksum`, then flushes it if asked.
@@ -262,11 +269,11 @@ class DataHash {
   int32_t queued_ = 0;
   bool flushEachFile_ = false;
   WrittenBytesDigest* digest_ = nullptr;
+  OwnDigests* own_ = nullptr;
   Sha256 sha_;
   FileChecksum checksum_;
   // One entry a queued file, set when the worker has read it.
   std::vector<FileChecksumValue> checksums_;
-  std::vector<Sha256Digest> digests_;
   std::atomic<int64_t> hashed_ = 0;
   std::thread worker_;
   Sha256 ownSha_;
@@ -285,12 +292,12 @@ char* readBackBuffer() {
   return buffer;
 }
 
-void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest) {
+void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest, OwnDigests* own) {
   // Made by the caller's thread: memory asked for by another thread first would cost that
   // thread a heap of its own.
   readBackBuffer();
   ownBuffer();
-  dataHash().start(count, flushEachFile, digest);
+  dataHash().start(count, flushEachFile, digest, own);
 }
 
 WrittenFileFault queueDataHash(OwnedFile file, int64_t length, const WhileWaiting& whileWaiting) {
@@ -306,8 +313,6 @@ WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whil
 }
 
 const std::vector<FileChecksumValue>& dataHashChecksums() { return dataHash().checksums(); }
-
-const std::vector<Sha256Digest>& dataHashDigests() { return dataHash().digests(); }
 
 void abandonDataHash() { dataHash().abandon(); }
 

@@ -1,15 +1,16 @@
 #pragma once
 // The record file layer's own view of the run's data hash (data_hash.cc): worker threads
 // that read back each written file handed to them, in order, for the SHA-256 of all their
-// bytes, a checksum of each file and each file's own SHA-256, and flush each one to the
-// medium where the system cannot flush a whole file system. Nothing outside src/files uses
-// it; written_files.h offers it to the stages.
+// bytes and a checksum of each file, and for each file's own SHA-256 where the processor
+// has time for it, and flush each one to the medium where the system cannot flush a whole
+// file system. Nothing outside src/files uses it; written_files.h offers it to the stages.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "files/file_checksum.h"
+#include "files/own_digests.h"
 #include "files/written_files.h"
 #include "platform/file_system.h"
 #include "platform/owned_file.h"
@@ -27,8 +28,9 @@ char* readBackBuffer();
 
 // Starts an empty hash for `count` files. With `flushEachFile`, the thread also flushes
 // each file to the medium once it has read it. `digest`, where there is one, sees every
-// file's bytes too.
-void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest);
+// file's bytes too. `own`, where there is one, gets the own SHA-256 of the files the second
+// worker reaches; it must live until the hash is finished or abandoned.
+void startDataHash(int32_t count, bool flushEachFile, WrittenBytesDigest* digest, OwnDigests* own);
 
 // Queues the first `length` bytes of `file` (a handle of its own, which the hash closes) as
 // the next file. Returns the first fault so far.
@@ -47,9 +49,6 @@ WrittenFileFault finishQueuedDataHash(std::string* hex, const WhileWaiting& whil
 
 // The checksum of each file queued, in order, once the hash is finished.
 const std::vector<FileChecksumValue>& dataHashChecksums();
-
-// The SHA-256 of each file queued on its own, in order, once the hash is finished.
-const std::vector<Sha256Digest>& dataHashDigests();
 
 // Ends the thread at once, closing what is still queued.
 void abandonDataHash();

@@ -3,6 +3,12 @@
 // each reader through its own slice of the one read-back buffer: reads past the system's
 // cache wait for the medium one by one, and small files would otherwise leave it idle
 // between them.
+//
+// Each file's own SHA-256 is taken here, not beside the data hash while the files are
+// written: there the processors are busy with the copy, the data hash and the write-out,
+// while a flush mostly waits for the medium. So two threads hash the files from the cache,
+// in order, for as long as the file system's flush runs, and the check hashes the bytes it
+// reads from the medium of every file they did not reach.
 
 #include "files/medium_check.h"
 
@@ -21,6 +27,7 @@
 #include "platform/interruption.h"
 #include "platform/medium_read.h"
 #include "platform/owned_file.h"
+#include "platform/sha256.h"
 #include "runtime/termination.h"
 
 namespace floppysplit {
@@ -28,6 +35,9 @@ namespace floppysplit {
 namespace {
 
 constexpr int32_t kMostReaders = 4;
+
+// Threads that hash files from the cache while the file system's flush runs.
+constexpr int32_t kFlushTimeHashers = 2;
 
 constexpr std::chrono::milliseconds kWaitStep{100};
 
@@ -96,38 +106,86 @@ class LowestFault {
   std::atomic<int32_t> lowestFile_ = std::numeric_limits<int32_t>::max();
 };
 
-// Reads file `n` back from the medium through `slice` and compares it with `expected`.
+// Sets file `n`'s own SHA-256 from its bytes in the cache, read through `buffer`, unless
+// `stop` comes first.
+void hashFromCache(int32_t n, const std::string& name, char* buffer, int64_t bufferBytes,
+                   Sha256& sha, const std::atomic<bool>& stop, OwnDigests& own) {
+  OwnedFile file;
+  if (osOpen(name, OsExistence::mustExist, OsAccess::read, file.receive()) != kOk) return;
+  bool cut = false;
+  const Status status = readInChunks(file.get(), ReadFrom::system, buffer, bufferBytes,
+                                     [&](const char* data, int64_t got) {
+                                       cut = stop || osInterrupted();
+                                       if (cut) return kEndOfFile;
+                                       return sha.add(data, got);
+                                     });
+  // A file the hash could not read whole is left to the check, which reads it anyway.
+  if (status == kOk && !cut && sha.finish(own.slot(n)) == kOk) own.markTaken(n);
+}
+
+// Reads file `n` back from the medium through `slice` and compares it with `expected`. Where
+// `sha` is given, the file's own SHA-256 is set from the bytes read.
 WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue expected,
                            int64_t largestFile, char* slice, int64_t sliceBytes,
-                           FileChecksum& checksum) {
+                           FileChecksum& checksum, Sha256* sha, OwnDigests* own) {
   OwnedFile file;
   Status status = osOpenOnMedium(name, sliceBytes, file.receive());
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   checksum.start();
+  if (sha != nullptr) status = sha->start();
   int64_t offset = 0;
-  status = readInChunks(file.get(), ReadFrom::medium, slice, sliceBytes,
-                        [&](const char* data, int64_t got) {
-                          checksum.add(data, got);
-                          offset += got;
-                          gCheckedBytes += got;
-                          // A file longer than any written is not the one written; no need
-                          // to read all of it. After an interruption nothing is read further.
-                          return offset > largestFile || osInterrupted() ? kEndOfFile : kOk;
-                        });
+  if (status == kOk) {
+    status = readInChunks(file.get(), ReadFrom::medium, slice, sliceBytes,
+                          [&](const char* data, int64_t got) {
+                            checksum.add(data, got);
+                            offset += got;
+                            gCheckedBytes += got;
+                            const Status added = sha != nullptr ? sha->add(data, got) : kOk;
+                            if (added != kOk) return added;
+                            // A file longer than any written is not the one written; no need
+                            // to read all of it. After an interruption nothing is read further.
+                            return offset > largestFile || osInterrupted() ? kEndOfFile : kOk;
+                          });
+  }
   if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
   if (checksum.value() != expected) return {WrittenFileStep::otherBytesOnMedium, kOk, n};
+  if (sha != nullptr) {
+    status = sha->finish(own->slot(n));
+    if (status != kOk) return {WrittenFileStep::readFromMedium, status, n};
+    own->markTaken(n);
+  }
   return {};
 }
 
 }  // namespace
 
 WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
-                               const WhileWaiting& whileWaiting) {
+                               const WhileWaiting& whileWaiting, OwnDigests& own) {
   if (folder == nullptr) return {};
   Status status = kOk;
+  // The read-back buffer is free until the check, and the hashers share it.
+  char* buffer = readBackBuffer();
+  const int32_t hashers = buffer == nullptr ? 0 : kFlushTimeHashers;
+  const int64_t sliceBytes = kReadBackBufferBytes / kFlushTimeHashers;
+  std::array<Sha256, kFlushTimeHashers> shas;
+  std::atomic<bool> flushEnded = false;
+  std::atomic<int32_t> next = 1;
   runAside(
-      1, [&](int32_t) { status = osFlushFileSystem(*folder); }, whileWaiting,
-      OnInterruption::threadsGoOn);
+      1 + hashers,
+      [&](int32_t thread) {
+        if (thread == 0) {
+          status = osFlushFileSystem(*folder);
+          flushEnded = true;
+          return;
+        }
+        Sha256& sha = shas[static_cast<size_t>(thread) - 1];
+        char* slice = buffer + (thread - 1) * sliceBytes;
+        for (int32_t n = next++; n <= count && !flushEnded && !osInterrupted(); n = next++) {
+          if (own.wanted(n) && sha.start() == kOk)
+            hashFromCache(n, nameOf(n), slice, sliceBytes, sha, flushEnded, own);
+        }
+      },
+      whileWaiting, OnInterruption::threadsGoOn);
   if (status == kOk) return {};
   // The file system's flush says only that something failed, somewhere on it.
   WrittenFileFault fault;
@@ -146,7 +204,8 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
 }
 
 WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, int64_t largestFile,
-                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting) {
+                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting,
+                               OwnDigests& own) {
   gCheckedBytes = 0;
   gCheckedFile = 0;
   char* buffer = readBackBuffer();
@@ -159,6 +218,7 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
       std::min(plan.sliceBytes, wholeMediumBlocks(std::max<int64_t>(largestFile, 1)));
   // Made here, so that no reader thread needs memory of its own.
   std::array<FileChecksum, kMostReaders> readerChecksums;
+  std::array<Sha256, kMostReaders> readerShas;
   std::atomic<int32_t> next = 1;
   LowestFault lowest;
   runAside(
@@ -169,9 +229,11 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
           int32_t shown = gCheckedFile;
           while (shown < n && !gCheckedFile.compare_exchange_weak(shown, n)) {
           }
+          const auto index = static_cast<size_t>(n) - 1;
+          Sha256* sha = own.wanted(n) ? &readerShas[static_cast<size_t>(reader)] : nullptr;
           const WrittenFileFault fault =
-              checkFile(n, nameOf(n), checksums[static_cast<size_t>(n) - 1], largestFile, slice,
-                        readBytes, readerChecksums[static_cast<size_t>(reader)]);
+              checkFile(n, nameOf(n), checksums[index], largestFile, slice, readBytes,
+                        readerChecksums[static_cast<size_t>(reader)], sha, &own);
           if (fault) lowest.note(fault);
         }
       },

@@ -7,22 +7,26 @@
 #include <vector>
 
 #include "files/file_checksum.h"
+#include "files/own_digests.h"
 #include "files/written_files.h"
 #include "platform/file_system.h"
 
 namespace floppysplit {
 
-// Flushes the file system that holds `folder` on a thread of its own. When that fails,
-// flushes files 1 to `count` alone, in order, through new handles (which still see a
-// failure that nobody has seen), and names the first at fault. Without a folder, each file
-// was flushed when it was read back, and there is nothing left to do.
+// Flushes the file system that holds `folder` on a thread of its own, while other threads
+// take the own SHA-256 that `own` still wants of files 1 to `count` from the cache, in order,
+// until the flush ends. When the flush fails, flushes the files alone, in order, through new
+// handles (which still see a failure that nobody has seen), and names the first at fault. Without a
+// folder, each file was flushed when it was read back, and there is nothing left to do.
 WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
-                               const WhileWaiting& whileWaiting);
+                               const WhileWaiting& whileWaiting, OwnDigests& own);
 
 // Reads files 1 to checksums.size() back from the medium on threads of their own and
-// compares each with its checksum; none of them is longer than `largestFile` bytes.
+// compares each with its checksum; none of them is longer than `largestFile` bytes. Sets
+// the own SHA-256 of each file that `own` does not hold yet from the bytes read.
 WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, int64_t largestFile,
-                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting);
+                               const WrittenFileName& nameOf, const WhileWaiting& whileWaiting,
+                               OwnDigests& own);
 
 // Bytes read back from the medium, and the last file begun, since the last check began.
 int64_t mediumCheckedBytes();

@@ -9,7 +9,9 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "files/medium_check.h"
 #include "files/written_files.h"
 #include "platform/sha256.h"
 #include "support/scratch_folder.h"
@@ -358,8 +360,38 @@ TEST_F(RecordFile, CheckFromTheMediumNamesTheLowestFileThatHoldsOtherBytes) {
       EXPECT_EQ(fault.step, c.step);
       EXPECT_EQ(fault.status, c.status);
       EXPECT_EQ(fault.file, c.file);
+      // Each file's own SHA-256, whichever thread took it.
+      for (int32_t n = 1; n <= 3 && !fault; ++n) {
+        EXPECT_EQ(hexDigits(writtenFileDigests()[static_cast<size_t>(n) - 1]),
+                  sha256Of(folder_.read(nameOf(n))));
+      }
     }
   }
+}
+
+// The check takes from the medium the own SHA-256 of every file whose digest no thread took
+// before it, and leaves those taken as they are.
+TEST_F(RecordFile, CheckFromTheMediumTakesTheOwnDigestsStillWanted) {
+  const auto nameOf = [](int32_t n) { return std::string("f").append(std::to_string(n)); };
+  std::vector<FileChecksumValue> checksums;
+  FileChecksum checksum;
+  for (int32_t n = 1; n <= 3; ++n) {
+    const std::string bytes = patternBytes(1457152 + n, static_cast<uint32_t>(n));
+    folder_.write(nameOf(n), bytes);
+    checksum.start();
+    checksum.add(bytes.data(), static_cast<int64_t>(bytes.size()));
+    checksums.push_back(checksum.value());
+  }
+  Sha256Digest takenBefore;
+  takenBefore.fill(7);
+  OwnDigests own;
+  own.reset(3);
+  *own.slot(2) = takenBefore;
+  own.markTaken(2);
+  ASSERT_FALSE(checkOnMedium(checksums, 1457155, nameOf, {}, own));
+  EXPECT_EQ(hexDigits(own.digests[0]), sha256Of(folder_.read("f1")));
+  EXPECT_EQ(own.digests[1], takenBefore);
+  EXPECT_EQ(hexDigits(own.digests[2]), sha256Of(folder_.read("f3")));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ struct WrittenFiles {
   OwnedFile folder;
   int32_t handedOver = 0;
   int64_t largestFile = 0;
+  OwnDigests own;
 };
 
 WrittenFiles& writtenFiles() {
@@ -33,12 +34,13 @@ void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest) {
   WrittenFiles& files = writtenFiles();
   files.handedOver = 0;
   files.largestFile = 0;
+  files.own.reset(count);
   // A folder this program may not read cannot be opened for the flush: then each file is
   // flushed alone, which is slower and as sure.
   if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
     files.folder.release();
   }
-  startDataHash(count, !files.folder.isOpen(), digest);
+  startDataHash(count, !files.folder.isOpen(), digest, &files.own);
 }
 
 WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiting& whileWaiting) {
@@ -65,19 +67,20 @@ WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiti
   return finishQueuedDataHash(hex, whileWaiting);
 }
 
-const std::vector<Sha256Digest>& writtenFileDigests() { return dataHashDigests(); }
+const std::vector<Sha256Digest>& writtenFileDigests() { return writtenFiles().own.digests; }
 
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
-  const WrittenFiles& files = writtenFiles();
+  WrittenFiles& files = writtenFiles();
   const OsFile folder = files.folder.get();
   return flushToMedium(files.folder.isOpen() ? &folder : nullptr, files.handedOver, nameOf,
-                       whileWaiting);
+                       whileWaiting, files.own);
 }
 
 WrittenFileFault checkWrittenFilesOnMedium(const WrittenFileName& nameOf,
                                            const WhileWaiting& whileWaiting) {
-  return checkOnMedium(dataHashChecksums(), writtenFiles().largestFile, nameOf, whileWaiting);
+  WrittenFiles& files = writtenFiles();
+  return checkOnMedium(dataHashChecksums(), files.largestFile, nameOf, whileWaiting, files.own);
 }
 
 WrittenFilesProgress writtenFilesProgress() {

@@ -3,12 +3,13 @@
 // promise that every file is on the medium and holds the bytes written into it:
 //   1. handOverWrittenFile: the file's write-out to the medium starts, and a second thread
 //      reads it back (from the system's cache, while the caller writes the next file) for
-//      the SHA-256 of all the files' bytes in order, a checksum of each file and each
-//      file's own SHA-256 (on a third thread);
-//   2. finishDataHash: the SHA-256, once every file is read back, and each file's own;
-//   3. flushWrittenFiles: every file is on the medium;
+//      the SHA-256 of all the files' bytes in order and a checksum of each file;
+//   2. finishDataHash: the SHA-256, once every file is read back;
+//   3. flushWrittenFiles: every file is on the medium; meanwhile other threads take each
+//      file's own SHA-256 from the cache;
 //   4. checkWrittenFilesOnMedium: every file is read back from the medium itself, after
-//      every write has ended, and compared with its checksum.
+//      every write has ended, and compared with its checksum; the own SHA-256 of each file
+//      the flush left is taken from these bytes.
 // A failure comes back as a fault that names the step, the status and the file, counted
 // from 1 in the order the files were handed over; the caller reports it. Only the first
 // fault is kept. The threads only read, hash and flush: nothing here writes to the console.
@@ -93,7 +94,8 @@ WrittenFileFault writtenFilesFault();
 // their bytes, 64 lowercase hexadecimal digits, unless a fault was found.
 WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiting);
 
-// The SHA-256 of each file handed over, in order, once finishDataHash has found no fault.
+// The SHA-256 of each file handed over, in order, once checkWrittenFilesOnMedium has found
+// no fault.
 const std::vector<Sha256Digest>& writtenFileDigests();
 
 // Returns once every file handed over is on the medium. Where the whole file system is

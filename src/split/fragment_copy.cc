@@ -149,14 +149,14 @@ void writeFinalFragment(int64_t* nextRecord) {
 }
 
 // Once every fragment is written: their SHA-256 from the bytes read back, then the fragments
-// on the medium and checked there.
+// on the medium and checked there, which gives each one's own SHA-256.
 void checkWrittenFragments(int64_t nextRecord) {
   SplitJob& job = splitJob;
   stopOnFragmentFault(finishDataHash(&job.writtenSha256, [last = job.fragmentCount, nextRecord] {
     showCopyProgress(last, nextRecord);
   }));
-  job.fragmentSha256 = writtenFileDigests();
   checkFragmentsOnMedium();
+  job.fragmentSha256 = writtenFileDigests();
 }
 
 }  // namespace
