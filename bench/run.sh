@@ -26,6 +26,8 @@
 #                                      rebuilding 2 fragments against a plain --join
 #                                      (BENCH_RECOVERY_CASES=rebuild: only that)
 #   BENCH_ONLY=split bash bench/run.sh only the split cases (a) to (c) on the bench's disk
+#   BENCH_ONLY=medium bash bench/run.sh  only the split cases (h) to (j) on ext4 with a journal
+#                                      and in tmpfs (bench/medium_cases.sh), as root
 #
 # floppysplit reports success only once its pieces are on the medium and read back from it,
 # so its peers here include GNU split followed by sync.
@@ -71,9 +73,9 @@ if [ -n "$against" ]; then
   [ -x "$against" ] || { echo "bench/run.sh: BENCH_AGAINST=$against is no program" >&2; exit 1; }
 fi
 case $only in
-  "" | join | split) ;;
+  "" | join | split | medium) ;;
   recovery) exec bash bench/recovery_cases.sh ;;
-  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the values are join, split and recovery" >&2; exit 1 ;;
+  *) echo "bench/run.sh: BENCH_ONLY=$only is unknown; the values are join, split, medium and recovery" >&2; exit 1 ;;
 esac
 data=bench/data
 work=bench/work
@@ -328,6 +330,8 @@ measure_phases() {
 
 if [ "$only" = join ]; then
   echo "skipping the timing of cases (a) to (j) under BENCH_ONLY=join"
+elif [ "$only" = medium ]; then
+  echo "skipping the cases (a) to (g) under BENCH_ONLY=medium"
 else
   # Many small files first: they suffer most from anything else the disk is still doing.
   run_case c small 'y\nsmall\ny\nn\n1\ny\n' 1024 5 split floppysplit split_sync \
@@ -417,7 +421,10 @@ machine_lines() {
       grep -q has_journal && echo "with a journal" || echo "no journal (or not ext4)")"
 }
 
-if [ "$only" != join ]; then
+if [ "$only" = medium ]; then
+  machine_lines
+  source bench/medium_cases.sh
+elif [ "$only" != join ]; then
   echo
   echo "== results, $(date -u +%Y-%m-%d), $runs runs each =="
   machine_lines
@@ -440,7 +447,7 @@ if [ "$only" != join ]; then
   [ "$only" = split ] || source bench/medium_cases.sh
 fi
 # Under BENCH_ONLY=join, the join results print the machine lines themselves.
-[ "$only" = split ] || source bench/join_cases.sh
+[ "$only" = split ] || [ "$only" = medium ] || source bench/join_cases.sh
 
 rm -rf "$work"
 echo "note: $work was just removed. On a file system without a journal, creating files stays"
