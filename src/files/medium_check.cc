@@ -159,6 +159,15 @@ WrittenFileFault checkFile(int32_t n, const std::string& name, FileChecksumValue
 
 }  // namespace
 
+void takeOwnDigestsFromCache(std::atomic<int32_t>& next, int32_t count,
+                             const WrittenFileName& nameOf, char* buffer, int64_t bufferBytes,
+                             Sha256& sha, const std::atomic<bool>& stop, OwnDigests& own) {
+  for (int32_t n = next++; n <= count && !stop && !osInterrupted(); n = next++) {
+    if (own.wanted(n) && sha.start() == kOk)
+      hashFromCache(n, nameOf(n), buffer, bufferBytes, sha, stop, own);
+  }
+}
+
 WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
                                const WhileWaiting& whileWaiting, OwnDigests& own) {
   if (folder == nullptr) return {};
@@ -178,12 +187,8 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
           flushEnded = true;
           return;
         }
-        Sha256& sha = shas[static_cast<size_t>(thread) - 1];
-        char* slice = buffer + (thread - 1) * sliceBytes;
-        for (int32_t n = next++; n <= count && !flushEnded && !osInterrupted(); n = next++) {
-          if (own.wanted(n) && sha.start() == kOk)
-            hashFromCache(n, nameOf(n), slice, sliceBytes, sha, flushEnded, own);
-        }
+        takeOwnDigestsFromCache(next, count, nameOf, buffer + (thread - 1) * sliceBytes, sliceBytes,
+                                shas[static_cast<size_t>(thread) - 1], flushEnded, own);
       },
       whileWaiting, OnInterruption::threadsGoOn);
   if (status == kOk) return {};

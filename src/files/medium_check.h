@@ -3,6 +3,7 @@
 // (medium_check.cc). Nothing outside src/files uses it; written_files.h offers it to
 // the stages.
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +13,13 @@
 #include "platform/file_system.h"
 
 namespace floppysplit {
+
+// One thread's share of the own SHA-256 taken from the cache: takes the next file from `next`
+// on, up to `count`, and the own SHA-256 of each that `own` still wants, read through
+// `buffer`, until `stop`. A file it cannot read, or reads only in part, stays wanted.
+void takeOwnDigestsFromCache(std::atomic<int32_t>& next, int32_t count,
+                             const WrittenFileName& nameOf, char* buffer, int64_t bufferBytes,
+                             Sha256& sha, const std::atomic<bool>& stop, OwnDigests& own);
 
 // Flushes the file system that holds `folder` on a thread of its own, while other threads
 // take the own SHA-256 that `own` still wants of files 1 to `count` from the cache, in order,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -369,9 +370,10 @@ TEST_F(RecordFile, CheckFromTheMediumNamesTheLowestFileThatHoldsOtherBytes) {
   }
 }
 
-// The check takes from the medium the own SHA-256 of every file whose digest no thread took
-// before it, and leaves those taken as they are.
-TEST_F(RecordFile, CheckFromTheMediumTakesTheOwnDigestsStillWanted) {
+// Both threads that take the files' own SHA-256 after the copy, the hashers from the cache
+// while the flush runs and the check from the medium, take every digest still wanted, from
+// the file it belongs to, and leave those taken before them as they are.
+TEST_F(RecordFile, OwnDigestsAreTakenWhereStillWanted) {
   const auto nameOf = [](int32_t n) { return std::string("f").append(std::to_string(n)); };
   std::vector<FileChecksumValue> checksums;
   FileChecksum checksum;
@@ -384,14 +386,27 @@ TEST_F(RecordFile, CheckFromTheMediumTakesTheOwnDigestsStillWanted) {
   }
   Sha256Digest takenBefore;
   takenBefore.fill(7);
-  OwnDigests own;
-  own.reset(3);
-  *own.slot(2) = takenBefore;
-  own.markTaken(2);
-  ASSERT_FALSE(checkOnMedium(checksums, 1457155, nameOf, {}, own));
-  EXPECT_EQ(hexDigits(own.digests[0]), sha256Of(folder_.read("f1")));
-  EXPECT_EQ(own.digests[1], takenBefore);
-  EXPECT_EQ(hexDigits(own.digests[2]), sha256Of(folder_.read("f3")));
+  const std::function<void(OwnDigests&)> takers[] = {
+      [&](OwnDigests& own) { ASSERT_FALSE(checkOnMedium(checksums, 1457155, nameOf, {}, own)); },
+      [&](OwnDigests& own) {
+        std::atomic<int32_t> next = 1;
+        const std::atomic<bool> stop = false;
+        std::vector<char> buffer(32768);
+        Sha256 sha;
+        takeOwnDigestsFromCache(next, 3, nameOf, buffer.data(), 32768, sha, stop, own);
+      },
+  };
+  for (const auto& take : takers) {
+    OwnDigests own;
+    own.reset(3);
+    *own.slot(2) = takenBefore;
+    own.markTaken(2);
+    take(own);
+    EXPECT_EQ(hexDigits(own.digests[0]), sha256Of(folder_.read("f1")));
+    EXPECT_EQ(own.digests[1], takenBefore);
+    EXPECT_EQ(hexDigits(own.digests[2]), sha256Of(folder_.read("f3")));
+    EXPECT_FALSE(own.wanted(1) || own.wanted(3));
+  }
 }
 
 }  // namespace
