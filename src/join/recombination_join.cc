@@ -34,9 +34,6 @@ constexpr int64_t kReadBytes = int64_t{128} << 10;
 // What one system copy is asked for: short enough for the progress line to move.
 constexpr int64_t kMostPerSystemCopy = int64_t{64} << 20;
 
-// Bytes of the join copied between two starts of its write-out to the medium.
-constexpr int64_t kWriteOutStep = int64_t{16} << 20;
-
 // Every line of the join's own goes where the progress line stood, erased first.
 void say(std::string_view text, std::string_view more = {}) {
   eraseProgress();
@@ -279,16 +276,9 @@ JoinEnd SetJoin::createResult() {
 JoinEnd SetJoin::copyFragments() {
   startHashing();
   startProgress();
-  int64_t writingOutFrom = 0;
   for (size_t i = 0; i < plan_.fragments.size(); ++i) {
     JoinEnd copied = copyFragment(i);
     if (!copied.succeeded()) return deleteTheJoin(std::move(copied));
-    // The write-out to the medium follows the copy, so that the flush waits only for the
-    // last of it; in long steps, as short writes would cost the medium more than they save.
-    if (joinedLength_ - writingOutFrom >= kWriteOutStep) {
-      osStartWriteOut(result_.get());
-      writingOutFrom = joinedLength_;
-    }
   }
   const Status status = osFlush(result_.get());
   if (status == kOk) return JoinEnd::success();
