@@ -172,7 +172,8 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
                                const WhileWaiting& whileWaiting, OwnDigests& own) {
   if (folder == nullptr) return {};
   Status status = kOk;
-  // The read-back buffer is free until the check, and the hashers share it.
+  // The read-back buffer is free from the end of the data hash, which comes first, until the
+  // check, and the hashers share it.
   char* buffer = readBackBuffer();
   const int32_t hashers = buffer == nullptr ? 0 : kFlushTimeHashers;
   const int64_t sliceBytes = kReadBackBufferBytes / kFlushTimeHashers;

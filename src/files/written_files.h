@@ -98,9 +98,9 @@ WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiti
 // no fault.
 const std::vector<Sha256Digest>& writtenFileDigests();
 
-// Returns once every file handed over is on the medium. Where the whole file system is
-// flushed at once and that fails, each file is flushed alone, in order, to find the first
-// one at fault; `nameOf` names them.
+// Returns once every file handed over is on the medium; call it after finishDataHash. Where
+// the whole file system is flushed at once and that fails, each file is flushed alone, in
+// order, to find the first one at fault; `nameOf` names them.
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf, const WhileWaiting& whileWaiting);
 
 // Reads every file handed over back from the medium, several at a time, and compares each
