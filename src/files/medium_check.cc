@@ -112,6 +112,7 @@ void hashFromCache(int32_t n, const std::string& name, char* buffer, int64_t buf
                    Sha256& sha, const std::atomic<bool>& stop, OwnDigests& own) {
   OwnedFile file;
   if (osOpen(name, OsExistence::mustExist, OsAccess::read, file.receive()) != kOk) return;
+  if (sha.start() != kOk) return;
   bool cut = false;
   const Status status = readInChunks(file.get(), ReadFrom::system, buffer, bufferBytes,
                                      [&](const char* data, int64_t got) {
@@ -163,8 +164,7 @@ void takeOwnDigestsFromCache(std::atomic<int32_t>& next, int32_t count,
                              const WrittenFileName& nameOf, char* buffer, int64_t bufferBytes,
                              Sha256& sha, const std::atomic<bool>& stop, OwnDigests& own) {
   for (int32_t n = next++; n <= count && !stop && !osInterrupted(); n = next++) {
-    if (own.wanted(n) && sha.start() == kOk)
-      hashFromCache(n, nameOf(n), buffer, bufferBytes, sha, stop, own);
+    if (own.wanted(n)) hashFromCache(n, nameOf(n), buffer, bufferBytes, sha, stop, own);
   }
 }
 
@@ -175,7 +175,7 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
   // The read-back buffer is free from the end of the data hash, which comes first, until the
   // check, and the hashers share it.
   char* buffer = readBackBuffer();
-  const int32_t hashers = buffer == nullptr ? 0 : kFlushTimeHashers;
+  const int32_t hashers = buffer == nullptr || own.digests.empty() ? 0 : kFlushTimeHashers;
   const int64_t sliceBytes = kReadBackBufferBytes / kFlushTimeHashers;
   std::array<Sha256, kFlushTimeHashers> shas;
   std::atomic<bool> flushEnded = false;

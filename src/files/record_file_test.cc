@@ -254,7 +254,7 @@ TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOve
   const std::string first = patternBytes(700000, 3);
   const std::string second = patternBytes(1000, 4);
   folder_.write("second", second + "not handed");
-  beginWrittenFiles(2);
+  beginWrittenFiles(2, OwnDigestsWanted::no);
   ASSERT_EQ(
       openRecordFile(kUnit, "first", ExistenceRule::openOrCreate, 512, Action::write, kStatus),
       kOk);
@@ -275,13 +275,15 @@ TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOve
   std::string hex;
   ASSERT_FALSE(finishDataHash(&hex, {}));
   EXPECT_EQ(hex, sha256Of(first + second));
+  // A set that wants no file's own SHA-256 has nothing read for one.
+  EXPECT_TRUE(writtenFileDigests().empty());
 }
 
 // A fault shows as soon as the second thread finds it, without waiting for another file or
 // for the end; and the next set starts without it.
 TEST_F(RecordFile, FileShorterThanHandedIsAFaultBeforeAnotherIsHandedOver) {
   folder_.write("data", patternBytes(1000));
-  beginWrittenFiles(2);
+  beginWrittenFiles(2, OwnDigestsWanted::no);
   ASSERT_EQ(openRecordFile(kUnit, "data", ExistenceRule::mustExist, 512, Action::read, kStatus),
             kOk);
   ASSERT_FALSE(handOverWrittenFile(kUnit, 1001, {}));
@@ -298,7 +300,7 @@ TEST_F(RecordFile, FileShorterThanHandedIsAFaultBeforeAnotherIsHandedOver) {
   EXPECT_EQ(finishDataHash(&hex, {}).step, WrittenFileStep::readBack);
   EXPECT_EQ(hex, "untouched");
 
-  beginWrittenFiles(0);
+  beginWrittenFiles(0, OwnDigestsWanted::no);
   ASSERT_FALSE(finishDataHash(&hex, {}));
   EXPECT_EQ(hex, sha256Of(""));
 }
@@ -344,7 +346,7 @@ TEST_F(RecordFile, CheckFromTheMediumNamesTheLowestFileThatHoldsOtherBytes) {
   for (const int64_t length : {int64_t{1000}, int64_t{200000}}) {
     for (const Case& c : cases) {
       SCOPED_TRACE(std::to_string(length) + "-byte files, changed: " + c.change);
-      beginWrittenFiles(3);
+      beginWrittenFiles(3, OwnDigestsWanted::yes);
       for (int32_t n = 1; n <= 3; ++n) {
         folder_.write(nameOf(n), patternBytes(length + n, static_cast<uint32_t>(n)));
         ASSERT_EQ(

@@ -29,18 +29,19 @@ WrittenFiles& writtenFiles() {
 
 }  // namespace
 
-void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest) {
+void beginWrittenFiles(int32_t count, OwnDigestsWanted ownDigests, WrittenBytesDigest* digest) {
   abandonWrittenFiles();
   WrittenFiles& files = writtenFiles();
   files.handedOver = 0;
   files.largestFile = 0;
-  files.own.reset(count);
+  const bool wanted = ownDigests == OwnDigestsWanted::yes;
+  files.own.reset(wanted ? count : 0);
   // A folder this program may not read cannot be opened for the flush: then each file is
   // flushed alone, which is slower and as sure.
   if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
     files.folder.release();
   }
-  startDataHash(count, !files.folder.isOpen(), digest, &files.own);
+  startDataHash(count, !files.folder.isOpen(), digest, wanted ? &files.own : nullptr);
 }
 
 WrittenFileFault handOverWrittenFile(Unit unit, int64_t length, const WhileWaiting& whileWaiting) {

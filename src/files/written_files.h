@@ -71,11 +71,16 @@ class WrittenBytesDigest {
   virtual Status endFile() = 0;
 };
 
+// Whether a set wants each file's own SHA-256 (writtenFileDigests); nobody else reads them,
+// and taking them costs a read of every file's bytes.
+enum class OwnDigestsWanted { no, yes };
+
 // Starts a set of `count` files to be written in the current folder. Call it before the
 // first of them is opened, so that the flush reports every write-out failure from then on.
 // `digest`, where there is one, sees the bytes of every file of the set as they are read
 // back; it must live until the data hash is finished or abandoned.
-void beginWrittenFiles(int32_t count, WrittenBytesDigest* digest = nullptr);
+void beginWrittenFiles(int32_t count, OwnDigestsWanted ownDigests,
+                       WrittenBytesDigest* digest = nullptr);
 
 // Hands over the first `length` bytes of the file connected to `unit`, which is complete
 // and open for writing (a flush needs that on Windows): it is the set's next file. Returns the
@@ -95,7 +100,7 @@ WrittenFileFault writtenFilesFault();
 WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiting);
 
 // The SHA-256 of each file handed over, in order, once checkWrittenFilesOnMedium has found
-// no fault.
+// no fault; empty where the set did not want them.
 const std::vector<Sha256Digest>& writtenFileDigests();
 
 // Returns once every file handed over is on the medium; call it after finishDataHash. Where

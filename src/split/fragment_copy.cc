@@ -181,7 +181,7 @@ void copyFragments() {
     job.sourceDigests.start(job.fragmentCount, job.fragmentSize);
     digest = &job.sourceDigests;
   }
-  beginWrittenFiles(job.fragmentCount, digest);
+  beginWrittenFiles(job.fragmentCount, OwnDigestsWanted::yes, digest);
   startProgress();
   for (int32_t index = 1; index <= job.fullFragmentCount; ++index) {
     writeFullFragment(index, &nextRecord);

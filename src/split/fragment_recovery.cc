@@ -79,7 +79,7 @@ void writeFragmentRecovery() {
 
   const std::vector<std::string> names = recoveryFileNames(job.recoveryCount);
   const WrittenFileName nameOf = [&names](int32_t n) { return names[static_cast<size_t>(n) - 1]; };
-  beginWrittenFiles(static_cast<int32_t>(names.size()));
+  beginWrittenFiles(static_cast<int32_t>(names.size()), OwnDigestsWanted::no);
   noteRecoveryBegun();
   stopOnRecoveryFault(writeRecoveryFiles(set, job.recoveryCount, {}), nameOf);
   std::string digest;
