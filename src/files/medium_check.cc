@@ -169,7 +169,8 @@ void takeOwnDigestsFromCache(std::atomic<int32_t>& next, int32_t count,
 }
 
 WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
-                               const WhileWaiting& whileWaiting, OwnDigests& own) {
+                               const WhileWaiting& whileWaiting, Status flushedBefore,
+                               OwnDigests& own) {
   if (folder == nullptr) return {};
   Status status = kOk;
   // The read-back buffer is free from the end of the data hash, which comes first, until the
@@ -192,6 +193,7 @@ WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const Writte
                                 shas[static_cast<size_t>(thread) - 1], flushEnded, own);
       },
       whileWaiting, OnInterruption::threadsGoOn);
+  if (status == kOk) status = flushedBefore;
   if (status == kOk) return {};
   // The file system's flush says only that something failed, somewhere on it.
   WrittenFileFault fault;

@@ -23,11 +23,14 @@ void takeOwnDigestsFromCache(std::atomic<int32_t>& next, int32_t count,
 
 // Flushes the file system that holds `folder` on a thread of its own, while other threads
 // take the own SHA-256 that `own` still wants of files 1 to `count` from the cache, in order,
-// until the flush ends. When the flush fails, flushes the files alone, in order, through new
-// handles (which still see a failure that nobody has seen), and names the first at fault. Without a
-// folder, each file was flushed when it was read back, and there is nothing left to do.
+// until the flush ends. When the flush fails, or `flushedBefore` (how the flushes of the same
+// file system while the files were written ended) is a failure, flushes the files alone, in
+// order, through new handles (which still see a failure that nobody has seen), and names the
+// first at fault. Without a folder, each file was flushed when it was read back, and there is
+// nothing left to do.
 WrittenFileFault flushToMedium(const OsFile* folder, int32_t count, const WrittenFileName& nameOf,
-                               const WhileWaiting& whileWaiting, OwnDigests& own);
+                               const WhileWaiting& whileWaiting, Status flushedBefore,
+                               OwnDigests& own);
 
 // Reads files 1 to checksums.size() back from the medium on threads of their own and
 // compares each with its checksum; none of them is longer than `largestFile` bytes. Sets

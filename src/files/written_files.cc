@@ -5,6 +5,7 @@
 
 #include "files/connection.h"
 #include "files/data_hash.h"
+#include "files/flush_ahead.h"
 #include "files/medium_check.h"
 #include "platform/file_system.h"
 #include "platform/owned_file.h"
@@ -41,6 +42,7 @@ void beginWrittenFiles(int32_t count, OwnDigestsWanted ownDigests, WrittenBytesD
   if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
     files.folder.release();
   }
+  if (files.folder.isOpen()) startFlushAhead(files.folder.get());
   startDataHash(count, !files.folder.isOpen(), digest, wanted ? &files.own : nullptr);
 }
 
@@ -55,6 +57,7 @@ WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaitin
   WrittenFiles& files = writtenFiles();
   const int32_t n = ++files.handedOver;
   osStartWriteOut(file);
+  if (files.folder.isOpen()) flushAheadHandedOver(length);
   files.largestFile = std::max(files.largestFile, length);
   OwnedFile copy;
   const Status status = osDuplicate(file, copy.receive());
@@ -73,9 +76,10 @@ const std::vector<Sha256Digest>& writtenFileDigests() { return writtenFiles().ow
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
   WrittenFiles& files = writtenFiles();
+  const Status flushedBefore = files.folder.isOpen() ? endFlushAhead() : kOk;
   const OsFile folder = files.folder.get();
   return flushToMedium(files.folder.isOpen() ? &folder : nullptr, files.handedOver, nameOf,
-                       whileWaiting, files.own);
+                       whileWaiting, flushedBefore, files.own);
 }
 
 WrittenFileFault checkWrittenFilesOnMedium(const WrittenFileName& nameOf,
@@ -90,6 +94,7 @@ WrittenFilesProgress writtenFilesProgress() {
 
 void abandonWrittenFiles() {
   abandonDataHash();
+  abandonFlushAhead();
   writtenFiles().folder.close();
 }
 

@@ -48,36 +48,60 @@ constexpr TypedSplit k4300000BytesIn1423K{.length = 4300000,
                                           .floppies = 3,
                                           .fragments = 3};
 
+// Seven fragments of 20,000K, no final fragment: the hand-over of the last one brings the
+// set past 128 MiB, where the file system is flushed while the run goes on.
+constexpr TypedSplit k143360000BytesIn20000K{.length = 143360000,
+                                             .kilobytes = 20000,
+                                             .lengthInKilobytes = "140000.0",
+                                             .floppies = 99,
+                                             .fragments = 7};
+
 const std::vector<std::string> kSixFragments = {"fragmen1", "fragmen2", "fragmen3",
                                                 "fragmen4", "fragmen5", "fragmen6"};
 
 TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
-  // The stick claims 32 MiB and holds less: the fragments fit into the system's cache, and
+  // The stick claims more than it holds: the fragments fit into the system's cache, and
   // writing them out fails part-way, after every write has returned. Full fragments are
   // named without blanks, the final one with them, as when a write to them fails.
   struct Case {
     const char* what;
     TypedSplit split;
+    int64_t claimsBytes;
     int64_t holdsBytes;
+    // The system's codes the failure may have: on a larger set, whose file system's own
+    // writes fail too, EIO may come first.
+    std::vector<int> errors;
     // The fragments that may be the first to fail.
     std::vector<std::string> failing;
   };
   const Case cases[] = {
       {"holding 4 MiB, any of six fragments",
        k6000000BytesIn1000K,
+       int64_t{32} << 20,
        int64_t{4} << 20,
+       {ENOSPC},
        {"fragmen1", "fragmen2", "fragmen3", "fragmen4", "fragmen5", "fragmen6  "}},
       // Its file system and the two full floppies' worth take 3.1 MiB: only the final
       // fragment, half of it, does not reach the medium.
       {"holding 3.75 MiB, only the final floppy-size fragment",
        k4300000BytesIn1423K,
+       int64_t{32} << 20,
        int64_t{3840} << 10,
+       {ENOSPC},
        {"fragmen3  "}},
+      // The file system is flushed while the set is still written, and that flush meets
+      // the failure first.
+      {"holding 64 MiB, a set flushed while it is written",
+       k143360000BytesIn20000K,
+       int64_t{256} << 20,
+       int64_t{64} << 20,
+       {ENOSPC, EIO},
+       {"fragmen3", "fragmen4"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ScratchFolder home;
-    MountedDisk stick(home / "stick", DiskKind::ext4, int64_t{32} << 20, c.holdsBytes);
+    MountedDisk stick(home / "stick", DiskKind::ext4, c.claimsBytes, c.holdsBytes);
     MOUNT_OR_SKIP(stick);
     const std::string input = patternBytes(c.split.length, 21);
     home.write("big.bin", input);
@@ -89,8 +113,10 @@ TEST(Medium, StickThatHoldsLessThanItClaimsNamesAFragmentThatDidNotReachIt) {
     ASSERT_TRUE(run.out.starts_with(dialogue)) << run.out;
     std::set<std::string> failureLines;
     for (const std::string& shown : c.failing) {
-      failureLines.insert(
-          consoleLines({" ###Error  " + std::to_string(ENOSPC) + "  writing " + shown}));
+      for (const int error : c.errors) {
+        failureLines.insert(
+            consoleLines({" ###Error  " + std::to_string(error) + "  writing " + shown}));
+      }
     }
     EXPECT_TRUE(failureLines.contains(run.out.substr(dialogue.size()))) << run.out;
     EXPECT_EQ(run.err, "");

@@ -1,0 +1,96 @@
+#include "files/flush_ahead.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace floppysplit {
+
+namespace {
+
+class FlushAhead {
+ public:
+  void start(OsFile folder) {
+    // A flush left underway by an abandoned set ends before this set's first.
+    stopThread(true);
+    folder_ = folder;
+    sinceAsked_ = 0;
+    asked_ = false;
+    stopping_ = false;
+    failure_ = kOk;
+  }
+
+  void handedOver(int64_t bytes) {
+    sinceAsked_ += bytes;
+    if (sinceAsked_ < kFlushAheadBytes) return;
+    sinceAsked_ = 0;
+    const std::lock_guard lock(mutex_);
+    if (stopping_) return;
+    asked_ = true;
+    if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+    changed_.notify_one();
+  }
+
+  Status end() {
+    stopThread(true);
+    return failure_;
+  }
+
+  void abandon() { stopThread(false); }
+
+ private:
+  void run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      changed_.wait(lock, [this] { return asked_ || stopping_; });
+      if (stopping_) return;
+      asked_ = false;
+      flushing_ = true;
+      lock.unlock();
+      const Status status = osFlushFileSystem(folder_);
+      lock.lock();
+      flushing_ = false;
+      if (failure_ == kOk) failure_ = status;
+    }
+  }
+
+  // Asks the thread to stop, and waits for it where `wait` or where it is not flushing.
+  void stopThread(bool wait) {
+    {
+      const std::lock_guard lock(mutex_);
+      stopping_ = true;
+      changed_.notify_one();
+      if (!wait && flushing_) return;
+    }
+    if (thread_.joinable()) thread_.join();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::thread thread_;
+  OsFile folder_;
+  // Only the thread that hands files over counts them.
+  int64_t sinceAsked_ = 0;
+  bool asked_ = false;
+  bool stopping_ = false;
+  bool flushing_ = false;
+  Status failure_ = kOk;
+};
+
+// Never destroyed: a thread left flushing when the process ends must not find it gone.
+FlushAhead& flushAhead() {
+  static auto* const flush = new FlushAhead;
+  return *flush;
+}
+
+}  // namespace
+
+void startFlushAhead(OsFile folder) { flushAhead().start(folder); }
+
+void flushAheadHandedOver(int64_t bytes) { flushAhead().handedOver(bytes); }
+
+Status endFlushAhead() { return flushAhead().end(); }
+
+void abandonFlushAhead() { flushAhead().abandon(); }
+
+}  // namespace floppysplit
