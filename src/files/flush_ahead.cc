@@ -43,7 +43,7 @@ class FlushAhead {
     std::unique_lock lock(mutex_);
     for (;;) {
       changed_.wait(lock, [this] { return asked_ || stopping_; });
-      if (stopping_) return;
+      if (!asked_) return;
       asked_ = false;
       flushing_ = true;
       lock.unlock();
@@ -54,11 +54,13 @@ class FlushAhead {
     }
   }
 
-  // Asks the thread to stop, and waits for it where `wait` or where it is not flushing.
+  // Asks the thread to stop once the flushes asked for have run, and waits for it. Without
+  // `wait`, drops those not yet begun, and leaves a flush underway to end on its own.
   void stopThread(bool wait) {
     {
       const std::lock_guard lock(mutex_);
       stopping_ = true;
+      if (!wait) asked_ = false;
       changed_.notify_one();
       if (!wait && flushing_) return;
     }

@@ -24,8 +24,8 @@ void startFlushAhead(OsFile folder);
 // since the last one asked for. A flush asked for while one is underway follows it.
 void flushAheadHandedOver(int64_t bytes);
 
-// Waits for a flush underway, starts no other, and returns the first failure of the set's
-// flushes (kOk where there was none).
+// Waits for the flushes asked for, and returns the first failure of the set's flushes (kOk
+// where there was none).
 Status endFlushAhead();
 
 // Ends the set without waiting: a flush cannot be cut short, and one underway ends on its

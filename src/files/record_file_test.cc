@@ -14,6 +14,8 @@
 
 #include "files/medium_check.h"
 #include "files/written_files.h"
+#include "platform/file_system.h"
+#include "platform/owned_file.h"
 #include "platform/sha256.h"
 #include "support/scratch_folder.h"
 
@@ -409,6 +411,23 @@ TEST_F(RecordFile, OwnDigestsAreTakenWhereStillWanted) {
     EXPECT_EQ(hexDigits(own.digests[2]), sha256Of(folder_.read("f3")));
     EXPECT_FALSE(own.wanted(1) || own.wanted(3));
   }
+}
+
+// A flush of the file system that failed while the files were written is reported only to
+// it: the flush at the end then succeeds, and the files are still flushed one by one to
+// find the one at fault. Here that is a file no longer there.
+TEST_F(RecordFile, EarlierFlushFailureIsLookedForFileByFile) {
+  if (!osFlushesFileSystems()) GTEST_SKIP() << "this system flushes each file alone";
+  OwnedFile folder;
+  ASSERT_EQ(osOpenFolder(".", folder.receive()), kOk);
+  const OsFile handle = folder.get();
+  const auto nameOf = [](int32_t) { return std::string("gone"); };
+  OwnDigests own;
+  EXPECT_FALSE(flushToMedium(&handle, 1, nameOf, {}, kOk, own));
+  const WrittenFileFault fault = flushToMedium(&handle, 1, nameOf, {}, EIO, own);
+  EXPECT_EQ(fault.step, WrittenFileStep::flush);
+  EXPECT_EQ(fault.status, ENOENT);
+  EXPECT_EQ(fault.file, 1);
 }
 
 }  // namespace
