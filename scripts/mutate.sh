@@ -92,7 +92,7 @@ case $list in
     # console that cannot be written; one interruption; media that give back other bytes,
     # hold less than they claim or are pulled out as the program ends; the script cut
     # short by a file size limit.
-    list_regex='FragmentName\.|FragmentNames\.|RecombinationScript\.|ProgressLine\.|RecordFile\.|YesNo|ListLine|ConsoleOutput|CommandLine|SplitRun\.|FloppySizes\.|FragmentBoundaries\.|HugeSizes\.|ChangingInput\.|ConsentDialogue\.|HostFiles\.|SplitInterrupted\..*/Sigterm|Medium\.|WriteFailure\.FileSizeLimitWhileWritingTheScript'
+    list_regex='FragmentName\.|FragmentNames\.|RecombinationScript\.|ProgressLine\.|RecordFile\.|FlushAhead\.|YesNo|ListLine|ConsoleOutput|CommandLine|SplitRun\.|FloppySizes\.|FragmentBoundaries\.|HugeSizes\.|ChangingInput\.|ConsentDialogue\.|HostFiles\.|SplitInterrupted\..*/Sigterm|Medium\.|WriteFailure\.FileSizeLimitWhileWritingTheScript'
     # The program, its build with a medium that lies, and the unit tests.
     mutant_targets=(floppysplit floppysplit_lying_medium floppysplit_unit_tests)
     ;;
