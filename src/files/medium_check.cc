@@ -219,7 +219,8 @@ WrittenFileFault checkOnMedium(const std::vector<FileChecksumValue>& checksums, 
   char* buffer = readBackBuffer();
   if (buffer == nullptr) return {WrittenFileStep::readFromMedium, kBufferAllocationFailed, 1};
   const auto count = static_cast<int32_t>(checksums.size());
-  const MediumReadPlan plan = planMediumReads(kReadBackBufferBytes, largestFile, kMostReaders);
+  const MediumReadPlan plan =
+      planMediumReads(kReadBackBufferBytes, largestFile, kMostReaders, osMediumReadsAhead());
   // No longer than the largest file needs: a read past the cache claims every page it asks
   // for, and small files would otherwise fill the whole buffer.
   const int64_t readBytes =

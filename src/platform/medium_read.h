@@ -40,20 +40,28 @@ constexpr bool mediumReadReachedEnd(int64_t got, int64_t asked) {
 // by two to `mostReaders` readers at once, each with its own slice of whole blocks. Small
 // files share the buffer among more readers, so that the medium has more reads to work on
 // at once; large ones get slices as long as two readers allow, so that each read is long.
-// Two readers keep two processors busy where the medium answers at once (tmpfs) and the
-// checksum is the work.
+// Where the system `readsAhead` (osMediumReadsAhead), a read's length no longer makes the
+// medium's requests long, and every file size gets the most readers, and with them the
+// most files asked for at once. Two readers keep two processors busy where the medium
+// answers at once (tmpfs) and the checksum is the work.
 struct MediumReadPlan {
   int32_t readers = 2;
   int64_t sliceBytes = 0;
 };
 
 constexpr MediumReadPlan planMediumReads(int64_t bufferBytes, int64_t largestFile,
-                                         int32_t mostReaders) {
+                                         int32_t mostReaders, bool readsAhead) {
   const int64_t fileBlocks = wholeMediumBlocks(std::max<int64_t>(largestFile, 1));
   const auto readers =
-      static_cast<int32_t>(std::clamp<int64_t>(bufferBytes / fileBlocks, 2, mostReaders));
+      readsAhead
+          ? mostReaders
+          : static_cast<int32_t>(std::clamp<int64_t>(bufferBytes / fileBlocks, 2, mostReaders));
   return {readers, mediumBlocksWithin(bufferBytes / readers)};
 }
+
+// True where a file longer than one read is read through its emptied cache and asked for
+// well ahead of the reader: the medium then gets long requests whatever the reads' length.
+bool osMediumReadsAhead();
 
 // Opens `name` so that the reads that follow, `readLength` bytes each, fetch its bytes from
 // the medium, not from the system's cache: reads past the cache (O_DIRECT,

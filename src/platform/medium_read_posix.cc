@@ -183,6 +183,14 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
   return kOk;
 }
 
+bool osMediumReadsAhead() {
+#ifdef POSIX_FADV_WILLNEED
+  return true;
+#else
+  return false;
+#endif
+}
+
 void* osAllocateMediumBuffer(int64_t bytes) {
   return std::aligned_alloc(static_cast<size_t>(kMediumBlock), static_cast<size_t>(bytes));
 }

@@ -25,16 +25,18 @@ TEST(MediumRead, RoundsToWholeBlocksAndSharesTheBufferAmongSmallFiles) {
 
   struct Case {
     int64_t largestFile;
+    bool readsAhead;
     MediumReadPlan plan;
   };
   const Case cases[] = {
-      {1024, {4, 16384}},  {16384, {4, 16384}}, {16385, {3, 20480}},   {30000, {2, 32768}},
-      {40000, {2, 32768}}, {0, {4, 16384}},     {1457152, {2, 32768}},
+      {1024, false, {4, 16384}},    {16384, false, {4, 16384}}, {16385, false, {3, 20480}},
+      {30000, false, {2, 32768}},   {40000, false, {2, 32768}}, {0, false, {4, 16384}},
+      {1457152, false, {2, 32768}}, {1024, true, {4, 16384}},   {1457152, true, {4, 16384}},
   };
   for (const Case& c : cases) {
-    const MediumReadPlan plan = planMediumReads(65536, c.largestFile, 4);
-    EXPECT_EQ(plan.readers, c.plan.readers) << c.largestFile;
-    EXPECT_EQ(plan.sliceBytes, c.plan.sliceBytes) << c.largestFile;
+    const MediumReadPlan plan = planMediumReads(65536, c.largestFile, 4, c.readsAhead);
+    EXPECT_EQ(plan.readers, c.plan.readers) << c.largestFile << " " << c.readsAhead;
+    EXPECT_EQ(plan.sliceBytes, c.plan.sliceBytes) << c.largestFile << " " << c.readsAhead;
   }
 }
 

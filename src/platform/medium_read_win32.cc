@@ -65,6 +65,9 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
   return kOk;
 }
 
+// Every read from the medium is a request of its own.
+bool osMediumReadsAhead() { return false; }
+
 void* osAllocateMediumBuffer(int64_t bytes) {
   return VirtualAlloc(nullptr, static_cast<SIZE_T>(bytes), MEM_COMMIT | MEM_RESERVE,
                       PAGE_READWRITE);

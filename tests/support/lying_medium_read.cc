@@ -97,6 +97,8 @@ Status osReadFromMedium(OsFile file, int64_t offset, void* data, int64_t length,
   return kOk;
 }
 
+bool osMediumReadsAhead() { return true; }
+
 void* osAllocateMediumBuffer(int64_t bytes) {
   return std::aligned_alloc(static_cast<size_t>(kMediumBlock), static_cast<size_t>(bytes));
 }
