@@ -10,10 +10,11 @@ namespace {
 
 class FlushAhead {
  public:
-  void start(OsFile folder) {
+  void start(const OsFile* folder) {
     // A flush left underway by an abandoned set ends before this set's first.
     stopThread(true);
-    folder_ = folder;
+    idle_ = folder == nullptr;
+    if (folder != nullptr) folder_ = *folder;
     sinceAsked_ = 0;
     asked_ = false;
     stopping_ = false;
@@ -21,6 +22,7 @@ class FlushAhead {
   }
 
   void handedOver(int64_t bytes) {
+    if (idle_) return;
     sinceAsked_ += bytes;
     if (sinceAsked_ < kFlushAheadBytes) return;
     sinceAsked_ = 0;
@@ -72,6 +74,7 @@ class FlushAhead {
   std::thread thread_;
   OsFile folder_;
   // Only the thread that hands files over counts them.
+  bool idle_ = true;
   int64_t sinceAsked_ = 0;
   bool asked_ = false;
   bool stopping_ = false;
@@ -87,7 +90,7 @@ FlushAhead& flushAhead() {
 
 }  // namespace
 
-void startFlushAhead(OsFile folder) { flushAhead().start(folder); }
+void startFlushAhead(const OsFile* folder) { flushAhead().start(folder); }
 
 void flushAheadHandedOver(int64_t bytes) { flushAhead().handedOver(bytes); }
 

@@ -17,8 +17,9 @@ namespace floppysplit {
 
 inline constexpr int64_t kFlushAheadBytes = int64_t{128} << 20;
 
-// Starts a set in `folder`, which must stay open until the set ends or is abandoned.
-void startFlushAhead(OsFile folder);
+// Starts a set in `*folder`, which must stay open until the set ends or is abandoned.
+// Without a folder the set stays idle: nothing is flushed ahead, and it ends with kOk.
+void startFlushAhead(const OsFile* folder);
 
 // Notes `bytes` more handed over, and asks for a flush where that makes kFlushAheadBytes
 // since the last one asked for. A flush asked for while one is underway follows it.

@@ -42,7 +42,8 @@ void beginWrittenFiles(int32_t count, OwnDigestsWanted ownDigests, WrittenBytesD
   if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
     files.folder.release();
   }
-  if (files.folder.isOpen()) startFlushAhead(files.folder.get());
+  const OsFile folder = files.folder.get();
+  startFlushAhead(files.folder.isOpen() ? &folder : nullptr);
   startDataHash(count, !files.folder.isOpen(), digest, wanted ? &files.own : nullptr);
 }
 
@@ -57,7 +58,7 @@ WrittenFileFault handOverOpenFile(OsFile file, int64_t length, const WhileWaitin
   WrittenFiles& files = writtenFiles();
   const int32_t n = ++files.handedOver;
   osStartWriteOut(file);
-  if (files.folder.isOpen()) flushAheadHandedOver(length);
+  flushAheadHandedOver(length);
   files.largestFile = std::max(files.largestFile, length);
   OwnedFile copy;
   const Status status = osDuplicate(file, copy.receive());
@@ -76,7 +77,7 @@ const std::vector<Sha256Digest>& writtenFileDigests() { return writtenFiles().ow
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
   WrittenFiles& files = writtenFiles();
-  const Status flushedBefore = files.folder.isOpen() ? endFlushAhead() : kOk;
+  const Status flushedBefore = endFlushAhead();
   const OsFile folder = files.folder.get();
   return flushToMedium(files.folder.isOpen() ? &folder : nullptr, files.handedOver, nameOf,
                        whileWaiting, flushedBefore, files.own);
