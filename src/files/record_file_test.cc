@@ -278,7 +278,7 @@ TEST_F(RecordFile, DataHashReadsBackTheBytesHandedInOrderBeforeTheyAreWrittenOve
   ASSERT_FALSE(finishDataHash(&hex, {}));
   EXPECT_EQ(hex, sha256Of(first + second));
   // A set that wants no file's own SHA-256 has nothing read for one.
-  EXPECT_TRUE(writtenFileDigests().empty());
+  EXPECT_TRUE(takeWrittenFileDigests().empty());
 }
 
 // A fault shows as soon as the second thread finds it, without waiting for another file or
@@ -365,11 +365,13 @@ TEST_F(RecordFile, CheckFromTheMediumNamesTheLowestFileThatHoldsOtherBytes) {
       EXPECT_EQ(fault.step, c.step);
       EXPECT_EQ(fault.status, c.status);
       EXPECT_EQ(fault.file, c.file);
-      // Each file's own SHA-256, whichever thread took it.
+      // Each file's own SHA-256, whichever thread took it, handed over rather than kept.
+      const std::vector<Sha256Digest> digests = takeWrittenFileDigests();
       for (int32_t n = 1; n <= 3 && !fault; ++n) {
-        EXPECT_EQ(hexDigits(writtenFileDigests()[static_cast<size_t>(n) - 1]),
+        EXPECT_EQ(hexDigits(digests[static_cast<size_t>(n) - 1]),
                   sha256Of(folder_.read(nameOf(n))));
       }
+      EXPECT_TRUE(takeWrittenFileDigests().empty());
     }
   }
 }

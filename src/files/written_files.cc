@@ -72,7 +72,12 @@ WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiti
   return finishQueuedDataHash(hex, whileWaiting);
 }
 
-const std::vector<Sha256Digest>& writtenFileDigests() { return writtenFiles().own.digests; }
+std::vector<Sha256Digest> takeWrittenFileDigests() {
+  OwnDigests& own = writtenFiles().own;
+  std::vector<Sha256Digest> digests = std::move(own.digests);
+  own.reset(0);
+  return digests;
+}
 
 WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {

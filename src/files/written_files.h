@@ -71,7 +71,7 @@ class WrittenBytesDigest {
   virtual Status endFile() = 0;
 };
 
-// Whether a set wants each file's own SHA-256 (writtenFileDigests); nobody else reads them,
+// Whether a set wants each file's own SHA-256 (takeWrittenFileDigests); nobody else reads them,
 // and taking them costs a read of every file's bytes.
 enum class OwnDigestsWanted { no, yes };
 
@@ -99,9 +99,10 @@ WrittenFileFault writtenFilesFault();
 // their bytes, 64 lowercase hexadecimal digits, unless a fault was found.
 WrittenFileFault finishDataHash(std::string* hex, const WhileWaiting& whileWaiting);
 
-// The SHA-256 of each file handed over, in order, once checkWrittenFilesOnMedium has found
-// no fault; empty where the set did not want them.
-const std::vector<Sha256Digest>& writtenFileDigests();
+// Hands over the SHA-256 of each file handed over, in order, once checkWrittenFilesOnMedium
+// has found no fault; empty where the set did not want them. They are moved, not copied: a
+// set of many small files would otherwise hold them twice.
+std::vector<Sha256Digest> takeWrittenFileDigests();
 
 // Returns once every file handed over is on the medium; call it after finishDataHash. Where
 // the whole file system is flushed at once and that fails, each file is flushed alone, in

@@ -156,7 +156,7 @@ void checkWrittenFragments(int64_t nextRecord) {
     showCopyProgress(last, nextRecord);
   }));
   checkFragmentsOnMedium();
-  job.fragmentSha256 = writtenFileDigests();
+  job.fragmentSha256 = takeWrittenFileDigests();
 }
 
 }  // namespace
