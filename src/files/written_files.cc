@@ -42,8 +42,7 @@ void beginWrittenFiles(int32_t count, OwnDigestsWanted ownDigests, WrittenBytesD
   if (osFlushesFileSystems() && osOpenFolder(".", files.folder.receive()) != kOk) {
     files.folder.release();
   }
-  const OsFile folder = files.folder.get();
-  startFlushAhead(files.folder.isOpen() ? &folder : nullptr);
+  startFlushAhead(files.folder.getIfOpen());
   startDataHash(count, !files.folder.isOpen(), digest, wanted ? &files.own : nullptr);
 }
 
@@ -83,9 +82,8 @@ WrittenFileFault flushWrittenFiles(const WrittenFileName& nameOf,
                                    const WhileWaiting& whileWaiting) {
   WrittenFiles& files = writtenFiles();
   const Status flushedBefore = endFlushAhead();
-  const OsFile folder = files.folder.get();
-  return flushToMedium(files.folder.isOpen() ? &folder : nullptr, files.handedOver, nameOf,
-                       whileWaiting, flushedBefore, files.own);
+  return flushToMedium(files.folder.getIfOpen(), files.handedOver, nameOf, whileWaiting,
+                       flushedBefore, files.own);
 }
 
 WrittenFileFault checkWrittenFilesOnMedium(const WrittenFileName& nameOf,

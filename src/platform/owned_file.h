@@ -27,6 +27,8 @@ class OwnedFile {
   // The file, for the calls that use it; it stays owned here.
   OsFile get() const { return file_; }
   bool isOpen() const { return file_.handle != OsFile{}.handle; }
+  // The file where one is open, for the calls that take an optional file.
+  const OsFile* getIfOpen() const { return isOpen() ? &file_ : nullptr; }
 
   // Where an open fills in the file: whatever was held before is closed first.
   OsFile* receive() {
