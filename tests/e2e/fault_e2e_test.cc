@@ -509,6 +509,8 @@ TEST_P(AnotherSet, IsNeverWrittenOver) {
                                    answersUpToOk(row.typed, row.split->kilobytes) + "y\n");
 
   EXPECT_EQ(run.err, "");
+  folder.waitForUnlock();
+  if (row.into != nullptr) folder.waitForUnlock(row.into);
   if (row.refused) {
     EXPECT_EQ(run.out, transcriptUpToOk(row.typed, *row.split) + consoleLines({row.refusal}));
     EXPECT_EQ(run.exitCode, 1);

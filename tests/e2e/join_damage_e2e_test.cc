@@ -338,13 +338,13 @@ void expectOutcome(const Joiner& joiner, const SetDamage& damage, const Files& s
   if (damage.after.joinedAs != nullptr) {
     joinAlone[damage.after.joinedAs] = outcome.joined.at(damage.after.joinedAs);
   }
+  copy.folder().waitForUnlock();
   const Files after = filesIn(copy.folder().path());
   Files left = joiner.check || joiner.keeps ? outcome.unchanged : outcome.joined;
   if (joiner.keeps && !joiner.fromElsewhere) left.insert(joinAlone.begin(), joinAlone.end());
   EXPECT_TRUE(after == left) << "left " << describe(after) << "\nnot " << describe(left);
   if (joiner.fromElsewhere) {
-    // The listing waits for the lock's file, which wine deletes after the program has ended.
-    elsewhere.listing();
+    elsewhere.waitForUnlock();
     const Files made = filesIn(elsewhere.path());
     const Files& brought = joiner.check ? Files{} : joinAlone;
     EXPECT_TRUE(made == brought) << "made " << describe(made) << "\nnot " << describe(brought);

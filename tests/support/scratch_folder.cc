@@ -43,12 +43,17 @@ std::string ScratchFolder::read(std::string_view name) const {
   return bytes.str();
 }
 
-std::string ScratchFolder::listing(std::string_view subfolder) const {
-  const fs::path folder = path_ / subfolder;
+void ScratchFolder::waitForUnlock(std::string_view subfolder) const {
+  const fs::path lock = path_ / subfolder / "floppysplit.lock";
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (fs::exists(folder / "floppysplit.lock") && std::chrono::steady_clock::now() < deadline) {
+  while (fs::exists(lock) && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
+}
+
+std::string ScratchFolder::listing(std::string_view subfolder) const {
+  waitForUnlock(subfolder);
+  const fs::path folder = path_ / subfolder;
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
     names.push_back(entry.path().filename().string());

@@ -23,10 +23,12 @@ class ScratchFolder {
 
   void write(std::string_view name, std::string_view bytes) const;
   std::string read(std::string_view name) const;
-  // Names of the files and folders directly inside, or inside its folder `subfolder`,
-  // sorted, once the program's lock of that folder (floppysplit.lock on Windows, a file
-  // deleted as its handle closes) is gone, or after ten seconds: wine deletes it only some
-  // moments after the program has ended.
+  // Waits until the program's lock of this folder, or of its folder `subfolder`, is gone
+  // (floppysplit.lock on Windows, a file deleted as its handle closes), or ten seconds
+  // have passed: wine deletes it only some moments after the program has ended.
+  void waitForUnlock(std::string_view subfolder = {}) const;
+  // Names of the files and folders directly inside, or inside `subfolder`, sorted, once
+  // the lock is gone.
   std::string listing(std::string_view subfolder = {}) const;
 
  private:
