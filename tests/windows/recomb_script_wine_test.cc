@@ -52,6 +52,8 @@ class RecombScript : public WindowsBuildTest {
     ASSERT_EQ(run.err, "");
     ASSERT_TRUE(run.out.ends_with(kCompletion)) << run.out;
     ASSERT_TRUE(fs::exists(folder_ / "Recomb.cmd"));
+    // The tests list the folder's files; the lock is not one of the set's.
+    folder_.waitForUnlock();
   }
 
   // Runs a script as a user would, in the folder, through the command processor.
